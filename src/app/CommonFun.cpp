@@ -1,0 +1,84 @@
+#include "CommonFun.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLocale>
+#include <QUrl>
+
+namespace {
+
+// The default language, used whenever the system's has no folder.
+const QLatin1String fallbackLanguage("zh_cn");
+
+// Longer than any real locale name ("language_Script_TERRITORY").
+constexpr qsizetype maxLocaleNameLength = 32;
+
+bool isPlainLocaleName(const QString& name) {
+    if (name.isEmpty() || name.size() > maxLocaleNameLength)
+        return false;
+    for (QChar ch : name) {
+        const char16_t u = ch.unicode();
+        const bool ok =
+            (u >= u'a' && u <= u'z') || (u >= u'0' && u <= u'9') || u == u'_' || u == u'-';
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+CommonFun::~CommonFun() = default;
+
+QString CommonFun::appDirPath() const {
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/');
+}
+
+QString CommonFun::languageFor(const QString& localeName, const QString& appDir) {
+    const QString code = localeName.toLower();
+    if (!isPlainLocaleName(code))
+        return QString(fallbackLanguage);
+    if (!QFileInfo(appDir + QLatin1String("lang/") + code).isDir())
+        return QString(fallbackLanguage);
+    return code;
+}
+
+QString CommonFun::currentLanguage() const {
+    return languageFor(QLocale::system().name(), appDirPath());
+}
+
+QString CommonFun::langFileRelativePath() const {
+    return QLatin1String("lang/") + currentLanguage() + QLatin1String("/config/lang.xml");
+}
+
+QString CommonFun::langFilePath() const {
+    return appDirPath() + langFileRelativePath();
+}
+
+QString CommonFun::functionFilePath() const {
+    return configFilePath(QStringLiteral("function.xml"));
+}
+
+QString CommonFun::unitFilePath() const {
+    return configFilePath(QStringLiteral("unit.xml"));
+}
+
+QString CommonFun::configFilePath(const QString& fileName) const {
+    return appDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/config/") +
+           fileName;
+}
+
+QString CommonFun::helpUrl(const QString& page) const {
+    // fromLocalFile instead of joining "file:///" and the path by hand: the
+    // latter gives four slashes on systems whose paths start with "/".
+    const QString path =
+        appDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/help/") + page;
+    return QUrl::fromLocalFile(path).toString();
+}
+
+QString CommonFun::trimTrailing(const QString& text, QChar c) const {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == c)
+        --end;
+    return text.left(end);
+}

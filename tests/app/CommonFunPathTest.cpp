@@ -1,0 +1,97 @@
+// Paths below the installation directory, help URLs and trailing trimming.
+#include "CommonFun.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+#include <string>
+
+namespace {
+
+QString languageFolder(const CommonFun& fun) {
+    return fun.appDirPath() + "lang/" + fun.currentLanguage() + "/";
+}
+
+TEST(CommonFunPaths, AppDirIsTheExecutablesFolderWithSlash) {
+    CommonFun fun;
+    EXPECT_EQ(fun.appDirPath(), QCoreApplication::applicationDirPath() + "/");
+    EXPECT_FALSE(fun.appDirPath().endsWith("//"));
+}
+
+TEST(CommonFunPaths, ConfigFilesLieInTheLanguageFolder) {
+    CommonFun fun;
+    const QString relative = "lang/" + fun.currentLanguage() + "/config/lang.xml";
+    EXPECT_EQ(fun.langFileRelativePath(), relative);
+    EXPECT_EQ(fun.langFilePath(), fun.appDirPath() + relative);
+    EXPECT_EQ(fun.functionFilePath(), languageFolder(fun) + "config/function.xml");
+    EXPECT_EQ(fun.unitFilePath(), languageFolder(fun) + "config/unit.xml");
+}
+
+struct HelpRow {
+    const char* name;
+    QString page;
+};
+
+std::ostream& operator<<(std::ostream& os, const HelpRow& row) {
+    return os << row.name;
+}
+
+class HelpUrl : public testing::TestWithParam<HelpRow> {};
+
+TEST_P(HelpUrl, NamesThePageInTheHelpFolder) {
+    CommonFun fun;
+    const QString url = fun.helpUrl(GetParam().page);
+    EXPECT_TRUE(url.startsWith("file:///")) << url.toStdString();
+    EXPECT_FALSE(url.startsWith("file:////")) << url.toStdString();
+    const QUrl parsed(url);
+    ASSERT_TRUE(parsed.isValid()) << url.toStdString();
+    EXPECT_TRUE(parsed.isLocalFile());
+    EXPECT_EQ(parsed.toLocalFile(), languageFolder(fun) + "help/" + GetParam().page);
+}
+
+INSTANTIATE_TEST_SUITE_P(CommonFun, HelpUrl,
+                         testing::Values(HelpRow{"StartPage", "main.html"},
+                                         HelpRow{"Blank", "sin cos.html"},
+                                         HelpRow{"HashAndQuestionMark", "a#b?c.html"},
+                                         HelpRow{"Percent", "100%.html"},
+                                         HelpRow{"NonAscii", QString::fromUtf8("帮助.html")}),
+                         RowName());
+
+TEST(CommonFunPaths, EmptyHelpPageNamesTheHelpFolder) {
+    CommonFun fun;
+    const QString url = fun.helpUrl(QString());
+    EXPECT_TRUE(url.endsWith("/help/")) << url.toStdString();
+    EXPECT_EQ(QUrl(url).toLocalFile(), languageFolder(fun) + "help/");
+}
+
+struct TrimRow {
+    const char* name;
+    QString text;
+    QChar c;
+    QString expected;
+};
+
+std::ostream& operator<<(std::ostream& os, const TrimRow& row) {
+    return os << row.name;
+}
+
+class TrimTrailing : public testing::TestWithParam<TrimRow> {};
+
+TEST_P(TrimTrailing, RemovesEveryTrailingOccurrence) {
+    const TrimRow& row = GetParam();
+    EXPECT_EQ(CommonFun().trimTrailing(row.text, row.c), row.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommonFun, TrimTrailing,
+    testing::Values(
+        TrimRow{"ZerosKeepThePoint", "100.00000000", '0', "100."},
+        TrimRow{"ThenThePoint", "100.", '.', "100"}, TrimRow{"NothingToTrim", "0.5", '0', "0.5"},
+        TrimRow{"FractionKept", "12.50000000", '0', "12.5"}, TrimRow{"Empty", "", '0', ""},
+        TrimRow{"AllZeros", "0000", '0', ""}, TrimRow{"OnlyTheEnd", "0.0010", '0', "0.001"},
+        TrimRow{"SeveralPoints", "7..", '.', "7"}, TrimRow{"CaseSensitive", "xAA", 'a', "xAA"},
+        TrimRow{"NonAscii", QString::fromUtf8("a中中"), QChar(0x4E2D), "a"}),
+    RowName());
+
+} // namespace

@@ -1,0 +1,204 @@
+// lang.xml that is missing, broken, hostile or huge: the loader keeps what it
+// completed before the fault and always returns.
+#include "LangTable.h"
+#include "TestSupport.h"
+
+#include <QFile>
+
+#include <random>
+#include <string>
+
+#include <sys/stat.h>
+
+namespace {
+
+const QByteArray goodStart = "<lang><item><code>IDS_A</code><desc>Alpha</desc></item>";
+const LangMap onlyA = {{"IDS_A", "Alpha"}};
+
+LangMap load(const QByteArray& xml) {
+    TempFolder folder;
+    LangMap table;
+    loadLanguageTable(folder.write("lang.xml", xml), &table);
+    return table;
+}
+
+struct BrokenRow {
+    const char* name;
+    QByteArray xml;
+    LangMap expected;
+};
+
+std::ostream& operator<<(std::ostream& os, const BrokenRow& row) {
+    return os << row.name;
+}
+
+class LangBroken : public testing::TestWithParam<BrokenRow> {};
+
+TEST_P(LangBroken, KeepsPairsCompletedBeforeTheFault) {
+    EXPECT_EQ(load(GetParam().xml), GetParam().expected);
+}
+
+QByteArray entityBomb() {
+    QByteArray dtd = "<!DOCTYPE lang [<!ENTITY e0 \"laughlaughlaughlaugh\">";
+    for (int i = 1; i < 10; ++i) {
+        dtd += "<!ENTITY e" + QByteArray::number(i) + " \"";
+        for (int j = 0; j < 10; ++j)
+            dtd += "&e" + QByteArray::number(i - 1) + ";";
+        dtd += "\">";
+    }
+    return dtd + "]><lang><code>IDS_A</code><desc>Alpha</desc><code>IDS_B</code><desc>&e9;</desc>"
+                 "</lang>";
+}
+
+QByteArray randomBytes(int size, unsigned seed) {
+    std::mt19937 gen(seed);
+    std::uniform_int_distribution<int> byte(0, 255);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char& b : bytes)
+        b = static_cast<char>(byte(gen));
+    return bytes;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LangTable, LangBroken,
+    testing::Values(
+        BrokenRow{"Empty", "", {}}, BrokenRow{"OnlyDeclaration", "<?xml version=\"1.0\"?>", {}},
+        BrokenRow{"TruncatedInsideDesc", goodStart + "<item><code>IDS_B</code><desc>Be", onlyA},
+        BrokenRow{"TruncatedInsideEndTag", goodStart + "<code>IDS_B</code><desc>Beta</de", onlyA},
+        BrokenRow{"TruncatedAfterDesc",
+                  goodStart + "<code>IDS_B</code><desc>Beta</desc>",
+                  {{"IDS_A", "Alpha"}, {"IDS_B", "Beta"}}},
+        BrokenRow{"MismatchedTag",
+                  goodStart + "<code>IDS_B</code><desc>Beta</code><code>IDS_C</code>"
+                              "<desc>Gamma</desc></lang>",
+                  onlyA},
+        BrokenRow{"UndeclaredEntity", goodStart + "<code>IDS_B</code><desc>&nope;</desc></lang>",
+                  onlyA},
+        BrokenRow{"NulByte",
+                  goodStart + "<code>IDS_B</code><desc>B" + QByteArray(1, '\0') + "</desc></lang>",
+                  onlyA},
+        BrokenRow{"SecondRootElement",
+                  goodStart + "</lang><lang><code>IDS_B</code><desc>Beta</desc></lang>", onlyA},
+        BrokenRow{"InvalidUtf8CostsOnlyItsCharacters",
+                  goodStart + "<code>IDS_B</code><desc>B\xFF\xC0</desc></lang>",
+                  {{"IDS_A", "Alpha"}, {"IDS_B", QString::fromUtf8("B\uFFFD\uFFFD")}}},
+        BrokenRow{"EntityExpansionBomb", entityBomb(), onlyA},
+        BrokenRow{"RandomBinary", randomBytes(1 << 16, 7), {}},
+        BrokenRow{"GarbageAfterGoodStart", goodStart + randomBytes(4096, 11), onlyA}),
+    RowName());
+
+TEST(LangTableBadPath, MissingFileGivesEmptyTable) {
+    TempFolder folder;
+    LangMap table;
+    loadLanguageTable(folder.root() + "lang/zh_cn/config/lang.xml", &table);
+    EXPECT_TRUE(table.isEmpty());
+}
+
+TEST(LangTableBadPath, EmptyPathGivesEmptyTable) {
+    LangMap table;
+    loadLanguageTable(QString(), &table);
+    EXPECT_TRUE(table.isEmpty());
+}
+
+TEST(LangTableBadPath, DirectoryGivesEmptyTable) {
+    TempFolder folder;
+    LangMap table;
+    loadLanguageTable(folder.mkdir("lang.xml"), &table);
+    EXPECT_TRUE(table.isEmpty());
+}
+
+TEST(LangTableBadPath, NoTableIsHarmless) {
+    TempFolder folder;
+    loadLanguageTable(folder.write("lang.xml", goodStart + "</lang>"), nullptr);
+}
+
+TEST(LangTableBadPath, FifoWithoutWriterDoesNotBlock) {
+    TempFolder folder;
+    const QString path = folder.root() + "lang.xml";
+    ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    LangMap table;
+    loadLanguageTable(path, &table);
+    EXPECT_TRUE(table.isEmpty());
+}
+
+TEST(LangTableBadPath, UnreadableFileGivesEmptyTable) {
+    TempFolder folder;
+    const QString path = folder.write("lang.xml", goodStart + "</lang>");
+    ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::Permissions()));
+    LangMap table;
+    loadLanguageTable(path, &table);
+    // root may read the file anyway; either way the loader returns whole pairs only.
+    EXPECT_TRUE(table.isEmpty() || table == onlyA);
+}
+
+TEST(LangTableHuge, DeepNestingKeepsEarlierPairs) {
+    QByteArray xml = goodStart;
+    xml.reserve(xml.size() + 3 * 1000000);
+    for (int i = 0; i < 1000000; ++i)
+        xml += "<a>";
+    EXPECT_EQ(load(xml), onlyA);
+}
+
+TEST(LangTableHuge, VeryLongKeyAndText) {
+    const QString key(1 << 20, QLatin1Char('K'));
+    const QString text(4 << 20, QLatin1Char('t'));
+    const LangMap table = load("<lang><code>" + key.toLatin1() + "</code><desc>" + text.toLatin1() +
+                               "</desc></lang>");
+    ASSERT_EQ(table.size(), 1);
+    EXPECT_EQ(table.firstKey(), key);
+    EXPECT_EQ(table.first(), text);
+}
+
+constexpr qint64 hundredMegabytes = 100LL * 1024 * 1024;
+
+// Writes about 100 MB of entries that cycle through 1000 keys, then a last one.
+QString writeHugeTable(const TempFolder& folder) {
+    const QString path = folder.root() + "lang.xml";
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<lang>\n");
+    QByteArray chunk;
+    int entry = 0;
+    while (file.size() < hundredMegabytes) {
+        chunk.clear();
+        for (int i = 0; i < 10000; ++i, ++entry)
+            chunk += "<item><code>IDS_" + QByteArray::number(entry % 1000) + "</code><desc>text " +
+                     QByteArray::number(entry) + "</desc></item>\n";
+        EXPECT_EQ(file.write(chunk), chunk.size());
+    }
+    file.write("<item><code>IDS_LAST</code><desc>last</desc></item>\n</lang>\n");
+    return path;
+}
+
+TEST(LangTableHuge, HundredMegabytesOfEntries) {
+    TempFolder folder;
+    const QString path = writeHugeTable(folder);
+    ASSERT_GE(QFileInfo(path).size(), hundredMegabytes);
+    LangMap table;
+    loadLanguageTable(path, &table);
+    EXPECT_EQ(table.size(), 1001);
+    EXPECT_EQ(table.value("IDS_LAST"), "last");
+    // Every key was written many times; the value is its last occurrence.
+    const QString text999 = table.value("IDS_999");
+    ASSERT_TRUE(text999.startsWith("text "));
+    EXPECT_EQ(text999.mid(5).toLongLong() % 1000, 999);
+    EXPECT_GT(text999.mid(5).toLongLong(), 1000000);
+}
+
+TEST(LangTableHuge, HundredMegabytesOfUnfinishedText) {
+    TempFolder folder;
+    const QString path = folder.root() + "lang.xml";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(goodStart + "<code>IDS_B</code><desc>");
+        const QByteArray chunk(1024 * 1024, 'x');
+        for (int i = 0; i < 100; ++i)
+            ASSERT_EQ(file.write(chunk), chunk.size());
+    }
+    LangMap table;
+    loadLanguageTable(path, &table);
+    EXPECT_EQ(table, onlyA);
+}
+
+} // namespace

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+
+// Every key the program looks up in the string table.
+inline const QStringList requiredLangKeys = {
+    QStringLiteral("IDS_APP_NAME"),
+    QStringLiteral("IDS_TAB_ABOUT"),
+    QStringLiteral("IDS_ALL_VERSION"),
+    QStringLiteral("IDS_CB_TRIGONOMETRIC"),
+    QStringLiteral("IDS_CB_ARITHMETIC"),
+    QStringLiteral("IDS_CB_BASECONVERSION"),
+    QStringLiteral("IDS_CB_STATISTICS"),
+    QStringLiteral("IDS_CB_FINANCE"),
+    QStringLiteral("IDS_CB_UNITCONVERSION"),
+    QStringLiteral("IDS_CB_CONSTANTS"),
+    QStringLiteral("IDS_CB_DATETIME"),
+    QStringLiteral("IDS_CB_USERDEFINE"),
+    QStringLiteral("IDC_BTN_OK"),
+    QStringLiteral("IDS_TAB_HELP"),
+    QStringLiteral("IDS_CALC_ERROR"),
+    QStringLiteral("IDS_PARSE_E01"),
+    QStringLiteral("IDS_PARSE_E02"),
+    QStringLiteral("IDS_PARSE_E03"),
+    QStringLiteral("IDS_PARSE_E04"),
+    QStringLiteral("IDS_PARSE_E05"),
+    QStringLiteral("IDS_PARSE_E06"),
+    QStringLiteral("IDS_PARSE_E07"),
+    QStringLiteral("IDS_PARSE_E08"),
+    QStringLiteral("IDS_PARSE_E09"),
+    QStringLiteral("IDS_PARSE_E10"),
+    QStringLiteral("IDS_PARSE_E11"),
+    QStringLiteral("IDS_PARSE_E12"),
+    QStringLiteral("IDS_CB_LINEAR"),
+    QStringLiteral("IDS_CB_AREA"),
+    QStringLiteral("IDS_CB_VOLUME"),
+    QStringLiteral("IDS_CB_MASS"),
+    QStringLiteral("IDC_BTN_LIC1"),
+    QStringLiteral("IDC_BTN_LIC2"),
+    QStringLiteral("IDC_BTN_LIC3"),
+    QStringLiteral("IDS_LANG_FILE_USE"),
+};
