@@ -1,0 +1,396 @@
+"""A small model of the calculator's script language, used only to compute the
+expected results printed in the help pages and to check that every catalogue
+template runs.  It follows the engine's rules: one expression per line, every
+line evaluated, binary operators grouping from the left, prefix minus binding
+as tightly as * and /, comparisons giving 1 or 0, and/or/xor working bitwise
+on operands truncated to 32-bit integers, variables starting at 0 in each run.
+The engine's own tests check the engine; this model only has to agree with it
+on the scripts shipped in the help and the catalogue."""
+
+import math
+import re
+
+from errors import ScriptError, int32
+from datemodel import (days360, dayadd, datevalue, decode, monthadd, today,
+                       yearadd)
+
+PI = 3.141592653589793
+
+# Default operators in the order the engine tries them (longest texts first
+# where one is a prefix of another).
+OPERATORS = ["<=", ">=", "!=", "==", "<", ">", "+", "-", "*", "/", "^",
+             "and", "or", "xor", "=", "(", ")"]
+PRECEDENCE = {"and": 1, "or": 1, "xor": 1,
+              "<=": 2, ">=": 2, "!=": 2, "==": 2, "<": 2, ">": 2,
+              "+": 3, "-": 3, "*": 4, "/": 4, "^": 5}
+PREFIX_MINUS_PRECEDENCE = 4
+NAME_CHARS = set("0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")
+
+
+def _fac(x):
+    if math.isnan(x):
+        raise ScriptError("fac of NaN")
+    n = int(x) if abs(x) < 2**31 else (2**31 if x > 0 else 0)
+    result = 1.0
+    for i in range(1, n + 1):
+        result *= i
+        if math.isinf(result):
+            break
+    return result
+
+
+def _sqrt(x):
+    return math.sqrt(x) if x >= 0 else math.nan
+
+
+def _log(x, f):
+    if x == 0:
+        return -math.inf
+    if x < 0 or math.isnan(x):
+        return math.nan
+    return f(x)
+
+
+def _acosh(x):
+    if x * x < 1:
+        return math.nan
+    return _log(x + math.sqrt(x * x - 1), math.log)
+
+
+def _atanh(x):
+    if x == 1:
+        return math.inf
+    if x == -1:
+        return -math.inf
+    return 0.5 * _log((1 + x) / (1 - x), math.log)
+
+
+def _pow(x, y):
+    try:
+        return math.pow(x, y)
+    except OverflowError:
+        return math.inf
+    except ValueError:
+        return math.nan
+
+
+def _exp(x):
+    try:
+        return math.exp(x)
+    except OverflowError:
+        return math.inf
+
+
+def _sign(x):
+    return -1.0 if x < 0 else (1.0 if x > 0 else 0.0)
+
+
+def _guard(f):
+    def g(*a):
+        try:
+            return f(*a)
+        except ValueError:
+            return math.nan
+    return g
+
+
+def _min(*a):
+    r = a[0]
+    for v in a[1:]:
+        if v < r:
+            r = v
+    return r
+
+
+def _max(*a):
+    r = a[0]
+    for v in a[1:]:
+        if v > r:
+            r = v
+    return r
+
+
+def _sum(*a):
+    r = 0.0
+    for v in a:
+        r += v
+    return r
+
+
+# name -> (argument count or None for any count >= 1, function)
+FUNCTIONS = {
+    "sin": (1, _guard(math.sin)), "cos": (1, _guard(math.cos)), "tan": (1, _guard(math.tan)),
+    "asin": (1, _guard(math.asin)), "acos": (1, _guard(math.acos)), "atan": (1, math.atan),
+    "sinh": (1, _guard(math.sinh)), "cosh": (1, _guard(math.cosh)), "tanh": (1, math.tanh),
+    "asinh": (1, lambda x: _log(x + math.sqrt(x * x + 1), math.log)),
+    "acosh": (1, _acosh),
+    "atanh": (1, _atanh),
+    "log2": (1, lambda x: _log(x, math.log) / math.log(2.0)),
+    "log10": (1, lambda x: _log(x, math.log10)),
+    "log": (1, lambda x: _log(x, math.log10)),
+    "ln": (1, lambda x: _log(x, math.log)),
+    "exp": (1, _exp),
+    "sqrt": (1, _sqrt),
+    "sign": (1, _sign),
+    "rint": (1, lambda x: float(math.floor(x + 0.5))),
+    "abs": (1, abs),
+    "if": (3, lambda c, a, b: a if c != 0 else b),
+    "sum": (None, _sum),
+    "avg": (None, lambda *a: _sum(*a) / len(a)),
+    "min": (None, _min),
+    "max": (None, _max),
+    "pow": (2, _pow),
+    "fac": (1, _fac),
+    "degrees": (1, lambda x: (180.0 * x) / PI),
+    "radians": (1, lambda x: (PI * x) / 180.0),
+    "datevalue": (1, datevalue),
+    "daydiff": (2, lambda a, b: datevalue(b) - datevalue(a)),
+    "monthdiff": (2, lambda a, b: float((decode(b).year - decode(a).year) * 12
+                                        + decode(b).month - decode(a).month)),
+    "yeardiff": (2, lambda a, b: float(decode(b).year - decode(a).year)),
+    "today": (0, today),
+    "dayadd": (2, dayadd),
+    "monthadd": (2, monthadd),
+    "yearadd": (2, yearadd),
+    "days360": (2, days360),
+}
+
+BUILTIN_NAMES = list(FUNCTIONS)
+
+
+def _binary(op, a, b):
+    if op == "+":
+        return a + b
+    if op == "-":
+        return a - b
+    if op == "*":
+        return a * b
+    if op == "/":
+        if b == 0:
+            if a == 0 or math.isnan(a):
+                return math.nan
+            return math.copysign(math.inf, a) * math.copysign(1.0, b)
+        return a / b
+    if op == "^":
+        return _pow(a, b)
+    if op in ("and", "or", "xor"):
+        x, y = int32(a), int32(b)
+        r = {"and": x & y, "or": x | y, "xor": x ^ y}[op]
+        r = (r + 2**31) % 2**32 - 2**31
+        return float(r)
+    if op == "<=":
+        return 1.0 if a <= b else 0.0
+    if op == ">=":
+        return 1.0 if a >= b else 0.0
+    if op == "<":
+        return 1.0 if a < b else 0.0
+    if op == ">":
+        return 1.0 if a > b else 0.0
+    if op == "==":
+        return 1.0 if a == b else 0.0
+    if op == "!=":
+        return 0.0 if a == b else 1.0
+    raise ScriptError("unknown operator " + op)
+
+
+_NUMBER = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
+
+
+def _tokenize(line):
+    tokens = []
+    i = 0
+    n = len(line)
+    while True:
+        while i < n and line[i] == " ":
+            i += 1
+        if i >= n:
+            break
+        j = i
+        while j < n and line[j] in NAME_CHARS:
+            j += 1
+        run = line[i:j]
+        if run in FUNCTIONS:
+            tokens.append(("func", run))
+            i = j
+            continue
+        op = next((o for o in OPERATORS if line.startswith(o, i)), None)
+        if op is not None:
+            tokens.append(("op", op))
+            i += len(op)
+            continue
+        if line[i] == ",":
+            tokens.append(("sep", ","))
+            i += 1
+            continue
+        m = _NUMBER.match(line, i)
+        if m and line[i] not in "+-":
+            value = float(m.group(0))
+            if math.isinf(value):
+                raise ScriptError("number out of range: " + m.group(0))
+            tokens.append(("num", value))
+            i = m.end()
+            continue
+        if run and not run[0].isdigit():
+            tokens.append(("var", run))
+            i = j
+            continue
+        raise ScriptError("unknown token at %d in %r" % (i, line))
+    tokens.append(("end", None))
+    return tokens
+
+
+class _Parser:
+    def __init__(self, tokens, variables):
+        self.t = tokens
+        self.i = 0
+        self.vars = variables
+
+    def peek(self):
+        return self.t[self.i]
+
+    def take(self):
+        tok = self.t[self.i]
+        self.i += 1
+        return tok
+
+    def expect(self, kind, value=None):
+        tok = self.take()
+        if tok[0] != kind or (value is not None and tok[1] != value):
+            raise ScriptError("expected %s %s, got %r" % (kind, value, tok))
+        return tok
+
+    def statement(self):
+        if self.peek()[0] == "end":
+            raise ScriptError("empty expression")
+        if self.peek()[0] == "var" and self.t[self.i + 1] == ("op", "="):
+            name = self.take()[1]
+            self.take()
+            value = self.expression(0)
+            self.vars[name] = value
+        else:
+            value = self.expression(0)
+        self.expect("end")
+        return value
+
+    def expression(self, min_prec):
+        left = self.unary()
+        while True:
+            tok = self.peek()
+            if tok[0] != "op" or tok[1] not in PRECEDENCE:
+                return left
+            prec = PRECEDENCE[tok[1]]
+            if prec < min_prec:
+                return left
+            self.take()
+            right = self.expression(prec + 1)
+            left = _binary(tok[1], left, right)
+
+    def unary(self):
+        if self.peek() == ("op", "-"):
+            self.take()
+            return -self.expression(PREFIX_MINUS_PRECEDENCE + 1)
+        return self.primary()
+
+    def primary(self):
+        kind, value = self.take()
+        if kind == "num":
+            return value
+        if kind == "var":
+            return self.vars.setdefault(value, 0.0)
+        if kind == "op" and value == "(":
+            v = self.expression(0)
+            self.expect("op", ")")
+            return v
+        if kind == "func":
+            count, f = FUNCTIONS[value]
+            self.expect("op", "(")
+            args = []
+            if self.peek() != ("op", ")"):
+                args.append(self.expression(0))
+                while self.peek()[0] == "sep":
+                    self.take()
+                    args.append(self.expression(0))
+            self.expect("op", ")")
+            if count is None and not args:
+                raise ScriptError("too few arguments for " + value)
+            if count is not None and len(args) != count:
+                raise ScriptError("%s takes %d arguments, got %d" % (value, count, len(args)))
+            return float(f(*args))
+        raise ScriptError("unexpected token %r" % ((kind, value),))
+
+
+def run(script):
+    """Evaluates a script as a run does and returns the last line's value."""
+    variables = {}
+    value = None
+    for line in script.split("\n"):
+        value = _Parser(_tokenize(line), variables).statement()
+    return value
+
+
+def _trim(text):
+    return text.rstrip("0").rstrip(".")
+
+
+def format_result(v):
+    """The result box's text for v (NaN shown by the caller's error text)."""
+    if math.isnan(v):
+        raise ScriptError("NaN result")
+    if abs(v) >= 1e8 or -1 < v < 1:
+        text = "%g" % v
+        return text.replace("inf", "\u221e")
+    return _trim("%.8f" % v)
+
+
+def convert_base(result_text, base):
+    """What a base-conversion entry shows after a run whose result box reads
+    result_text."""
+    try:
+        n = int(result_text, 10) if re.fullmatch(r"[+-]?\d+", result_text) else 0
+    except ValueError:
+        n = 0
+    if not -2**31 <= n < 2**31:
+        n = 0
+    if base != 10 and n < 0:
+        n += 2**64
+    digits = "0123456789abcdefghijklmnopqrstuvwxyz"
+    out = ""
+    m = abs(n)
+    while True:
+        out = digits[m % base] + out
+        m //= base
+        if m == 0:
+            break
+    if n < 0:
+        out = "-" + out
+    return (result_text + " -->> " + out).upper()
+
+
+def _self_test():
+    cases = [
+        ("1+2", "3"), ("10/4", "2.5"), ("1/3+1", "1.33333333"), ("-1", "-1"),
+        ("2/3", "0.666667"), ("0", "0"), ("-0.5", "-0.5"), ("123456789", "1.23457e+08"),
+        ("100000000", "1e+08"), ("99999999.5", "99999999.5"), ("1/0", "\u221e"),
+        ("-1/0", "-\u221e"), ("a=3\na*2", "6"), ("2^3^2", "64"), ("-2^2", "-4"),
+        ("-2*3", "-6"), ("5 and 3", "1"), ("6 or 3", "7"), ("6 xor 3", "5"),
+        ("2.9 and 3", "2"), ("log(100)", "2"), ("rint(2.5)", "3"), ("rint(-2.5)", "-2"),
+        ("rint(-2.6)", "-3"), ("fac(5.9)", "120"), ("fac(-3)", "1"), ("fac(171)", "\u221e"),
+        ("if(-0.5,1,2)", "1"), ("avg(1,2,6)", "3"), ("datevalue(18991231)", "1"),
+        ("datevalue(19000101)", "2"), ("datevalue(20091124)", "40141"),
+        ("daydiff(20090101, 20091231)", "364"), ("monthdiff(20090131, 20090201)", "1"),
+        ("yeardiff(20091231, 20100101)", "1"), ("dayadd(20091231, 1)", "20100101"),
+        ("dayadd(20091124, 1.9)", "20091125"), ("dayadd(20091124, -1.9)", "20091123"),
+        ("monthadd(20090131, 1)", "20090228"), ("yearadd(20080229, 1)", "20090228"),
+        ("datevalue(20090230)", "-2415019"), ("days360(20090131, 20090301)", "30"),
+        ("days360(0, 20091124)", "723563"), ("3.5e2", "350"), ("2e+1", "20"),
+    ]
+    for script, expected in cases:
+        got = format_result(run(script))
+        assert got == expected, (script, got, expected)
+    assert convert_base("255", 16) == "255 -->> FF"
+    assert convert_base("2.5", 16) == "2.5 -->> 0"
+    assert convert_base("-1", 16) == "-1 -->> FFFFFFFFFFFFFFFF"
+    assert convert_base("5", 2) == "5 -->> 101"
+
+
+_self_test()
