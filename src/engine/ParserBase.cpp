@@ -1,0 +1,198 @@
+#include "ParserBase.h"
+
+#include <climits>
+
+namespace mu {
+
+namespace {
+
+// ORDER CMD: indexed by cmLE..cmCLOSE, so the reader finds "<=" before "<" and "==" before "=".
+const char* const c_DefaultOprt[] = {"<=", ">=", "!=",  "==", "<",   ">", "+", "-", "*",
+                                     "/",  "^",  "and", "or", "xor", "=", "(", ")", nullptr};
+static_assert(sizeof(c_DefaultOprt) / sizeof(c_DefaultOprt[0]) == cmCLOSE + 2);
+
+// Longest expression text accepted. Beyond it the compile stacks would need more memory than a
+// machine can be expected to give, and positions must stay within an int.
+constexpr std::size_t c_iMaxExpressionLength = std::size_t{1} << 26;
+
+} // namespace
+
+ParserBase::ParserBase()
+    : m_pEvaluate(&ParserBase::Compile), m_pCode(nullptr), m_bFolding(true), m_bUseBytecode(true),
+      m_bDefaultOprt(true) {
+    m_pTokenReader = std::make_unique<ParserTokenReader>(this);
+}
+
+ParserBase::ParserBase(const ParserBase& a_Parser) : ParserBase() {
+    Assign(a_Parser);
+}
+
+ParserBase& ParserBase::operator=(const ParserBase& a_Parser) {
+    Assign(a_Parser);
+    return *this;
+}
+
+ParserBase::~ParserBase() = default;
+
+void ParserBase::Assign(const ParserBase& a_Parser) {
+    if (&a_Parser == this) {
+        return;
+    }
+    Reset();
+    m_ConstDef = a_Parser.m_ConstDef;
+    m_VarDef = a_Parser.m_VarDef;
+    m_bFolding = a_Parser.m_bFolding;
+    m_bUseBytecode = a_Parser.m_bUseBytecode;
+    m_bDefaultOprt = a_Parser.m_bDefaultOprt;
+    m_vStringBuf = a_Parser.m_vStringBuf;
+    m_pTokenReader = a_Parser.m_pTokenReader->Clone(this);
+    m_StrVarDef = a_Parser.m_StrVarDef;
+    m_vStringVarBuf = a_Parser.m_vStringVarBuf;
+    m_FunDef = a_Parser.m_FunDef;
+    m_PostOprtDef = a_Parser.m_PostOprtDef;
+    m_InfixOprtDef = a_Parser.m_InfixOprtDef;
+    m_OprtDef = a_Parser.m_OprtDef;
+    m_sNameChars = a_Parser.m_sNameChars;
+    m_sOprtChars = a_Parser.m_sOprtChars;
+    m_sInfixOprtChars = a_Parser.m_sInfixOprtChars;
+}
+
+void ParserBase::Init() {
+    DefineCharacterSets();
+    DefineFunctions();
+    DefineConstants();
+    DefineOperators();
+}
+
+void ParserBase::Reset() {
+    m_pEvaluate = &ParserBase::Compile;
+    m_vStringBuf.clear();
+    m_vByteCode.Clear();
+    m_pTokenReader->Restart();
+}
+
+void ParserBase::RaiseError(EParseError a_iCode, int a_iPos, const std::string& a_sTok) const {
+    throw ParserError(a_iCode, a_sTok, m_pTokenReader->Expression(), a_iPos);
+}
+
+const char* const* ParserBase::DefaultOperatorTable() {
+    return c_DefaultOprt;
+}
+
+void ParserBase::SetExpression(const std::string& a_sExpr) {
+    if (a_sExpr.size() > c_iMaxExpressionLength) {
+        throw ParserError("expression too long", -1, std::string());
+    }
+    // Every text, the empty one included, gets one blank appended; error positions count it.
+    m_pTokenReader->SetExpression(a_sExpr + " ");
+    Reset();
+}
+
+const std::string& ParserBase::Expression() const {
+    return m_pTokenReader->Expression();
+}
+
+double ParserBase::Evaluate() {
+    return (this->*m_pEvaluate)();
+}
+
+void ParserBase::ClearExpression() {
+    m_vByteCode.Clear();
+    m_pCode = nullptr;
+    m_pTokenReader->SetExpression(std::string());
+    Reset();
+}
+
+const VariableTable& ParserBase::UsedVariables() {
+    m_pTokenReader->SetAcceptUndefined(true);
+    try {
+        Compile();
+    } catch (...) {
+        m_pTokenReader->SetAcceptUndefined(false);
+        m_pEvaluate = &ParserBase::Compile;
+        throw;
+    }
+    m_pTokenReader->SetAcceptUndefined(false);
+    m_pEvaluate = &ParserBase::Compile;
+    return m_pTokenReader->UsedVariables();
+}
+
+// After a successful compilation: a code that is one value entry and the end entry is answered
+// without running the loop.
+void ParserBase::SelectEvaluation() {
+    if (!m_bUseBytecode) {
+        return;
+    }
+    constexpr int V = ParserBytecode::m_iValWords;
+    const bool bConstant = m_vByteCode.Size() >= static_cast<std::size_t>(V + 4) &&
+                           m_pCode[1] == cmVAL && m_pCode[V + 2] == cmEND;
+    m_pEvaluate = bConstant ? &ParserBase::ReturnConstant : &ParserBase::ExecuteBytecode;
+    m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
+}
+
+void ParserBase::InstallBytecode(const ParserBytecode& a_Code) {
+    const std::size_t iSize = a_Code.Size();
+    MU_ASSERT(iSize >= 2 && a_Code.Code()[iSize - 1] == cmEND && a_Code.Code()[iSize - 2] == cmEND,
+              "a_Code is sealed");
+    m_vByteCode = a_Code;
+    m_pCode = m_vByteCode.Code();
+    m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
+    m_pEvaluate = &ParserBase::ExecuteBytecode;
+}
+
+namespace {
+
+constexpr int prNONE = INT_MIN;         // no precedence: cannot stand on the operator stack
+constexpr int prCALLBACK = INT_MIN + 1; // taken from the token's callback
+
+// ORDER CMD: the precedence of each token code; a higher number binds tighter.
+constexpr int c_aiPrecedence[] = {
+    2,          // cmLE
+    2,          // cmGE
+    2,          // cmNEQ
+    2,          // cmEQ
+    2,          // cmLT
+    2,          // cmGT
+    3,          // cmADD
+    3,          // cmSUB
+    4,          // cmMUL
+    4,          // cmDIV
+    5,          // cmPOW
+    1,          // cmAND
+    1,          // cmOR
+    1,          // cmXOR
+    -1,         // cmASSIGN
+    -2,         // cmOPEN
+    -2,         // cmCLOSE
+    -4,         // cmSEP
+    prNONE,     // cmVAR
+    prNONE,     // cmVAL
+    prNONE,     // cmFUNC
+    prNONE,     // cmSTRFUNC
+    prNONE,     // cmSTR
+    prCALLBACK, // cmBINOP
+    prNONE,     // cmPOSTFIX
+    prCALLBACK, // cmINFIX
+    -5,         // cmEND
+    prNONE,     // cmNONE
+};
+static_assert(sizeof(c_aiPrecedence) / sizeof(c_aiPrecedence[0]) == cmNONE + 1);
+
+} // namespace
+
+int ParserBase::OperatorPrecedence(const token_type& a_Tok) const {
+    const int iCode = a_Tok.Cmd();
+    if (iCode < 0 || iCode > cmNONE || c_aiPrecedence[iCode] == prNONE) {
+        RaiseError(peINTERNAL, 5);
+    }
+    if (c_aiPrecedence[iCode] != prCALLBACK) {
+        return c_aiPrecedence[iCode];
+    }
+    const ParserCallback* pCallback = a_Tok.Callback();
+    if (pCallback == nullptr || (pCallback->Cmd() != cmBINOP && pCallback->Cmd() != cmINFIX)) {
+        throw ParserError(peINTERNAL);
+    }
+    return pCallback->Precedence();
+}
+
+} // namespace mu

@@ -1,0 +1,169 @@
+// ParserBase: the engine object a caller holds. It owns the definition tables, the character
+// sets, the token reader, the bytecode and the buffers of one compiled expression.
+//
+// Evaluate runs one of three routines: Compile (after construction and after every change; it
+// returns the value it computed while compiling), then ReturnConstant when the whole expression
+// folded to one value, else ExecuteBytecode. A derived parser supplies the character sets, value
+// readers, functions and operators through the Define* hooks.
+#ifndef MU_PARSER_BASE_H
+#define MU_PARSER_BASE_H
+
+#include "ParserBytecode.h"
+#include "ParserCallback.h"
+#include "ParserDef.h"
+#include "ParserError.h"
+#include "ParserStack.h"
+#include "ParserToken.h"
+#include "ParserTokenReader.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace mu {
+
+class ParserBase {
+    friend class ParserTokenReader;
+
+public:
+    using token_type = ParserToken<double, std::string>;
+    using stack_type = ParserStack<token_type>;
+
+    ParserBase();
+    ParserBase(const ParserBase& a_Parser);
+    ParserBase& operator=(const ParserBase& a_Parser);
+    virtual ~ParserBase();
+
+    // Runs the hooks in order: character sets, functions, constants, operators.
+    void Init();
+
+    // Expression and evaluation.
+    void SetExpression(const std::string& a_sExpr);
+    const std::string& Expression() const;
+    double Evaluate();
+    void ClearExpression();
+    // Every name the expression reads as a variable; undefined names are accepted (with a null
+    // address unless a variable factory creates them).
+    const VariableTable& UsedVariables();
+
+    // Definitions; each failed definition changes nothing, each successful one forces a
+    // recompilation.
+    void AddFunction(const std::string& a_sName, Fun0 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, Fun1 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, Fun2 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, Fun3 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, Fun4 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, Fun5 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, FunN a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, StrFun0 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, StrFun1 a_pFun, bool a_bFoldable = true);
+    void AddFunction(const std::string& a_sName, StrFun2 a_pFun, bool a_bFoldable = true);
+    void AddOperator(const std::string& a_sName, Fun2 a_pFun, int a_iPrec, bool a_bFoldable = true);
+    void AddInfixOperator(const std::string& a_sName, Fun1 a_pFun, int a_iPrec,
+                          bool a_bFoldable = true);
+    void AddPostfixOperator(const std::string& a_sName, Fun1 a_pFun, bool a_bFoldable = true);
+    void AddVariable(const std::string& a_sName, double* a_pVar);
+    void AddConstant(const std::string& a_sName, double a_fVal);
+    void AddStringConstant(const std::string& a_sName, const std::string& a_sVal);
+
+    void RemoveVariable(const std::string& a_sName);
+    void RemoveAllVariables();
+    void RemoveAllFunctions();
+    void RemoveAllOperators();
+    void RemoveAllInfixOperators();
+    void RemoveAllPostfixOperators();
+    void RemoveAllConstants();
+
+    void SetNameChars(const char* a_szCharset);
+    void SetOperatorChars(const char* a_szCharset);
+    void SetInfixOperatorChars(const char* a_szCharset);
+    const std::string& NameChars() const;
+    const std::string& OperatorChars() const;
+    const std::string& InfixOperatorChars() const;
+
+    void AddValueReader(ValueReader a_pReader);
+    void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData = nullptr);
+    void SetSeparator(char a_cSep);
+    char Separator() const;
+
+    // Switches.
+    void SetDefaultOperatorsEnabled(bool a_bEnabled);
+    bool DefaultOperatorsEnabled() const { return m_bDefaultOprt; }
+    void SetFolding(bool a_bFolding);
+    void SetBytecodeEnabled(bool a_bEnabled);
+
+    const VariableTable& Variables() const { return m_VarDef; }
+    const ValueTable& Constants() const { return m_ConstDef; }
+    const CallbackTable& Functions() const { return m_FunDef; }
+    // "<=" ... ")" indexed by cmLE..cmCLOSE, null-terminated.
+    static const char* const* DefaultOperatorTable();
+
+    int OperatorPrecedence(const token_type& a_Tok) const;
+    const ParserBytecode& Bytecode() const { return m_vByteCode; }
+
+protected:
+    virtual void DefineCharacterSets() = 0;
+    virtual void DefineFunctions() = 0;
+    virtual void DefineConstants() = 0;
+    virtual void DefineOperators() = 0;
+
+    // Throws the coded error with the reader's current expression.
+    [[noreturn]] void RaiseError(EParseError a_iCode, int a_iPos,
+                                 const std::string& a_sTok = std::string()) const;
+
+    // Makes a_Code, which must be sealed, the compiled expression run by later evaluations.
+    void InstallBytecode(const ParserBytecode& a_Code);
+
+private:
+    using ParseFunction = double (ParserBase::*)();
+
+    void Assign(const ParserBase& a_Parser);
+    void Reset();
+    void RegisterCallback(const std::string& a_sName, const ParserCallback& a_Callback,
+                          CallbackTable& a_Storage, const std::string& a_sCharset);
+    void ValidateName(const std::string& a_sName, const std::string& a_sCharset) const;
+
+    // The three evaluation routines.
+    double Compile();
+    double ReturnConstant();
+    double ExecuteBytecode();
+    void SelectEvaluation();
+
+    // Steps of the compile pass (ParserCompiler.cpp).
+    void ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal);
+    void ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal);
+    void ApplyAssignment(const token_type& a_Left, const token_type& a_Right, stack_type& a_stVal);
+    void ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_iArgCount);
+    token_type CallNumericFunction(const token_type& a_FunTok,
+                                   const std::vector<token_type>& a_vArg);
+    token_type CallStringFunction(const token_type& a_FunTok,
+                                  const std::vector<token_type>& a_vArg);
+    double InvokeNumeric(const token_type& a_FunTok, const std::vector<token_type>& a_vArg);
+    double InvokeString(const token_type& a_FunTok, const std::vector<token_type>& a_vArg);
+    void CloseBracket(stack_type& a_stOpt, stack_type& a_stVal, ParserStack<int>& a_stArgCount);
+
+    ParseFunction m_pEvaluate;
+    const ParserBytecode::word_type* m_pCode;
+    ParserBytecode m_vByteCode;
+    std::vector<std::string> m_vStringBuf;
+    std::vector<std::string> m_vStringVarBuf;
+    std::unique_ptr<ParserTokenReader> m_pTokenReader;
+    CallbackTable m_FunDef;
+    CallbackTable m_PostOprtDef;
+    CallbackTable m_InfixOprtDef;
+    CallbackTable m_OprtDef;
+    ValueTable m_ConstDef;
+    StringIndexTable m_StrVarDef;
+    VariableTable m_VarDef;
+    bool m_bFolding;
+    bool m_bUseBytecode;
+    bool m_bDefaultOprt;
+    std::string m_sNameChars;
+    std::string m_sOprtChars;
+    std::string m_sInfixOprtChars;
+    std::vector<double> m_vStackBuffer;
+};
+
+} // namespace mu
+
+#endif

@@ -1,0 +1,166 @@
+// The recognizers of operands: constants and literals, variables (defined or not) and strings.
+#include "ParserTokenReader.h"
+
+#include "ParserBase.h"
+
+namespace mu {
+
+// Accepts a constant name, or a literal that one of the value readers recognises (tried in the
+// order added). Leaves synAFTER_VALUE.
+bool ParserTokenReader::ReadValue(token_type& a_Tok) {
+    MU_ASSERT(m_pConstDef, "m_pConstDef");
+    std::string_view sName;
+    const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    if (!sName.empty()) {
+        const auto it = m_pConstDef->find(sName);
+        if (it != m_pConstDef->end()) {
+            const int iStart = m_iPos;
+            m_iPos = iEnd;
+            a_Tok.SetValue(it->second, std::string(sName));
+            if (m_iSyntax & synNO_VAL) {
+                Error(peUNEXPECTED_VALUE, iStart, std::string(sName));
+            }
+            m_iSyntax = synAFTER_VALUE;
+            return true;
+        }
+    }
+
+    for (ValueReader pReader : m_vValueReaders) {
+        int iPos = m_iPos;
+        double fVal = 0;
+        if (pReader(m_sExpr.c_str() + m_iPos, &iPos, &fVal) != 1) {
+            continue;
+        }
+        MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
+                  "a value reader stays inside the expression");
+        const int iStart = m_iPos;
+        const std::string sLiteral = m_sExpr.substr(static_cast<std::size_t>(iStart),
+                                                    static_cast<std::size_t>(iPos - iStart));
+        m_iPos = iPos;
+        if (m_iSyntax & synNO_VAL) {
+            Error(peUNEXPECTED_VALUE, iStart, sLiteral);
+        }
+        a_Tok.SetValue(fVal, sLiteral);
+        m_iSyntax = synAFTER_VALUE;
+        return true;
+    }
+    return false;
+}
+
+// Accepts a defined variable name and records it as used. Leaves synAFTER_VAR, which allows
+// an assignment but no postfix operator.
+bool ParserTokenReader::ReadVariable(token_type& a_Tok) {
+    if (m_pVarDef->empty()) {
+        return false;
+    }
+    std::string_view sName;
+    const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    const auto it = m_pVarDef->find(sName);
+    if (sName.empty() || it == m_pVarDef->end()) {
+        return false;
+    }
+    if (m_iSyntax & synNO_VAR) {
+        Error(peUNEXPECTED_VARIABLE, m_iPos, std::string(sName));
+    }
+    m_iPos = iEnd;
+    a_Tok.SetVariable(it->second, it->first);
+    m_UsedVars.insert_or_assign(it->first, it->second);
+    m_iSyntax = synAFTER_VAR;
+    return true;
+}
+
+// Accepts a string constant name. Leaves synAFTER_STR: only an operator, ")", "," or the end.
+bool ParserTokenReader::ReadStringConstant(token_type& a_Tok) {
+    if (m_pStrVarDef == nullptr || m_pStrVarDef->empty()) {
+        return false;
+    }
+    std::string_view sName;
+    const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    const auto it = m_pStrVarDef->find(sName);
+    if (sName.empty() || it == m_pStrVarDef->end()) {
+        return false;
+    }
+    if (m_iSyntax & synNO_STR) {
+        Error(peUNEXPECTED_VARIABLE, m_iPos, std::string(sName));
+    }
+    m_iPos = iEnd;
+    const std::vector<std::string>& vStrings = m_pParser->m_vStringVarBuf;
+    if (vStrings.empty() || it->second >= vStrings.size()) {
+        Error(peINTERNAL, -1, std::string());
+    }
+    a_Tok.SetStringToken(vStrings[it->second], static_cast<int>(vStrings.size()));
+    m_iSyntax = synAFTER_STR;
+    return true;
+}
+
+// Accepts a quoted literal; a backslash directly before a quote makes that quote part of the
+// contents. The contents go to the parser's string buffer. Leaves synAFTER_STR.
+bool ParserTokenReader::ReadStringLiteral(token_type& a_Tok) {
+    if (m_sExpr[static_cast<std::size_t>(m_iPos)] != '"') {
+        return false;
+    }
+    // Scanned in place: copying the rest of the text for every literal would be quadratic.
+    const std::size_t iBegin = static_cast<std::size_t>(m_iPos) + 1;
+    std::size_t iSegment = iBegin;
+    std::size_t iClose = std::string::npos;
+    std::string sContents;
+    for (std::size_t iFrom = iBegin;;) {
+        const std::size_t iQuote = m_sExpr.find('"', iFrom);
+        if (iQuote == std::string::npos) {
+            break;
+        }
+        if (iQuote > iBegin && m_sExpr[iQuote - 1] == '\\') {
+            sContents.append(m_sExpr, iSegment, iQuote - 1 - iSegment);
+            sContents += '"';
+            iSegment = iFrom = iQuote + 1;
+            continue;
+        }
+        iClose = iQuote;
+        break;
+    }
+    if (iClose == std::string::npos) {
+        Error(peUNTERMINATED_STRING, m_iPos, "\"");
+    }
+    sContents.append(m_sExpr, iSegment, iClose - iSegment);
+    if (m_iSyntax & synNO_STR) {
+        Error(peUNEXPECTED_STRING, m_iPos, sContents);
+    }
+    std::vector<std::string>& vStrings = m_pParser->m_vStringBuf;
+    vStrings.push_back(sContents);
+    a_Tok.SetStringToken(sContents, static_cast<int>(vStrings.size()));
+    m_iPos = static_cast<int>(iClose) + 1;
+    m_iSyntax = synAFTER_STR;
+    return true;
+}
+
+// Accepts any other name as a variable: created through the factory and entered into the
+// parser's variables, or, without a factory, read as 0 and recorded with a null address. A run
+// that starts with a digit is a malformed number, not a name. Leaves synAFTER_VAR.
+bool ParserTokenReader::ReadUndefinedVariable(token_type& a_Tok) {
+    std::string_view sRun;
+    const int iEnd = ExtractRun(csNAME, sRun, m_iPos);
+    if (sRun.empty() || (sRun[0] >= '0' && sRun[0] <= '9')) {
+        return false;
+    }
+    const std::string sName(sRun);
+    if (m_iSyntax & synNO_VAR) {
+        Error(peUNEXPECTED_VARIABLE, m_iPos, sName);
+    }
+    if (m_pVarFactory != nullptr) {
+        double* pVar = m_pVarFactory(sName.c_str(), m_pVarFactoryData);
+        if (pVar == nullptr) {
+            Error(peINVALID_VARIABLE, m_iPos, sName);
+        }
+        a_Tok.SetVariable(pVar, sName);
+        m_pVarDef->insert_or_assign(sName, pVar);
+        m_UsedVars.insert_or_assign(sName, pVar);
+    } else {
+        a_Tok.SetVariable(&m_fZeroValue, sName);
+        m_UsedVars.insert_or_assign(sName, nullptr);
+    }
+    m_iPos = iEnd;
+    m_iSyntax = synAFTER_VAR;
+    return true;
+}
+
+} // namespace mu
