@@ -1,0 +1,149 @@
+#include "BuiltinFunctions.h"
+
+#include <cmath>
+
+namespace mu {
+
+namespace {
+// The value of pi the conversions have always used; kept literally so that
+// degrees and radians give the same digits as before.
+constexpr double kPi = 3.141592653589793;
+} // namespace
+
+double Sin(double a_fVal) {
+    return std::sin(a_fVal);
+}
+double Cos(double a_fVal) {
+    return std::cos(a_fVal);
+}
+double Tan(double a_fVal) {
+    return std::tan(a_fVal);
+}
+double ASin(double a_fVal) {
+    return std::asin(a_fVal);
+}
+double ACos(double a_fVal) {
+    return std::acos(a_fVal);
+}
+double ATan(double a_fVal) {
+    return std::atan(a_fVal);
+}
+double Sinh(double a_fVal) {
+    return std::sinh(a_fVal);
+}
+double Cosh(double a_fVal) {
+    return std::cosh(a_fVal);
+}
+double Tanh(double a_fVal) {
+    return std::tanh(a_fVal);
+}
+double ASinh(double a_fVal) {
+    return std::asinh(a_fVal);
+}
+double ACosh(double a_fVal) {
+    return std::acosh(a_fVal);
+}
+double ATanh(double a_fVal) {
+    return std::atanh(a_fVal);
+}
+
+double Log2(double a_fVal) {
+    return std::log2(a_fVal);
+}
+double Log10(double a_fVal) {
+    return std::log10(a_fVal);
+}
+double Ln(double a_fVal) {
+    return std::log(a_fVal);
+}
+double Exp(double a_fVal) {
+    return std::exp(a_fVal);
+}
+// The library call also raises the domain signal for negative arguments.
+double Sqrt(double a_fVal) {
+    return std::sqrt(a_fVal);
+}
+double Pow(double a_fBase, double a_fExponent) {
+    return std::pow(a_fBase, a_fExponent);
+}
+
+double Sign(double a_fVal) {
+    if (a_fVal < 0) {
+        return -1;
+    }
+    if (a_fVal > 0) {
+        return 1;
+    }
+    return 0;
+}
+
+double Rint(double a_fVal) {
+    // x - floor(x) is exact for every finite double, unlike x + 0.5, which
+    // rounds 0.49999999999999994 up to 1. For infinities the difference is
+    // NaN, the test fails and floor's infinity is returned.
+    const double fFloor = std::floor(a_fVal);
+    return (a_fVal - fFloor >= 0.5) ? fFloor + 1 : fFloor;
+}
+
+double Abs(double a_fVal) {
+    return std::fabs(a_fVal);
+}
+
+double If(double a_fCond, double a_fThen, double a_fElse) {
+    return (a_fCond != 0) ? a_fThen : a_fElse;
+}
+
+double Sum(const double* a_afArg, int a_iArgc) {
+    double fSum = 0;
+    for (int i = 0; i < a_iArgc; ++i) {
+        fSum += a_afArg[i];
+    }
+    return fSum;
+}
+
+double Avg(const double* a_afArg, int a_iArgc) {
+    return Sum(a_afArg, a_iArgc) / a_iArgc;
+}
+
+double Min(const double* a_afArg, int a_iArgc) {
+    double fMin = a_afArg[0];
+    for (int i = 1; i < a_iArgc; ++i) {
+        if (a_afArg[i] < fMin) {
+            fMin = a_afArg[i];
+        }
+    }
+    return fMin;
+}
+
+double Max(const double* a_afArg, int a_iArgc) {
+    double fMax = a_afArg[0];
+    for (int i = 1; i < a_iArgc; ++i) {
+        if (a_afArg[i] > fMax) {
+            fMax = a_afArg[i];
+        }
+    }
+    return fMax;
+}
+
+double Fac(double a_fVal) {
+    if (std::isnan(a_fVal)) {
+        return a_fVal;
+    }
+    const double fLast = std::trunc(a_fVal);
+    double fProduct = 1;
+    // Stops once the product is infinite (from 171 on), so huge arguments
+    // cost no more than 171 steps.
+    for (double f = 2; f <= fLast && !std::isinf(fProduct); ++f) {
+        fProduct *= f;
+    }
+    return fProduct;
+}
+
+double Degrees(double a_fRadians) {
+    return (180.0 * a_fRadians) / kPi;
+}
+double Radians(double a_fDegrees) {
+    return (kPi * a_fDegrees) / 180.0;
+}
+
+} // namespace mu

@@ -1,0 +1,162 @@
+#include "Parser.h"
+
+#include "BuiltinFunctions.h"
+#include "DateFunctions.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace mu {
+
+namespace {
+
+double UnaryMinus(double a_fVal) {
+    return -a_fVal;
+}
+
+bool IsDigit(char a_c) {
+    return a_c >= '0' && a_c <= '9';
+}
+
+// White space a number may follow. The line feed is left out: it ends the expression, and
+// nothing after it may be read.
+bool IsSpace(char a_c) {
+    return a_c == ' ' || a_c == '\t' || a_c == '\r' || a_c == '\v' || a_c == '\f';
+}
+
+// Length of the literal at a_szText: sign, digits with at most one point, then an exponent mark
+// (only after a digit) with its own sign and digits.
+int CollectLiteral(const char* a_szText) {
+    int i = 0;
+    if (a_szText[i] == '+' || a_szText[i] == '-') {
+        ++i;
+    }
+    bool bDigits = false;
+    bool bPoint = false;
+    for (;; ++i) {
+        if (IsDigit(a_szText[i])) {
+            bDigits = true;
+        } else if (a_szText[i] == '.' && !bPoint) {
+            bPoint = true;
+        } else {
+            break;
+        }
+    }
+    if (bDigits && (a_szText[i] == 'e' || a_szText[i] == 'E')) {
+        ++i;
+        if (a_szText[i] == '+' || a_szText[i] == '-') {
+            ++i;
+        }
+        while (IsDigit(a_szText[i])) {
+            ++i;
+        }
+    }
+    return i;
+}
+
+// The "C" locale, whatever the process locale says the decimal point is.
+locale_t ClassicLocale() {
+    static const locale_t s_Locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return s_Locale;
+}
+
+} // namespace
+
+Parser::Parser() {
+    AddValueReader(ReadNumber);
+    DefineCharacterSets();
+    DefineFunctions();
+    DefineOperators();
+}
+
+void Parser::DefineCharacterSets() {
+    SetNameChars("0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+    SetOperatorChars("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ+-*^/?<>=#!$%&|~'_");
+    SetInfixOperatorChars("/+-*^?<>=#!$%&|~'_");
+}
+
+// All built-ins are foldable: a call with constant arguments becomes one value at compile time.
+void Parser::DefineFunctions() {
+    AddFunction("sin", Sin);
+    AddFunction("cos", Cos);
+    AddFunction("tan", Tan);
+    AddFunction("asin", ASin);
+    AddFunction("acos", ACos);
+    AddFunction("atan", ATan);
+    AddFunction("sinh", Sinh);
+    AddFunction("cosh", Cosh);
+    AddFunction("tanh", Tanh);
+    AddFunction("asinh", ASinh);
+    AddFunction("acosh", ACosh);
+    AddFunction("atanh", ATanh);
+    AddFunction("log2", Log2);
+    AddFunction("log10", Log10);
+    AddFunction("log", Log10);
+    AddFunction("ln", Ln);
+    AddFunction("exp", Exp);
+    AddFunction("sqrt", Sqrt);
+    AddFunction("sign", Sign);
+    AddFunction("rint", Rint);
+    AddFunction("abs", Abs);
+    AddFunction("if", If);
+    AddFunction("sum", Sum);
+    AddFunction("avg", Avg);
+    AddFunction("min", Min);
+    AddFunction("max", Max);
+    AddFunction("pow", Pow);
+    AddFunction("fac", Fac);
+    AddFunction("degrees", Degrees);
+    AddFunction("radians", Radians);
+    AddFunction("datevalue", DateValue);
+    AddFunction("daydiff", DayDiff);
+    AddFunction("monthdiff", MonthDiff);
+    AddFunction("yeardiff", YearDiff);
+    AddFunction("today", Today);
+    AddFunction("dayadd", DayAdd);
+    AddFunction("monthadd", MonthAdd);
+    AddFunction("yearadd", YearAdd);
+    AddFunction("days360", Days360);
+}
+
+// The standard parser defines no named constants: scripts define pi and e as variables.
+void Parser::DefineConstants() {}
+
+void Parser::DefineOperators() {
+    AddInfixOperator("-", UnaryMinus, 4);
+}
+
+int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
+    int iSpace = 0;
+    while (IsSpace(a_szExpr[iSpace])) {
+        ++iSpace;
+    }
+    const int iLength = CollectLiteral(a_szExpr + iSpace);
+    if (iLength == 0) {
+        return 0;
+    }
+
+    const std::string sLiteral(a_szExpr + iSpace, static_cast<std::size_t>(iLength));
+    char* pEnd = nullptr;
+    const int iSavedErrno = errno;
+    errno = 0;
+    const double fVal = strtod_l(sLiteral.c_str(), &pEnd, ClassicLocale());
+    const bool bRangeError = errno == ERANGE;
+    errno = iSavedErrno;
+
+    if (pEnd == sLiteral.c_str()) {
+        return 0;
+    }
+    // Overflow and underflow to zero are no numbers; a subnormal result is still the closest
+    // double to the text, so it is kept.
+    if (bRangeError && (std::isinf(fVal) || fVal == 0)) {
+        return 0;
+    }
+    *a_iPos += iSpace + iLength;
+    *a_fVal = fVal;
+    return 1;
+}
+
+} // namespace mu
