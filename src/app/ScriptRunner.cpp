@@ -1,0 +1,115 @@
+#include "ScriptRunner.h"
+
+#include "CommonFun.h"
+#include "Parser.h"
+#include "VariableStore.h"
+
+#include <QByteArray>
+#include <QStringList>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// The message buffer of the error box holds 2048 bytes with its final zero.
+constexpr qsizetype kMaxMessageBytes = 2047;
+
+QByteArray truncatedUtf8(QByteArray bytes) {
+    if (bytes.size() <= kMaxMessageBytes)
+        return bytes;
+    qsizetype cut = kMaxMessageBytes;
+    // Back up to the lead byte of the character that would be split.
+    while (cut > 0 && (static_cast<unsigned char>(bytes.at(cut)) & 0xC0) == 0x80)
+        --cut;
+    bytes.truncate(cut);
+    return bytes;
+}
+
+QString errorText(const mu::ParserError& error, const QMap<QString, QString>& langTable) {
+    const QString key = QString::fromLatin1(error.message());
+    const QString format = langTable.value(key);
+    // Internal faults carry a text that is no key, and a table may lack a key:
+    // the engine's own message then says more than an empty box.
+    if (format.isEmpty())
+        return QString::fromUtf8(truncatedUtf8(key.toUtf8()));
+    return formatErrorMessage(format, QString::fromLatin1(error.token()));
+}
+
+RunResult failure(const mu::ParserError& error, int line, const QMap<QString, QString>& langTable) {
+    RunResult result;
+    result.text = errorText(error, langTable);
+    result.line = line;
+    result.code = error.code();
+    result.position = error.position();
+    result.key = QString::fromLatin1(error.message());
+    result.token = QString::fromLatin1(error.token());
+    return result;
+}
+
+} // namespace
+
+ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
+
+RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
+    mu::Parser parser;
+    parser.SetVariableFactory(createVariable, &parser);
+    const QStringList lines = script.split(QLatin1Char('\n'));
+    double value = 0.0;
+    int line = 0;
+    try {
+        for (const QString& text : lines) {
+            ++line;
+            const QByteArray bytes = text.toLatin1();
+            parser.SetExpression(std::string(bytes.constData(), bytes.size()));
+            value = parser.Evaluate();
+        }
+    } catch (const mu::ParserError& error) {
+        return failure(error, line, langTable);
+    }
+    if (dump)
+        parser.Bytecode().Dump(*dump);
+    RunResult result;
+    result.ok = true;
+    result.value = value;
+    result.text = formatResult(value, langTable);
+    return result;
+}
+
+QString formatResult(double value, const QMap<QString, QString>& langTable) {
+    if (std::isnan(value))
+        return langTable.value(QStringLiteral("IDS_CALC_ERROR"));
+    const bool fixed = std::fabs(value) < 1e8 && (value <= -1 || value >= 1);
+    QString text = postProcessResult(QString::asprintf(fixed ? "%.8f" : "%g", value));
+    if (fixed) {
+        const CommonFun fun;
+        text = fun.trimTrailing(fun.trimTrailing(text, QLatin1Char('0')), QLatin1Char('.'));
+    }
+    return text;
+}
+
+QString postProcessResult(const QString& text) {
+    QString result = text;
+    return result.replace(QStringLiteral("INF"), QString(QChar(0x221E)), Qt::CaseInsensitive);
+}
+
+QString formatErrorMessage(const QString& format, const QString& token) {
+    const QByteArray in = format.toUtf8();
+    QByteArray out;
+    out.reserve(in.size());
+    bool substituted = false;
+    for (qsizetype i = 0; i < in.size() && out.size() <= kMaxMessageBytes; ++i) {
+        if (in.at(i) != '%' || i + 1 == in.size()) {
+            out.append(in.at(i));
+        } else if (in.at(i + 1) == 's' && !substituted) {
+            out.append(token.toUtf8().left(kMaxMessageBytes + 4));
+            substituted = true;
+            ++i;
+        } else {
+            // Any other sequence, "%%" included, is shown as written.
+            out.append(in.mid(i, 2));
+            ++i;
+        }
+    }
+    return QString::fromUtf8(truncatedUtf8(out));
+}

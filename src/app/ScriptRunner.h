@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+#include <ostream>
+
+// The run button's work without the window: a script is evaluated line by line
+// by a fresh engine, and the last line's value or the first error is turned
+// into the text the window shows.
+//
+//   script --split at "\n"--> lines --Latin-1--> mu::Parser (variables from
+//   variableStore) --> value --formatResult--> result text
+//                  \--ParserError--> formatErrorMessage --> error text
+
+struct RunResult {
+    bool ok = false;
+    double value = 0.0;           // the last line's value (when ok)
+    QString text;                 // ok: the text for the result box; failed: the error box message
+    int line = 0;                 // failed: 1-based line number
+    int code = -1, position = -1; // failed: ParserError code() and position()
+    QString key, token;           // failed: ParserError message() and token()
+};
+
+class ScriptRunner {
+public:
+    // The table is copied (cheaply, it is implicitly shared) and gives the
+    // error formats and the text for a result that is not a number.
+    explicit ScriptRunner(const QMap<QString, QString>& langTable);
+
+    // Every line goes to the engine, empty ones included, so a script that
+    // ends with a line break fails on its empty last line. When dump is given
+    // and the run succeeds, the bytecode of the last line is written to it.
+    RunResult run(const QString& script, std::ostream* dump = nullptr) const;
+
+private:
+    QMap<QString, QString> langTable;
+};
+
+// "%g" for |value| >= 1e8 and for -1 < value < 1, else "%.8f" without
+// trailing zeros and point; infinities as the infinity sign; NaN as the
+// table's "IDS_CALC_ERROR" text.
+QString formatResult(double value, const QMap<QString, QString>& langTable);
+// Every "INF", in any case, becomes the infinity sign U+221E.
+QString postProcessResult(const QString& text);
+// The format with its first "%s" replaced by token. The format comes from a
+// data file, so every other "%" sequence is kept literally, and the result is
+// cut to 2047 UTF-8 bytes at a character boundary.
+QString formatErrorMessage(const QString& format, const QString& token);

@@ -1,0 +1,194 @@
+#include "ScriptRunner.h"
+#include "TestSupport.h"
+#include "VariableStore.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+#include <sstream>
+
+namespace {
+
+const QString kInfinity = QString(QChar(0x221E));
+
+// Formats that show key and token, so each test sees which error was reported.
+LangMap testTable() {
+    LangMap table{{QStringLiteral("IDS_CALC_ERROR"), QStringLiteral("not a number")}};
+    for (int i = 1; i <= 12; ++i) {
+        const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
+        table.insert(key, key + QStringLiteral(" [%s]"));
+    }
+    return table;
+}
+
+struct SuccessRow {
+    const char* name;
+    QString script;
+    QString text;
+};
+
+void PrintTo(const SuccessRow& a_Row, std::ostream* a_pOs) {
+    *a_pOs << a_Row.name;
+}
+
+class RunSucceedsTest : public testing::TestWithParam<SuccessRow> {};
+
+TEST_P(RunSucceedsTest, ShowsTheLastLine) {
+    const RunResult result = ScriptRunner(testTable()).run(GetParam().script);
+    ASSERT_TRUE(result.ok) << result.text.toStdString();
+    EXPECT_EQ(GetParam().text, result.text);
+}
+
+const SuccessRow kSuccessRows[] = {
+    {"sum", QStringLiteral("1+2"), QStringLiteral("3")},
+    {"quotient", QStringLiteral("10/4"), QStringLiteral("2.5")},
+    {"eight_decimals", QStringLiteral("1/3+1"), QStringLiteral("1.33333333")},
+    {"negative", QStringLiteral("-1"), QStringLiteral("-1")},
+    {"below_one", QStringLiteral("2/3"), QStringLiteral("0.666667")},
+    {"zero", QStringLiteral("0"), QStringLiteral("0")},
+    {"minus_half", QStringLiteral("-0.5"), QStringLiteral("-0.5")},
+    {"negative_zero_shows_zero", QStringLiteral("-0"), QStringLiteral("0")},
+    {"nine_digits", QStringLiteral("123456789"), QStringLiteral("1.23457e+08")},
+    {"hundred_million", QStringLiteral("100000000"), QStringLiteral("1e+08")},
+    {"just_below_1e8", QStringLiteral("99999999.5"), QStringLiteral("99999999.5")},
+    {"infinity", QStringLiteral("1/0"), kInfinity},
+    {"minus_infinity", QStringLiteral("-1/0"), QStringLiteral("-") + kInfinity},
+    {"nan", QStringLiteral("0/0"), QStringLiteral("not a number")},
+    {"variables_across_lines", QStringLiteral("a=3\na*2"), QStringLiteral("6")},
+    {"circle_area", QStringLiteral("r=2\npi=3.1415926535897\npi*r^2"),
+     QStringLiteral("12.56637061")},
+    {"builtin_function", QStringLiteral("log(100)+fac(5)"), QStringLiteral("122")},
+    {"date_function", QStringLiteral("dayadd(20091231,1)"), QStringLiteral("20100101")},
+};
+
+INSTANTIATE_TEST_SUITE_P(ScriptRunner, RunSucceedsTest, testing::ValuesIn(kSuccessRows), RowName());
+
+TEST(ScriptRunner, ReturnsTheValueToo) {
+    const RunResult result = ScriptRunner(testTable()).run(QStringLiteral("x=1.5\nx*3"));
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(4.5, result.value);
+}
+
+TEST(ScriptRunner, EveryRunStartsVariablesAtZero) {
+    const ScriptRunner runner(testTable());
+    ASSERT_EQ(QStringLiteral("6"), runner.run(QStringLiteral("a=3\na*2")).text);
+    const RunResult second = runner.run(QStringLiteral("a*2"));
+    ASSERT_TRUE(second.ok);
+    EXPECT_EQ(QStringLiteral("0"), second.text);
+}
+
+struct FailureRow {
+    const char* name;
+    QString script;
+    int line;
+    int code;
+    int position;
+    QString key;
+    QString token;
+};
+
+void PrintTo(const FailureRow& a_Row, std::ostream* a_pOs) {
+    *a_pOs << a_Row.name;
+}
+
+class RunFailsTest : public testing::TestWithParam<FailureRow> {};
+
+TEST_P(RunFailsTest, ReportsTheFirstError) {
+    const FailureRow& row = GetParam();
+    const RunResult result = ScriptRunner(testTable()).run(row.script);
+    ASSERT_FALSE(result.ok) << result.text.toStdString();
+    EXPECT_EQ(row.line, result.line);
+    EXPECT_EQ(row.code, result.code);
+    EXPECT_EQ(row.position, result.position);
+    EXPECT_EQ(row.key, result.key);
+    EXPECT_EQ(row.token, result.token);
+    EXPECT_EQ(row.key + QStringLiteral(" [") + row.token + QStringLiteral("]"), result.text);
+}
+
+const FailureRow kFailureRows[] = {
+    {"trailing_line_break", QStringLiteral("1+2\n"), 2, 22, -1, QStringLiteral("IDS_PARSE_E02"),
+     QString()},
+    {"empty_script", QString(), 1, 22, -1, QStringLiteral("IDS_PARSE_E02"), QString()},
+    {"blank_line_in_the_middle", QStringLiteral("1\n \n2"), 2, 22, -1,
+     QStringLiteral("IDS_PARSE_E02"), QString()},
+    {"incomplete_first_line", QStringLiteral("3*\n1\n2"), 1, 2, 3, QStringLiteral("IDS_PARSE_E12"),
+     QString()},
+    {"unknown_latin1_character", QStringLiteral("1+\u00e9"), 1, 1, 2,
+     QStringLiteral("IDS_PARSE_E01"), QStringLiteral("\u00e9 ")},
+    {"character_outside_latin1", QStringLiteral("1+\u20ac"), 1, 1, 2,
+     QStringLiteral("IDS_PARSE_E01"), QStringLiteral("? ")},
+    {"carriage_return", QStringLiteral("1\r\n2"), 1, 1, 1, QStringLiteral("IDS_PARSE_E01"),
+     QStringLiteral("\r ")},
+    {"missing_bracket", QStringLiteral("x=1\n(x+1"), 2, 11, 5, QStringLiteral("IDS_PARSE_E08"),
+     QStringLiteral(")")},
+    {"too_many_arguments", QStringLiteral("sin(1,2)"), 1, 14, 7, QStringLiteral("IDS_PARSE_E09"),
+     QStringLiteral("sin")},
+};
+
+INSTANTIATE_TEST_SUITE_P(ScriptRunner, RunFailsTest, testing::ValuesIn(kFailureRows), RowName());
+
+TEST(ScriptRunner, StopsAtTheFailingLine) {
+    const RunResult result =
+        ScriptRunner(testTable()).run(QStringLiteral("3*\nnotEvaluatedVariable=5\n1"));
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(1, result.line);
+    EXPECT_FALSE(variableStore().contains(QStringLiteral("notEvaluatedVariable")));
+}
+
+TEST(ScriptRunner, MissingKeyShowsTheEngineMessage) {
+    LangMap table = testTable();
+    table.remove(QStringLiteral("IDS_PARSE_E12"));
+    const RunResult result = ScriptRunner(table).run(QStringLiteral("3*"));
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(QStringLiteral("IDS_PARSE_E12"), result.text);
+}
+
+TEST(ScriptRunner, HostileFormatFromTheTableIsShownLiterally) {
+    LangMap table = testTable();
+    table.insert(QStringLiteral("IDS_PARSE_E01"), QStringLiteral("%n%s%d%%%s"));
+    const RunResult result = ScriptRunner(table).run(QStringLiteral("1+$"));
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(QStringLiteral("%n$ %d%%%s"), result.text);
+}
+
+TEST(ScriptRunner, HugeLineFailsWithACappedMessage) {
+    const QString script = QStringLiteral("1+") + QString(100000, QLatin1Char('#'));
+    const RunResult result = ScriptRunner(testTable()).run(script);
+    ASSERT_FALSE(result.ok);
+    EXPECT_EQ(1, result.code);
+    EXPECT_EQ(100001, result.token.size());
+    EXPECT_EQ(2047, result.text.toUtf8().size());
+}
+
+TEST(ScriptRunner, DumpsTheLastLine) {
+    std::ostringstream dump;
+    const RunResult result = ScriptRunner(testTable()).run(QStringLiteral("a=2\na*3"), &dump);
+    ASSERT_TRUE(result.ok);
+    EXPECT_NE(std::string::npos, dump.str().find("VAR"));
+    EXPECT_NE(std::string::npos, dump.str().find("MUL"));
+    EXPECT_EQ(std::string::npos, dump.str().find("ASSIGN"));
+}
+
+TEST(VariableStore, FactoryResetsAndKeepsTheAddress) {
+    double* first = createVariable("storeTestVariable", nullptr);
+    ASSERT_NE(nullptr, first);
+    EXPECT_EQ(0.0, *first);
+    *first = 42;
+    EXPECT_EQ(42, variableStore().value(QStringLiteral("storeTestVariable")));
+    double* second = createVariable("storeTestVariable", nullptr);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(0.0, *second);
+}
+
+TEST(VariableStore, AddressesSurviveManyInsertions) {
+    double* kept = createVariable("storeTestKept", nullptr);
+    *kept = 7;
+    for (int i = 0; i < 10000; ++i)
+        createVariable(QByteArray("storeTestFill").append(QByteArray::number(i)).constData(),
+                       nullptr);
+    EXPECT_EQ(kept, &variableStore()[QStringLiteral("storeTestKept")]);
+    EXPECT_EQ(7, *kept);
+}
+
+} // namespace
