@@ -1,0 +1,79 @@
+#include "CliOptions.h"
+
+namespace {
+
+// Takes the value of the option at index i, or reports that it is missing.
+bool takeValue(const QStringList& arguments, qsizetype& i, QString* value, CliOptions* options) {
+    if (i + 1 >= arguments.size()) {
+        options->error = QStringLiteral("option '%1' needs a value").arg(arguments.at(i));
+        return false;
+    }
+    *value = arguments.at(++i);
+    return true;
+}
+
+bool setFile(const QString& file, CliOptions* options) {
+    if (!options->file.isEmpty()) {
+        options->error = QStringLiteral("only one FILE may be given");
+        return false;
+    }
+    options->file = file;
+    return true;
+}
+
+} // namespace
+
+CliOptions parseArguments(const QStringList& arguments) {
+    CliOptions options;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& arg = arguments.at(i);
+        QString value;
+        bool ok = true;
+        if (optionsEnded || arg == QLatin1String("-") || !arg.startsWith(QLatin1Char('-')))
+            ok = setFile(arg, &options);
+        else if (arg == QLatin1String("--"))
+            optionsEnded = true;
+        else if (arg == QLatin1String("-e")) {
+            ok = takeValue(arguments, i, &value, &options);
+            if (ok)
+                options.texts.append(value);
+        } else if (arg == QLatin1String("--lang"))
+            ok = takeValue(arguments, i, &options.language, &options);
+        else if (arg.startsWith(QLatin1String("--lang=")))
+            options.language = arg.mid(7);
+        else if (arg == QLatin1String("--raw"))
+            options.raw = true;
+        else if (arg == QLatin1String("--dump"))
+            options.dump = true;
+        else if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
+            options.help = true;
+        else if (arg == QLatin1String("--version"))
+            options.version = true;
+        else {
+            options.error = QStringLiteral("unknown option '%1'").arg(arg);
+            ok = false;
+        }
+        if (!ok)
+            return options;
+    }
+    if (!options.file.isEmpty() && !options.texts.isEmpty())
+        options.error = QStringLiteral("give the script either with -e or as FILE, not both");
+    return options;
+}
+
+QString usageText() {
+    return QStringLiteral(
+        "Usage: scriptcalc-cli [--lang CODE] [--raw] [--dump] [-e TEXT]... [FILE | -]\n"
+        "Evaluates a ScriptCalc script line by line and prints the last line's value.\n"
+        "\n"
+        "  -e TEXT      script text; several are joined as lines, in order\n"
+        "  FILE         read the script from FILE; '-' or no FILE and no -e: standard input\n"
+        "  --lang CODE  messages from lang/CODE (missing: the default language)\n"
+        "  --raw        print the value with 17 significant digits (nan, inf, -inf)\n"
+        "  --dump       also print the bytecode of the last line\n"
+        "  --help       show this text\n"
+        "  --version    show the version\n"
+        "\n"
+        "Exit status: 0 success, 1 error in the script, 2 bad command line or unreadable file.\n");
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The command line of scriptcalc-cli:
+//   scriptcalc-cli [--lang CODE] [--raw] [--dump] [-e TEXT]... [FILE | -]
+struct CliOptions {
+    QString language;     // --lang CODE; empty: the system locale decides
+    bool raw = false;     // --raw: the value as "%.17g"
+    bool dump = false;    // --dump: the last line's bytecode after the result
+    bool help = false;    // --help
+    bool version = false; // --version
+    QStringList texts;    // -e TEXT, in order
+    QString file;         // FILE, or "-" for standard input
+    QString error;        // set when the command line is unusable
+
+    // Standard input is read for "-", and when neither FILE nor -e is given.
+    bool readsStandardInput() const {
+        return file == QLatin1String("-") || (file.isEmpty() && texts.isEmpty());
+    }
+};
+
+// arguments excludes the program name. The value of -e and --lang is always
+// the next argument, so "-e -3" is the script -3.
+CliOptions parseArguments(const QStringList& arguments);
+
+QString usageText();
