@@ -1,0 +1,20 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontDatabase>
+#include <QIcon>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    // The forms ask for "Courier"; where it is not installed the system's
+    // monospace font stands in, so the keypad and lists keep fixed widths.
+    QFont::insertSubstitution(QStringLiteral("Courier"),
+                              QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+
+    MainWindow window;
+    window.resize(800, 600);
+    window.setWindowIcon(QIcon(QStringLiteral(":/images/brel.PNG")));
+    window.show();
+    return app.exec();
+}

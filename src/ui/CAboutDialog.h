@@ -1,0 +1,32 @@
+#pragma once
+
+#include "CommonFun.h"
+
+#include <QDialog>
+#include <QMap>
+#include <QString>
+
+class Ui_CAboutDialog;
+
+// The About box: title with version, author, notice, the language file in use,
+// the version line, the web address and two contact addresses, all captions
+// taken from the window's string table.
+class CAboutDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit CAboutDialog(QWidget *parent = nullptr);
+    ~CAboutDialog() override;
+
+    // Borrowed from the main window for as long as the dialog is open.
+    const QMap<QString, QString> *langTable = nullptr;
+
+    void initTexts();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    Ui_CAboutDialog *ui;
+    CommonFun commonFun;
+};

@@ -1,0 +1,93 @@
+#include "MainWindow.h"
+
+#include "LangTable.h"
+#include "ui_mainwindow.h"
+
+#include <array>
+#include <utility>
+
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
+    ui->setupUi(this);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::openAbout);
+    loadLanguage();
+    applyLanguage();
+    loadFunctionList(QStringLiteral("TRIGONOMETRIC"));
+    initUnitPage();
+    ui->tabMain->setTabText(0, ui->rb_TRIGONOMETRIC->text());
+    ui->tabMain->setTabText(1, ui->rb_UNITCONVERSION->text());
+}
+
+MainWindow::~MainWindow() {
+    delete ui;
+}
+
+void MainWindow::loadLanguage() {
+    loadLanguageTable(commonFun.langFilePath(), &langTable);
+}
+
+void MainWindow::applyLanguage() {
+    const auto text = [this](const char* key) { return langTable.value(QLatin1String(key)); };
+
+    setWindowTitle(text("IDS_APP_NAME"));
+    ui->actionAbout->setText(text("IDS_TAB_ABOUT") + QLatin1String("..."));
+    ui->btn_url->setText(text("IDS_ALL_VERSION"));
+
+    const std::array<std::pair<QRadioButton*, const char*>, 9> categories{{
+        {ui->rb_TRIGONOMETRIC, "IDS_CB_TRIGONOMETRIC"},
+        {ui->rb_ARITHMETIC, "IDS_CB_ARITHMETIC"},
+        {ui->rb_BASECONVERSION, "IDS_CB_BASECONVERSION"},
+        {ui->rb_STATISTICS, "IDS_CB_STATISTICS"},
+        {ui->rb_FINANCE, "IDS_CB_FINANCE"},
+        {ui->rb_UNITCONVERSION, "IDS_CB_UNITCONVERSION"},
+        {ui->rb_CONSTANTS, "IDS_CB_CONSTANTS"},
+        {ui->rb_DATETIME, "IDS_CB_DATETIME"},
+        {ui->rb_USERDEFINE, "IDS_CB_USERDEFINE"},
+    }};
+    for (const auto& [button, key] : categories)
+        button->setText(text(key));
+
+    ui->btn_ok->setText(text("IDC_BTN_OK"));
+    ui->menuHelp->setTitle(text("IDS_TAB_HELP"));
+}
+
+void MainWindow::loadFunctionList(const QString&) {}
+
+void MainWindow::initUnitPage() {}
+
+void MainWindow::on_lst_2_clicked(const QModelIndex&) {}
+
+void MainWindow::on_lst_1_clicked(const QModelIndex&) {}
+
+void MainWindow::on_listType_currentRowChanged(int) {}
+
+void MainWindow::on_tabMain_currentChanged(int) {}
+
+void MainWindow::on_btn_ok_clicked() {}
+
+void MainWindow::on_edit_1_textChanged(const QString&) {}
+
+void MainWindow::on_table_funlist_doubleClicked(const QModelIndex&) {}
+
+void MainWindow::on_rb_USERDEFINE_clicked() {}
+
+void MainWindow::on_rb_DATETIME_clicked() {}
+
+void MainWindow::on_rb_CONSTANTS_clicked() {}
+
+void MainWindow::on_rb_UNITCONVERSION_clicked() {}
+
+void MainWindow::on_rb_FINANCE_clicked() {}
+
+void MainWindow::on_rb_STATISTICS_clicked() {}
+
+void MainWindow::on_rb_BASECONVERSION_clicked() {}
+
+void MainWindow::on_rb_ARITHMETIC_clicked() {}
+
+void MainWindow::on_rb_TRIGONOMETRIC_clicked() {}
+
+void MainWindow::on_btn_help_clicked() {}
+
+void MainWindow::on_btn_url_clicked() {}
+
+void MainWindow::openAbout() {}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "CommonFun.h"
+#include "FunctionEntry.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QMap>
+#include <QModelIndex>
+#include <QStandardItemModel>
+#include <QString>
+#include <QStringList>
+
+namespace Ui {
+class MainWindow;
+}
+
+// The calculator's only window. It owns for its whole life the form, the
+// string table, the function and unit catalogues and the models behind the
+// lists. Everything is loaded in the constructor:
+//   form -> About action -> string table (lang.xml) -> captions
+//        -> function list (function.xml) -> unit page (unit.xml) -> tab titles
+// A run hands the editor's text to a fresh ScriptRunner and shows either the
+// formatted value in edit_res or the localized error in a modal box.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+private slots:
+    // The order of these slots is the order of the meta-object's method table.
+    void on_lst_2_clicked(const QModelIndex& index);
+    void on_lst_1_clicked(const QModelIndex& index);
+    void on_listType_currentRowChanged(int currentRow);
+    void on_tabMain_currentChanged(int index);
+    void on_btn_ok_clicked();
+    void on_edit_1_textChanged(const QString& text);
+    void on_table_funlist_doubleClicked(const QModelIndex& index);
+    void on_rb_USERDEFINE_clicked();
+    void on_rb_DATETIME_clicked();
+    void on_rb_CONSTANTS_clicked();
+    void on_rb_UNITCONVERSION_clicked();
+    void on_rb_FINANCE_clicked();
+    void on_rb_STATISTICS_clicked();
+    void on_rb_BASECONVERSION_clicked();
+    void on_rb_ARITHMETIC_clicked();
+    void on_rb_TRIGONOMETRIC_clicked();
+    void on_btn_help_clicked();
+    void on_btn_url_clicked();
+    void on_btn_e_clicked();
+    void on_btn_pi_clicked();
+    void on_btn_pow2_clicked();
+    void on_btn_sqrt_clicked();
+    void on_btn_del_clicked();
+    void on_btn_enter_clicked();
+    void on_btn_right_clicked();
+    void on_btn_left_clicked();
+    void on_btn_comma_clicked();
+    void on_btn_dot_clicked();
+    void on_btn_div_clicked();
+    void on_btn_mul_clicked();
+    void on_btn_dec_clicked();
+    void on_btn_add_clicked();
+    void on_btn_00_clicked();
+    void on_btn_0_clicked();
+    void on_btn_9_clicked();
+    void on_btn_8_clicked();
+    void on_btn_7_clicked();
+    void on_btn_6_clicked();
+    void on_btn_5_clicked();
+    void on_btn_4_clicked();
+    void on_btn_3_clicked();
+    void on_btn_1_clicked();
+    void on_btn_2_clicked();
+    void on_btn_clean_clicked();
+    void on_btn_run_clicked();
+    void openAbout();
+
+private:
+    // Lets the tests reach the editing operations and the base conversion
+    // directly, with arguments that no button passes.
+    friend class MainWindowTestAccess;
+
+    void loadLanguage();
+    // Every localized caption, from langTable; a missing key gives "".
+    void applyLanguage();
+    void loadFunctionList(const QString& category);
+    void initUnitPage();
+
+    // Inserts text at the caret of text_script (replacing a selection) and
+    // leaves the caret back characters before the end of the insertion; a
+    // position outside the script is refused and the caret stays at the end
+    // of the insertion. The editor gets the keyboard focus.
+    void insertAtCursor(const QString& text, int back);
+    // definition is name=value. Inserts the name at the caret and, unless the
+    // script already holds name=<first four characters of value>, puts the
+    // definition on top of the script and the caret at its end.
+    void insertConstant(const QString& definition);
+    // Runs the script, then shows edit_res's integer in the given base.
+    void convertResultBase(int base);
+
+    Ui::MainWindow* ui;
+    QString currentCategoryButton;
+    CommonFun commonFun;
+    QMap<QString, QString> langTable;
+    QStringList unitEntries;
+    QHash<QString, double> unitIndex;
+    QList<FunctionEntry> functionEntries;
+    QStandardItemModel functionModel;
+    QStandardItemModel unitModel;
+};

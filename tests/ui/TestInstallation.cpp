@@ -1,0 +1,95 @@
+#include "TestInstallation.h"
+
+#include "CommonFun.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QXmlStreamWriter>
+
+TestInstallation::TestInstallation() {
+    const QString appDir = QDir(QCoreApplication::applicationDirPath()).canonicalPath();
+    const QString expected = QDir(QStringLiteral(SCRIPTCALC_UI_TESTS_INSTALL_DIR)).canonicalPath();
+    if (appDir.isEmpty() || appDir != expected) {
+        fault = QStringLiteral("the tests run from %1, not from their own folder %2")
+                    .arg(appDir, expected);
+        return;
+    }
+    QDir lang(appDir + QStringLiteral("/lang"));
+    if (lang.exists() && !lang.removeRecursively())
+        fault = QStringLiteral("cannot empty ") + lang.path();
+}
+
+void TestInstallation::writeLangTable(const Entries& entries) const {
+    QByteArray xml;
+    QXmlStreamWriter writer(&xml);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeStartElement(QStringLiteral("lang"));
+    for (const auto& [code, desc] : entries) {
+        writer.writeStartElement(QStringLiteral("item"));
+        writer.writeTextElement(QStringLiteral("code"), code);
+        writer.writeTextElement(QStringLiteral("desc"), desc);
+        writer.writeEndElement();
+    }
+    writer.writeEndElement();
+    writer.writeEndDocument();
+    writeLangFile(xml);
+}
+
+void TestInstallation::writeLangFile(const QByteArray& content) const {
+    write(CommonFun().langFilePath(), content);
+}
+
+void TestInstallation::writeFunctionFile(const QByteArray& content) const {
+    write(CommonFun().functionFilePath(), content);
+}
+
+void TestInstallation::writeUnitFile(const QByteArray& content) const {
+    write(CommonFun().unitFilePath(), content);
+}
+
+void TestInstallation::write(const QString& path, const QByteArray& content) const {
+    if (!fault.isEmpty())
+        qFatal("TestInstallation: %s", qPrintable(fault));
+    if (!QDir().mkpath(QFileInfo(path).path()))
+        qFatal("TestInstallation: cannot create the folder of %s", qPrintable(path));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(content) != content.size())
+        qFatal("TestInstallation: cannot write %s", qPrintable(path));
+}
+
+TestInstallation::Entries TestInstallation::standardEntries() {
+    Entries entries = {
+        {QStringLiteral("IDS_APP_NAME"), QStringLiteral("Test Calc")},
+        {QStringLiteral("IDS_TAB_ABOUT"), QStringLiteral("About it")},
+        {QStringLiteral("IDS_TAB_HELP"), QStringLiteral("Help me")},
+        {QStringLiteral("IDS_ALL_VERSION"), QStringLiteral("Version 9")},
+        {QStringLiteral("IDS_CB_TRIGONOMETRIC"), QStringLiteral("Trig")},
+        {QStringLiteral("IDS_CB_ARITHMETIC"), QStringLiteral("Arith")},
+        {QStringLiteral("IDS_CB_BASECONVERSION"), QStringLiteral("Bases")},
+        {QStringLiteral("IDS_CB_STATISTICS"), QStringLiteral("Stats")},
+        {QStringLiteral("IDS_CB_FINANCE"), QStringLiteral("Money")},
+        {QStringLiteral("IDS_CB_UNITCONVERSION"), QStringLiteral("Units")},
+        {QStringLiteral("IDS_CB_CONSTANTS"), QStringLiteral("Consts")},
+        {QStringLiteral("IDS_CB_DATETIME"), QStringLiteral("Dates")},
+        {QStringLiteral("IDS_CB_USERDEFINE"), QStringLiteral("Mine")},
+        {QStringLiteral("IDS_CB_LINEAR"), QStringLiteral("Length")},
+        {QStringLiteral("IDS_CB_AREA"), QStringLiteral("Area")},
+        {QStringLiteral("IDS_CB_VOLUME"), QStringLiteral("Volume")},
+        {QStringLiteral("IDS_CB_MASS"), QStringLiteral("Mass")},
+        {QStringLiteral("IDC_BTN_OK"), QStringLiteral("Take it")},
+        {QStringLiteral("IDS_CALC_ERROR"), QStringLiteral("not a number")},
+        {QStringLiteral("IDC_BTN_LIC1"), QStringLiteral("Test Calc title")},
+        {QStringLiteral("IDC_BTN_LIC2"), QStringLiteral("Written by")},
+        {QStringLiteral("IDC_BTN_LIC3"), QStringLiteral("Notice")},
+        {QStringLiteral("IDS_LANG_FILE_USE"), QStringLiteral("Language file:")},
+    };
+    for (int i = 1; i <= 12; ++i) {
+        const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
+        entries.append({key, key + QStringLiteral("[%s]")});
+    }
+    return entries;
+}

@@ -1,0 +1,34 @@
+// Test main: a fixed platform and locale, one QApplication for all cases.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLocale>
+
+namespace {
+
+QtMessageHandler defaultHandler = nullptr;
+
+// The offscreen platform says this at every show(); it is no finding.
+void dropPlatformChatter(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (text == QLatin1String("This plugin does not support propagateSizeHints()"))
+        return;
+    defaultHandler(type, context, text);
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    // No display needed, and nothing of the machine's locale or time zone
+    // leaks in: the language folder, number formats and dates are the same
+    // everywhere.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("LC_ALL", "C.UTF-8");
+    qputenv("LANG", "C.UTF-8");
+    qputenv("TZ", "UTC");
+    QLocale::setDefault(QLocale::c());
+    defaultHandler = qInstallMessageHandler(dropPlatformChatter);
+
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
