@@ -3,9 +3,9 @@
 # Usage: tools/install-deps.sh run|test
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core)
+packages=(cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-wqy-microhei)
 if [ "${1:-run}" = test ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev xvfb xauth)
+    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales xvfb xauth)
 fi
 
 missing=()
