@@ -10,4 +10,4 @@ cmake --build build-fuzz --target script_fuzz -j "$(nproc)"
 work=build-fuzz/corpus
 mkdir -p "$work"
 ASAN_OPTIONS=detect_leaks=1 build-fuzz/bin/script_fuzz -max_total_time="$seconds" -max_len=4096 \
-    -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 "$work" fuzz/corpus
+    -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 "$work" fuzz/corpus
