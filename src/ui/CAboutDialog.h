@@ -15,18 +15,18 @@ class CAboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit CAboutDialog(QWidget *parent = nullptr);
+    explicit CAboutDialog(QWidget* parent = nullptr);
     ~CAboutDialog() override;
 
     // Borrowed from the main window for as long as the dialog is open.
-    const QMap<QString, QString> *langTable = nullptr;
+    const QMap<QString, QString>* langTable = nullptr;
 
     void initTexts();
 
 protected:
-    void changeEvent(QEvent *event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    Ui_CAboutDialog *ui;
+    Ui_CAboutDialog* ui;
     CommonFun commonFun;
 };

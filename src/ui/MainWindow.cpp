@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "CAboutDialog.h"
 #include "LangTable.h"
 #include "ui_mainwindow.h"
 
@@ -50,44 +51,9 @@ void MainWindow::applyLanguage() {
     ui->menuHelp->setTitle(text("IDS_TAB_HELP"));
 }
 
-void MainWindow::loadFunctionList(const QString&) {}
-
-void MainWindow::initUnitPage() {}
-
-void MainWindow::on_lst_2_clicked(const QModelIndex&) {}
-
-void MainWindow::on_lst_1_clicked(const QModelIndex&) {}
-
-void MainWindow::on_listType_currentRowChanged(int) {}
-
-void MainWindow::on_tabMain_currentChanged(int) {}
-
-void MainWindow::on_btn_ok_clicked() {}
-
-void MainWindow::on_edit_1_textChanged(const QString&) {}
-
-void MainWindow::on_table_funlist_doubleClicked(const QModelIndex&) {}
-
-void MainWindow::on_rb_USERDEFINE_clicked() {}
-
-void MainWindow::on_rb_DATETIME_clicked() {}
-
-void MainWindow::on_rb_CONSTANTS_clicked() {}
-
-void MainWindow::on_rb_UNITCONVERSION_clicked() {}
-
-void MainWindow::on_rb_FINANCE_clicked() {}
-
-void MainWindow::on_rb_STATISTICS_clicked() {}
-
-void MainWindow::on_rb_BASECONVERSION_clicked() {}
-
-void MainWindow::on_rb_ARITHMETIC_clicked() {}
-
-void MainWindow::on_rb_TRIGONOMETRIC_clicked() {}
-
-void MainWindow::on_btn_help_clicked() {}
-
-void MainWindow::on_btn_url_clicked() {}
-
-void MainWindow::openAbout() {}
+void MainWindow::openAbout() {
+    CAboutDialog dialog(this);
+    dialog.langTable = &langTable;
+    dialog.initTexts();
+    dialog.exec();
+}

@@ -12,6 +12,8 @@
 #include <QString>
 #include <QStringList>
 
+class QRadioButton;
+
 namespace Ui {
 class MainWindow;
 }
@@ -87,8 +89,21 @@ private:
     void loadLanguage();
     // Every localized caption, from langTable; a missing key gives "".
     void applyLanguage();
+    // Reads one category of function.xml into functionEntries and shows it in
+    // table_funlist; a missing or broken file keeps the entries read before.
     void loadFunctionList(const QString& category);
+    // What every category button does: remember it, show the function page
+    // under its caption and list its category.
+    void selectCategory(QRadioButton* button, const QString& category);
+
     void initUnitPage();
+    // Reads one kind of unit.xml (keeping the units read before when the file
+    // is missing or broken), lists it in lst_1 and lst_2 with the first unit
+    // current in both, and recomputes edit_2.
+    void loadUnitCategory(const QString& category);
+    // edit_2 := edit_1's value converted from lst_1's unit to lst_2's; nothing
+    // while either list has no current unit.
+    void updateConversion();
 
     // Inserts text at the caret of text_script (replacing a selection) and
     // leaves the caret back characters before the end of the insertion; a

@@ -1,6 +1,7 @@
 // The shipped function.xml of every language: complete, alike across the
 // languages, and made of templates the engine can run.
 #include "CatalogueShippedData.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 // FunctionXmlReader on small catalogues written by the tests.
 #include "FunctionXmlReader.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

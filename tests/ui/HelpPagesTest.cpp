@@ -1,6 +1,7 @@
 // The shipped help pages: well-formed, self-contained, linked correctly, the
 // same in every language, and with examples marked so that they can be run.
 #include "CatalogueShippedData.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 // The shipped unit.xml of every language, read through UnitXmlReader and
 // converted as the unit page converts: v * factor(to) / factor(from).
 #include "CatalogueShippedData.h"
+#include "QtPrinters.h"
 
 #include <gtest/gtest.h>
 

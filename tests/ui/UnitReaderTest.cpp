@@ -1,4 +1,5 @@
 // UnitXmlReader on small unit catalogues written by the tests.
+#include "QtPrinters.h"
 #include "UnitXmlReader.h"
 
 #include <gtest/gtest.h>

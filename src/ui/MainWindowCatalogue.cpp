@@ -1,0 +1,144 @@
+// The function page: the category buttons, the function list read from
+// function.xml, what a double-click on an entry does, and the help and web
+// buttons.
+//
+//   category button --> loadFunctionList --FunctionXmlReader--> functionEntries
+//                                        --> functionModel --> table_funlist
+//   double-click on row i --> functionEntries[i].style: 1 insert, 2 base, 3 constant
+#include "MainWindow.h"
+
+#include "FunctionXmlReader.h"
+#include "ProductInfo.h"
+#include "ui_mainwindow.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QHeaderView>
+#include <QLocale>
+#include <QRadioButton>
+#include <QStandardItem>
+#include <QUrl>
+
+namespace {
+
+// What a double-click on an entry does, by its style.
+enum EntryStyle { InsertTemplate = 1, ConvertResultBase = 2, InsertConstant = 3 };
+
+const QLatin1String helpStartPage("main.html");
+
+constexpr int unitPageIndex = 1;
+
+} // namespace
+
+void MainWindow::loadFunctionList(const QString& category) {
+    const QString path = commonFun.functionFilePath();
+    if (!path.isEmpty()) {
+        // A file that cannot be opened or parsed keeps the entries of the
+        // previous category; the table is rebuilt from them all the same.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            FunctionXmlReader(functionEntries).read(&file, category);
+    }
+
+    functionModel.clear();
+    functionModel.setColumnCount(2);
+    functionModel.setRowCount(int(functionEntries.size()));
+    for (int row = 0; row < int(functionEntries.size()); ++row) {
+        const FunctionEntry& entry = functionEntries.at(row);
+        functionModel.setItem(row, 0, new QStandardItem(entry.show));
+        functionModel.setItem(row, 1, new QStandardItem(entry.shortdesc));
+    }
+    ui->table_funlist->setModel(&functionModel);
+    ui->table_funlist->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+void MainWindow::selectCategory(QRadioButton* button, const QString& category) {
+    // Stored first: leaving the unit page below re-checks this button.
+    currentCategoryButton = button->objectName();
+    ui->tabMain->setCurrentIndex(0);
+    ui->tabMain->setTabText(0, button->text());
+    loadFunctionList(category);
+}
+
+void MainWindow::on_rb_TRIGONOMETRIC_clicked() {
+    selectCategory(ui->rb_TRIGONOMETRIC, QStringLiteral("TRIGONOMETRIC"));
+}
+
+void MainWindow::on_rb_ARITHMETIC_clicked() {
+    selectCategory(ui->rb_ARITHMETIC, QStringLiteral("ARITHMETIC"));
+}
+
+void MainWindow::on_rb_BASECONVERSION_clicked() {
+    selectCategory(ui->rb_BASECONVERSION, QStringLiteral("BASECONVERSION"));
+}
+
+void MainWindow::on_rb_STATISTICS_clicked() {
+    selectCategory(ui->rb_STATISTICS, QStringLiteral("STATISTICS"));
+}
+
+void MainWindow::on_rb_FINANCE_clicked() {
+    selectCategory(ui->rb_FINANCE, QStringLiteral("FINANCE"));
+}
+
+void MainWindow::on_rb_CONSTANTS_clicked() {
+    selectCategory(ui->rb_CONSTANTS, QStringLiteral("CONSTANTS"));
+}
+
+void MainWindow::on_rb_DATETIME_clicked() {
+    selectCategory(ui->rb_DATETIME, QStringLiteral("DATETIME"));
+}
+
+void MainWindow::on_rb_USERDEFINE_clicked() {
+    selectCategory(ui->rb_USERDEFINE, QStringLiteral("USERDEFINE"));
+}
+
+void MainWindow::on_rb_UNITCONVERSION_clicked() {
+    ui->tabMain->setCurrentIndex(unitPageIndex);
+}
+
+void MainWindow::on_tabMain_currentChanged(int index) {
+    if (index == unitPageIndex) {
+        ui->rb_UNITCONVERSION->setChecked(true);
+        return;
+    }
+    // Before any category click the first button of the group, the
+    // trigonometric one, stands for the list shown at start-up.
+    const auto buttons = ui->gbRadio->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (QRadioButton* button : buttons) {
+        if (currentCategoryButton.isNull() || button->objectName() == currentCategoryButton) {
+            button->setChecked(true);
+            return;
+        }
+    }
+}
+
+void MainWindow::on_table_funlist_doubleClicked(const QModelIndex& index) {
+    if (index.row() < 0 || index.row() >= functionEntries.size())
+        return;
+    const FunctionEntry entry = functionEntries.at(index.row());
+    switch (entry.style) {
+    case InsertTemplate:
+        insertAtCursor(entry.in, entry.bidx);
+        break;
+    case ConvertResultBase:
+        convertResultBase(FunctionXmlReader::toInt(entry.in, QLocale::system()));
+        break;
+    case InsertConstant:
+        insertConstant(entry.in);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::on_btn_help_clicked() {
+    QString page = helpStartPage;
+    const int row = ui->table_funlist->currentIndex().row();
+    if (row >= 0 && row < functionEntries.size())
+        page = functionEntries.at(row).help;
+    QDesktopServices::openUrl(QUrl(commonFun.helpUrl(page)));
+}
+
+void MainWindow::on_btn_url_clicked() {
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProductWebAddress)));
+}

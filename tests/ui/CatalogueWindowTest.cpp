@@ -1,0 +1,396 @@
+// The function page driven as a user drives it: category buttons, the tab
+// bar, double-clicks on the list, the help and web buttons, with small
+// catalogues written by each case.
+#include "FunctionListTest.h"
+
+#include "CommonFun.h"
+#include "ProductInfo.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QHeaderView>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableView>
+
+namespace {
+
+QByteArray fun(const QByteArray& show, const QByteArray& in, const QByteArray& bidx,
+               const QByteArray& style, const QByteArray& desc, const QByteArray& help) {
+    return QByteArray("<fun><vk_show>") + show + "</vk_show><vk_in>" + in + "</vk_in><vk_bidx>" +
+           bidx + "</vk_bidx><vk_style>" + style + "</vk_style><vk_shortdesc>" + desc +
+           "</vk_shortdesc><vk_help>" + help + "</vk_help></fun>";
+}
+
+// One category per button; USERDEFINE is absent and STATISTICS empty.
+QByteArray smallCatalogue() {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<functions>"
+           "<TRIGONOMETRIC>" +
+           fun("sin(x)", "sin()", "1", "1", "sine", "trig.html") +
+           fun("cos(x)", "cos()", "1", "1", "cosine", "trig.html") +
+           "</TRIGONOMETRIC>"
+           "<ARITHMETIC>" +
+           fun("pow(x,y)", "pow(,)", "2", "1", "power", "power.html") +
+           fun("far back", "ab", "99", "1", "back-step past the start", "power.html") +
+           fun("two lines", "a=2&#10;a*3", "0", "1", "a script", "power.html") +
+           "</ARITHMETIC>"
+           "<BASECONVERSION>" +
+           fun("hex", "16", "0", "2", "base 16", "base.html") +
+           fun("binary", "2", "0", "2", "base 2", "base.html") +
+           fun("no base", "x", "0", "2", "not a number", "base.html") +
+           "</BASECONVERSION>"
+           "<STATISTICS></STATISTICS>"
+           "<FINANCE>" +
+           fun("no help", "1+1", "0", "1", "empty help", "") +
+           "</FINANCE>"
+           "<CONSTANTS>" +
+           fun("pi", "pi=3.14159265358979", "0", "3", "circle", "constants.html") +
+           fun("answer", "answer", "0", "3", "no equals sign", "constants.html") +
+           "</CONSTANTS>"
+           "<DATETIME>" +
+           fun("style 0", "today()", "0", "0", "does nothing", "dateadd.html") +
+           fun("style 7", "today()", "0", "7", "does nothing", "dateadd.html") +
+           "<fun vk_show=\"attr\" vk_in=\"x\" vk_bidx=\"1\" vk_style=\"1\" "
+           "vk_shortdesc=\"attributes\" vk_help=\"a.html\"/>"
+           "</DATETIME>"
+           "</functions>";
+}
+
+QUrl helpPage(const QString& page) {
+    return QUrl::fromLocalFile(QCoreApplication::applicationDirPath() +
+                               QStringLiteral("/lang/zh_cn/help/") + page);
+}
+
+} // namespace
+
+class CatalogueTest : public FunctionListTest {
+protected:
+    void SetUp() override {
+        FunctionListTest::SetUp();
+        installation.writeLangTable(TestInstallation::standardEntries());
+        installation.writeFunctionFile(smallCatalogue());
+        openWindow();
+    }
+
+    QRadioButton* button(const char* name) const { return widget<QRadioButton>(name); }
+    QTabWidget* tabs() const { return widget<QTabWidget>("tabMain"); }
+    void clickHelp() { click("btn_help"); }
+};
+
+TEST_F(CatalogueTest, StartsWithTheTrigonometricEntriesInTwoStretchedColumns) {
+    ASSERT_EQ(rows(), 2);
+    EXPECT_EQ(table()->model()->columnCount(), 2);
+    EXPECT_EQ(cell(0, 0), QStringLiteral("sin(x)"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral("sine"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("cos(x)"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral("cosine"));
+    const QHeaderView* header = table()->horizontalHeader();
+    for (int section = 0; section < 2; ++section)
+        EXPECT_EQ(header->sectionResizeMode(section), QHeaderView::Stretch) << section;
+    EXPECT_EQ(header->sectionSize(0), header->sectionSize(1));
+    EXPECT_FALSE(table()->currentIndex().isValid());
+}
+
+namespace {
+
+struct CategoryRow {
+    const char* name;
+    const char* button;
+    const char* caption;
+    QStringList shown;
+};
+
+void PrintTo(const CategoryRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+} // namespace
+
+class CategoryButtonTest : public CatalogueTest,
+                           public ::testing::WithParamInterface<CategoryRow> {};
+
+TEST_P(CategoryButtonTest, ListsItsCategoryUnderItsCaption) {
+    const CategoryRow& row = GetParam();
+    clickCategory(row.button);
+    EXPECT_EQ(shown(), row.shown);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(tabs()->tabText(0), QString::fromUtf8(row.caption));
+    EXPECT_EQ(tabs()->tabText(1), QStringLiteral("Units"));
+    EXPECT_EQ(checkedCategoryButton(), QString::fromLatin1(row.button));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(
+    Catalogue, CategoryButtonTest,
+    ::testing::Values(
+        CategoryRow{"Trigonometric", "rb_TRIGONOMETRIC", "Trig", {"sin(x)", "cos(x)"}},
+        CategoryRow{"Arithmetic", "rb_ARITHMETIC", "Arith", {"pow(x,y)", "far back", "two lines"}},
+        CategoryRow{"BaseConversion", "rb_BASECONVERSION", "Bases", {"hex", "binary", "no base"}},
+        CategoryRow{"EmptyStatistics", "rb_STATISTICS", "Stats", {}},
+        CategoryRow{"Finance", "rb_FINANCE", "Money", {"no help"}},
+        CategoryRow{"Constants", "rb_CONSTANTS", "Consts", {"pi", "answer"}},
+        CategoryRow{"DateTimeWithAttributeFields", "rb_DATETIME", "Dates", {"style 0", "style 7", ""}},
+        CategoryRow{"AbsentUserDefine", "rb_USERDEFINE", "Mine", {}}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST_F(CatalogueTest, EveryClickReadsTheFileAgain) {
+    clickCategory("rb_ARITHMETIC");
+    installation.writeFunctionFile("<f><ARITHMETIC>" +
+                                   fun("abs(x)", "abs()", "1", "1", "absolute", "a.html") +
+                                   "</ARITHMETIC></f>");
+    clickCategory("rb_ARITHMETIC");
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("abs(x)")});
+}
+
+TEST_F(CatalogueTest, AMissingFileKeepsThePreviousEntriesUnderTheNewCaption) {
+    ASSERT_TRUE(QFile::remove(CommonFun().functionFilePath()));
+    clickCategory("rb_ARITHMETIC");
+    EXPECT_EQ(shown(), QStringList({"sin(x)", "cos(x)"}));
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("Arith"));
+    // The kept entries still act: the first inserts its template.
+    doubleClickRow(0);
+    EXPECT_EQ(script(), QStringLiteral("sin()"));
+}
+
+TEST_F(CatalogueTest, ABrokenFileKeepsThePreviousEntries) {
+    clickCategory("rb_CONSTANTS");
+    for (const QByteArray& broken :
+         {QByteArray("<functions><ARITHMETIC><fun>"), QByteArray(), QByteArray("not xml")}) {
+        installation.writeFunctionFile(broken);
+        clickCategory("rb_ARITHMETIC");
+        EXPECT_EQ(shown(), QStringList({"pi", "answer"})) << broken.toStdString();
+    }
+}
+
+TEST_F(CatalogueTest, FieldsWrittenAsAttributesAreListedEmptyAndDoNothing) {
+    clickCategory("rb_DATETIME");
+    ASSERT_EQ(rows(), 3);
+    EXPECT_EQ(cell(2, 0), QString());
+    EXPECT_EQ(cell(2, 1), QString());
+    setScript(QStringLiteral("1+2"), 1, 1);
+    doubleClickRow(2);
+    EXPECT_EQ(script(), QStringLiteral("1+2"));
+}
+
+TEST_F(CatalogueTest, StylesOtherThanOneToThreeDoNothing) {
+    clickCategory("rb_DATETIME");
+    setScript(QStringLiteral("1+2"), 3, 3);
+    doubleClickRow(0);
+    doubleClickRow(1, 1);
+    EXPECT_EQ(script(), QStringLiteral("1+2"));
+    EXPECT_TRUE(result().isEmpty());
+}
+
+// Without a single category click the trigonometric button stands for the list.
+TEST_F(CatalogueTest, TheTabBarSwitchesPagesAndKeepsTheButtonsInStep) {
+    clickTab(1);
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_UNITCONVERSION"));
+    clickTab(0);
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_TRIGONOMETRIC"));
+    EXPECT_EQ(shown(), QStringList({"sin(x)", "cos(x)"}));
+}
+
+TEST_F(CatalogueTest, ReturningByTheTabBarChecksTheLastCategoryWithoutReading) {
+    clickCategory("rb_FINANCE");
+    clickTab(1);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_UNITCONVERSION"));
+    installation.writeFunctionFile("<f><FINANCE/></f>");
+    clickTab(0);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_FINANCE"));
+    EXPECT_EQ(shown(), QStringList{QStringLiteral("no help")});
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("Money"));
+}
+
+TEST_F(CatalogueTest, TheUnitButtonOnlyShowsTheUnitPage) {
+    clickCategory("rb_CONSTANTS");
+    installation.writeFunctionFile("<f/>");
+    clickCategory("rb_UNITCONVERSION");
+    EXPECT_EQ(tabs()->currentIndex(), 1);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_UNITCONVERSION"));
+    EXPECT_EQ(tabs()->tabText(0), QStringLiteral("Consts"));
+    EXPECT_EQ(tabs()->tabText(1), QStringLiteral("Units"));
+    EXPECT_EQ(shown(), QStringList({"pi", "answer"}));
+    clickTab(0);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_CONSTANTS"));
+    EXPECT_EQ(shown(), QStringList({"pi", "answer"}));
+}
+
+TEST_F(CatalogueTest, TheUnitButtonBeforeAnyCategoryReturnsToTrigonometric) {
+    clickCategory("rb_UNITCONVERSION");
+    clickTab(0);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_TRIGONOMETRIC"));
+}
+
+TEST_F(CatalogueTest, ACategoryClickedOnTheUnitPageReturnsToTheFunctionPage) {
+    clickCategory("rb_UNITCONVERSION");
+    clickCategory("rb_ARITHMETIC");
+    EXPECT_EQ(tabs()->currentIndex(), 0);
+    EXPECT_EQ(checkedCategoryButton(), QStringLiteral("rb_ARITHMETIC"));
+    EXPECT_EQ(shown(), QStringList({"pow(x,y)", "far back", "two lines"}));
+}
+
+TEST_F(CatalogueTest, ATemplateGoesInAtTheCaretWithTheCaretInside) {
+    setScript(QStringLiteral("1+\n2"), 2, 2);
+    doubleClickRow(0);
+    EXPECT_EQ(script(), QStringLiteral("1+sin()\n2"));
+    EXPECT_EQ(caret(), 6);
+    EXPECT_TRUE(editorHasFocus());
+}
+
+TEST_F(CatalogueTest, EitherColumnActsOnItsRowsEntryAndReplacesTheSelection) {
+    clickCategory("rb_ARITHMETIC");
+    setScript(QStringLiteral("x+y"), 0, 1);
+    doubleClickRow(0, 1);
+    EXPECT_EQ(script(), QStringLiteral("pow(,)+y"));
+    EXPECT_EQ(caret(), 4);
+}
+
+TEST_F(CatalogueTest, ABackStepPastTheStartLeavesTheCaretAfterTheInsertion) {
+    clickCategory("rb_ARITHMETIC");
+    doubleClickRow(1);
+    EXPECT_EQ(script(), QStringLiteral("ab"));
+    EXPECT_EQ(caret(), 2);
+}
+
+TEST_F(CatalogueTest, AMultiLineTemplateRuns) {
+    clickCategory("rb_ARITHMETIC");
+    doubleClickRow(2);
+    EXPECT_EQ(script(), QStringLiteral("a=2\na*3"));
+    click("btn_run");
+    EXPECT_EQ(result(), QStringLiteral("6"));
+}
+
+namespace {
+
+struct BaseRow {
+    const char* name;
+    int row;
+    const char* shown;
+};
+
+void PrintTo(const BaseRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+} // namespace
+
+class BaseEntryTest : public CatalogueTest, public ::testing::WithParamInterface<BaseRow> {};
+
+TEST_P(BaseEntryTest, RunsTheScriptAndShowsTheResultInTheBase) {
+    clickCategory("rb_BASECONVERSION");
+    typeScript(QStringLiteral("a=250\na+5"));
+    doubleClickRow(GetParam().row);
+    EXPECT_EQ(result(), QString::fromLatin1(GetParam().shown));
+    EXPECT_EQ(script(), QStringLiteral("a=250\na+5"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, BaseEntryTest,
+                         ::testing::Values(BaseRow{"Hexadecimal", 0, "255 -->> FF"},
+                                           BaseRow{"Binary", 1, "255 -->> 11111111"},
+                                           BaseRow{"NotANumberIsDecimal", 2, "255 -->> 255"}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST_F(CatalogueTest, AConstantIsDefinedOnTopOnceAndRuns) {
+    clickCategory("rb_CONSTANTS");
+    doubleClickRow(0);
+    EXPECT_EQ(script(), QStringLiteral("pi=3.14159265358979\npi"));
+    EXPECT_EQ(caret(), script().size());
+    typeScript(QStringLiteral("+"));
+    doubleClickRow(0, 1);
+    EXPECT_EQ(script(), QStringLiteral("pi=3.14159265358979\npi+pi"));
+    EXPECT_EQ(caret(), script().size());
+    click("btn_run");
+    EXPECT_EQ(result(), QStringLiteral("6.28318531"));
+}
+
+TEST_F(CatalogueTest, AKeypadDefinitionOfPiCountsAsTheCataloguesOne) {
+    click("btn_pi");
+    clickCategory("rb_CONSTANTS");
+    doubleClickRow(0);
+    EXPECT_EQ(script(), QStringLiteral("pi=3.1415926535897\npipi"));
+}
+
+TEST_F(CatalogueTest, AConstantWithoutEqualsSignIsNameAndDefinitionAtOnce) {
+    clickCategory("rb_CONSTANTS");
+    setScript(QStringLiteral("1+"), 2, 2);
+    doubleClickRow(1);
+    EXPECT_EQ(script(), QStringLiteral("answer\n1+answer"));
+    EXPECT_EQ(caret(), script().size());
+}
+
+TEST_F(CatalogueTest, HelpOpensTheStartPageWithoutACurrentRow) {
+    clickHelp();
+    EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
+}
+
+TEST_F(CatalogueTest, HelpOpensThePageOfTheCurrentEntry) {
+    clickCategory("rb_ARITHMETIC");
+    clickRow(0);
+    clickHelp();
+    const QList<QUrl> opened = urls.take();
+    ASSERT_EQ(opened, QList<QUrl>{helpPage(QStringLiteral("power.html"))});
+    EXPECT_EQ(opened.first().toLocalFile(), QCoreApplication::applicationDirPath() +
+                                                QStringLiteral("/lang/zh_cn/help/power.html"));
+    EXPECT_EQ(opened.first(), QUrl(CommonFun().helpUrl(QStringLiteral("power.html"))));
+}
+
+TEST_F(CatalogueTest, HelpReturnsToTheStartPageAfterTheListIsRefilled) {
+    clickRow(1);
+    clickCategory("rb_TRIGONOMETRIC");
+    clickHelp();
+    EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
+}
+
+TEST_F(CatalogueTest, HelpOfAnEntryWithoutPageOpensTheHelpFolder) {
+    clickCategory("rb_FINANCE");
+    clickRow(0);
+    clickHelp();
+    const QList<QUrl> opened = urls.take();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened.first().toString().endsWith(QStringLiteral("/lang/zh_cn/help/")))
+        << opened.first().toString().toStdString();
+}
+
+TEST_F(CatalogueTest, HelpOfAnEmptyCategoryOpensTheStartPage) {
+    clickCategory("rb_STATISTICS");
+    clickHelp();
+    EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
+}
+
+TEST_F(CatalogueTest, TheWebButtonOpensTheProductPage) {
+    click("btn_url");
+    const QList<QUrl> opened = urls.take();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened.first(), QUrl(QString::fromLatin1(kProductWebAddress)));
+    EXPECT_EQ(opened.first().scheme(), QStringLiteral("https"));
+}
+
+class CatalogueStartTest : public FunctionListTest {};
+
+TEST_F(CatalogueStartTest, WithoutAFileTheListIsEmptyAndHelpStillOpens) {
+    installation.writeLangTable(TestInstallation::standardEntries());
+    openWindow();
+    EXPECT_EQ(rows(), 0);
+    EXPECT_EQ(table()->model()->columnCount(), 2);
+    clickCategory("rb_ARITHMETIC");
+    EXPECT_EQ(rows(), 0);
+    click("btn_help");
+    EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
+}
+
+TEST_F(CatalogueStartTest, AHugeCategoryIsListedWhole) {
+    QByteArray entries;
+    for (int i = 0; i < 5000; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        entries += fun("f" + n, "v" + n, "0", "1", "entry " + n, "x.html");
+    }
+    installation.writeFunctionFile("<f><TRIGONOMETRIC>" + entries + "</TRIGONOMETRIC></f>");
+    openWindow();
+    ASSERT_EQ(rows(), 5000);
+    EXPECT_EQ(cell(4999, 1), QStringLiteral("entry 4999"));
+    doubleClickRow(4999);
+    EXPECT_EQ(script(), QStringLiteral("v4999"));
+}
