@@ -173,6 +173,12 @@ def differs(path, content):
 
 def main():
     args = sys.argv[1:]
+    if any(a in ("-h", "--help") for a in args) or any(
+            a.startswith("-") and a != "--check" for a in args) or len(args) > 2:
+        print("usage: generate.py [--check] [REPOSITORY_ROOT]\n"
+              "Writes data/lang/*/config/{function,unit}.xml and help/*.html from the tables here;\n"
+              "--check only reports the files that are out of date (exit 1 if any).")
+        sys.exit(0 if any(a in ("-h", "--help") for a in args) else 2)
     check = "--check" in args
     args = [a for a in args if a != "--check"]
     root = args[0] if args else os.path.join(
