@@ -5,7 +5,7 @@
 #include "VariableStore.h"
 
 #include <QByteArray>
-#include <QStringList>
+#include <QStringTokenizer>
 
 #include <cmath>
 #include <string>
@@ -36,6 +36,15 @@ QString errorText(const mu::ParserError& error, const QMap<QString, QString>& la
     return formatErrorMessage(format, QString::fromLatin1(error.token()));
 }
 
+// As QString::toLatin1, into a reused buffer: a character outside Latin-1 becomes '?'.
+void toLatin1(QStringView text, std::string& bytes) {
+    bytes.resize(static_cast<std::size_t>(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        bytes[static_cast<std::size_t>(i)] = unit > 0xff ? '?' : static_cast<char>(unit);
+    }
+}
+
 RunResult failure(const mu::ParserError& error, int line, const QMap<QString, QString>& langTable) {
     RunResult result;
     result.text = errorText(error, langTable);
@@ -54,14 +63,16 @@ ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(tabl
 RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
     mu::Parser parser;
     parser.SetVariableFactory(createVariable, &parser);
-    const QStringList lines = script.split(QLatin1Char('\n'));
     double value = 0.0;
     int line = 0;
+    // One buffer for the bytes of every line, and lines viewed in place: a long script pays no
+    // allocation per line.
+    std::string bytes;
     try {
-        for (const QString& text : lines) {
+        for (const QStringView text : QStringTokenizer(script, u'\n')) {
             ++line;
-            const QByteArray bytes = text.toLatin1();
-            parser.SetExpression(std::string(bytes.constData(), bytes.size()));
+            toLatin1(text, bytes);
+            parser.SetExpression(bytes);
             value = parser.Evaluate();
         }
     } catch (const mu::ParserError& error) {

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <locale.h>
 #include <string>
@@ -55,6 +56,49 @@ int CollectLiteral(const char* a_szText) {
         }
     }
     return i;
+}
+
+// Powers of ten that a double holds exactly.
+constexpr double c_afExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// Converts the common literals, a sign, at most 15 digits and at most 22 of them after the point,
+// without the C library: the digits make an integer below 2^53 and the power of ten is exact,
+// so one division rounds the value exactly as the library's correctly rounded conversion does.
+// Anything else (an exponent, more digits, no digit at all) is left to the library.
+bool ConvertSimpleLiteral(const char* a_szLiteral, int a_iLength, double* a_fVal) {
+    int i = 0;
+    const bool bNegative = a_szLiteral[0] == '-';
+    if (a_szLiteral[0] == '+' || bNegative) {
+        ++i;
+    }
+    std::int64_t iMantissa = 0;
+    int iDigits = 0;
+    int iFraction = -1; // digits after the point; -1 while no point was met
+    for (; i < a_iLength; ++i) {
+        const char c = a_szLiteral[i];
+        if (c == '.') {
+            iFraction = 0;
+            continue;
+        }
+        if (!IsDigit(c) || ++iDigits > 15) {
+            return false;
+        }
+        iMantissa = iMantissa * 10 + (c - '0');
+        if (iFraction >= 0) {
+            ++iFraction;
+        }
+    }
+    if (iDigits == 0 || iFraction > 22) {
+        return false;
+    }
+    double fVal = static_cast<double>(iMantissa);
+    if (iFraction > 0) {
+        fVal /= c_afExactPow10[iFraction];
+    }
+    *a_fVal = bNegative ? -fVal : fVal;
+    return true;
 }
 
 // The "C" locale, whatever the process locale says the decimal point is.
@@ -136,6 +180,10 @@ int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
     const int iLength = CollectLiteral(a_szExpr + iSpace);
     if (iLength == 0) {
         return 0;
+    }
+    if (ConvertSimpleLiteral(a_szExpr + iSpace, iLength, a_fVal)) {
+        *a_iPos += iSpace + iLength;
+        return 1;
     }
 
     const std::string sLiteral(a_szExpr + iSpace, static_cast<std::size_t>(iLength));

@@ -6,11 +6,6 @@ namespace mu {
 
 namespace {
 
-// ORDER CMD: indexed by cmLE..cmCLOSE, so the reader finds "<=" before "<" and "==" before "=".
-const char* const c_DefaultOprt[] = {"<=", ">=", "!=",  "==", "<",   ">", "+", "-", "*",
-                                     "/",  "^",  "and", "or", "xor", "=", "(", ")", nullptr};
-static_assert(sizeof(c_DefaultOprt) / sizeof(c_DefaultOprt[0]) == cmCLOSE + 2);
-
 // Longest expression text accepted. Beyond it the compile stacks would need more memory than a
 // machine can be expected to give, and positions must stay within an int.
 constexpr std::size_t c_iMaxExpressionLength = std::size_t{1} << 26;
@@ -18,9 +13,11 @@ constexpr std::size_t c_iMaxExpressionLength = std::size_t{1} << 26;
 } // namespace
 
 ParserBase::ParserBase()
-    : m_pEvaluate(&ParserBase::Compile), m_pCode(nullptr), m_bFolding(true), m_bUseBytecode(true),
+    : m_pEvaluate(EvalRoutine::Compile), m_pCode(nullptr), m_bFolding(true), m_bUseBytecode(true),
       m_bDefaultOprt(true) {
     m_pTokenReader = std::make_unique<ParserTokenReader>(this);
+    // Only UsedVariables reads the reader's table of used variables; it records for that pass.
+    m_pTokenReader->SetRecordUsedVariables(false);
 }
 
 ParserBase::ParserBase(const ParserBase& a_Parser) : ParserBase() {
@@ -55,6 +52,10 @@ void ParserBase::Assign(const ParserBase& a_Parser) {
     m_sNameChars = a_Parser.m_sNameChars;
     m_sOprtChars = a_Parser.m_sOprtChars;
     m_sInfixOprtChars = a_Parser.m_sInfixOprtChars;
+    m_aNameCharTable = a_Parser.m_aNameCharTable;
+    m_aOprtCharTable = a_Parser.m_aOprtCharTable;
+    m_aInfixOprtCharTable = a_Parser.m_aInfixOprtCharTable;
+    m_FunFilter = a_Parser.m_FunFilter;
 }
 
 void ParserBase::Init() {
@@ -65,7 +66,8 @@ void ParserBase::Init() {
 }
 
 void ParserBase::Reset() {
-    m_pEvaluate = &ParserBase::Compile;
+    m_pEvaluate = EvalRoutine::Compile;
+    m_Program.Clear();
     m_vStringBuf.clear();
     m_vByteCode.Clear();
     m_pTokenReader->Restart();
@@ -76,24 +78,20 @@ void ParserBase::RaiseError(EParseError a_iCode, int a_iPos, const std::string& 
 }
 
 const char* const* ParserBase::DefaultOperatorTable() {
-    return c_DefaultOprt;
+    return c_aszDefaultOprt;
 }
 
-void ParserBase::SetExpression(const std::string& a_sExpr) {
+void ParserBase::SetExpression(std::string_view a_sExpr) {
     if (a_sExpr.size() > c_iMaxExpressionLength) {
         throw ParserError("expression too long", -1, std::string());
     }
     // Every text, the empty one included, gets one blank appended; error positions count it.
-    m_pTokenReader->SetExpression(a_sExpr + " ");
+    m_pTokenReader->SetExpression(a_sExpr, ' ');
     Reset();
 }
 
 const std::string& ParserBase::Expression() const {
     return m_pTokenReader->Expression();
-}
-
-double ParserBase::Evaluate() {
-    return (this->*m_pEvaluate)();
 }
 
 void ParserBase::ClearExpression() {
@@ -105,15 +103,18 @@ void ParserBase::ClearExpression() {
 
 const VariableTable& ParserBase::UsedVariables() {
     m_pTokenReader->SetAcceptUndefined(true);
+    m_pTokenReader->SetRecordUsedVariables(true);
     try {
         Compile();
     } catch (...) {
         m_pTokenReader->SetAcceptUndefined(false);
-        m_pEvaluate = &ParserBase::Compile;
+        m_pTokenReader->SetRecordUsedVariables(false);
+        m_pEvaluate = EvalRoutine::Compile;
         throw;
     }
     m_pTokenReader->SetAcceptUndefined(false);
-    m_pEvaluate = &ParserBase::Compile;
+    m_pTokenReader->SetRecordUsedVariables(false);
+    m_pEvaluate = EvalRoutine::Compile;
     return m_pTokenReader->UsedVariables();
 }
 
@@ -126,8 +127,12 @@ void ParserBase::SelectEvaluation() {
     constexpr int V = ParserBytecode::m_iValWords;
     const bool bConstant = m_vByteCode.Size() >= static_cast<std::size_t>(V + 4) &&
                            m_pCode[1] == cmVAL && m_pCode[V + 2] == cmEND;
-    m_pEvaluate = bConstant ? &ParserBase::ReturnConstant : &ParserBase::ExecuteBytecode;
-    m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
+    if (bConstant) {
+        m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
+        m_pEvaluate = EvalRoutine::ReturnConstant;
+    } else {
+        PrepareExecution();
+    }
 }
 
 void ParserBase::InstallBytecode(const ParserBytecode& a_Code) {
@@ -136,8 +141,24 @@ void ParserBase::InstallBytecode(const ParserBytecode& a_Code) {
               "a_Code is sealed");
     m_vByteCode = a_Code;
     m_pCode = m_vByteCode.Code();
+    PrepareExecution();
+}
+
+// Sizes the value stack and reserves the pre-decoded form, which the first execution builds.
+void ParserBase::PrepareExecution() {
     m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
-    m_pEvaluate = &ParserBase::ExecuteBytecode;
+    m_Program.Prepare(m_vByteCode.Size(), m_vStackBuffer.size());
+    m_pEvaluate = EvalRoutine::ExecuteBytecode;
+}
+
+// The first execution of a code builds its pre-decoded form (pointing into the value stack,
+// which stays put until the next compilation); code without one is interpreted.
+double ParserBase::ExecuteWithoutProgram() {
+    if (!m_Program.IsBuilt() && m_Program.Build(m_pCode, m_vByteCode.Size(), m_vStackBuffer.data(),
+                                                m_vStackBuffer.size(), m_vStringBuf)) {
+        return m_Program.Run(m_vStringBuf);
+    }
+    return InterpretBytecode();
 }
 
 namespace {

@@ -3,8 +3,9 @@
 //
 // Evaluate runs one of three routines: Compile (after construction and after every change; it
 // returns the value it computed while compiling), then ReturnConstant when the whole expression
-// folded to one value, else ExecuteBytecode. A derived parser supplies the character sets, value
-// readers, functions and operators through the Define* hooks.
+// folded to one value, else ExecuteBytecode, which runs the pre-decoded ParserProgram built from
+// the sealed code (or, for code that has none, walks the words). A derived parser supplies the
+// character sets, value readers, functions and operators through the Define* hooks.
 #ifndef MU_PARSER_BASE_H
 #define MU_PARSER_BASE_H
 
@@ -12,12 +13,16 @@
 #include "ParserCallback.h"
 #include "ParserDef.h"
 #include "ParserError.h"
+#include "ParserLookup.h"
+#include "ParserProgram.h"
 #include "ParserStack.h"
 #include "ParserToken.h"
 #include "ParserTokenReader.h"
 
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace mu {
@@ -38,9 +43,19 @@ public:
     void Init();
 
     // Expression and evaluation.
-    void SetExpression(const std::string& a_sExpr);
+    void SetExpression(std::string_view a_sExpr);
     const std::string& Expression() const;
-    double Evaluate();
+    // Inline, so that a caller evaluating in a loop pays one call into the engine.
+    double Evaluate() {
+        switch (m_pEvaluate) {
+        case EvalRoutine::ExecuteBytecode:
+            return ExecuteBytecode();
+        case EvalRoutine::ReturnConstant:
+            return ReturnConstant();
+        default:
+            return Compile();
+        }
+    }
     void ClearExpression();
     // Every name the expression reads as a variable; undefined names are accepted (with a null
     // address unless a variable factory creates them).
@@ -97,9 +112,17 @@ public:
     const CallbackTable& Functions() const { return m_FunDef; }
     // "<=" ... ")" indexed by cmLE..cmCLOSE, null-terminated.
     static const char* const* DefaultOperatorTable();
+    // ORDER CMD: the same table, for use at compile time. The reader takes the first entry that
+    // matches, so "<=" comes before "<" and "==" before "=".
+    static constexpr const char* c_aszDefaultOprt[] = {"<=", ">=",  "!=", "==", "<", ">",
+                                                       "+",  "-",   "*",  "/",  "^", "and",
+                                                       "or", "xor", "=",  "(",  ")", nullptr};
+    static_assert(sizeof(c_aszDefaultOprt) / sizeof(c_aszDefaultOprt[0]) == cmCLOSE + 2);
 
     int OperatorPrecedence(const token_type& a_Tok) const;
     const ParserBytecode& Bytecode() const { return m_vByteCode; }
+    // The pre-decoded form ExecuteBytecode runs; not ready when the code has none.
+    const ParserProgram& Program() const { return m_Program; }
 
 protected:
     virtual void DefineCharacterSets() = 0;
@@ -113,9 +136,13 @@ protected:
 
     // Makes a_Code, which must be sealed, the compiled expression run by later evaluations.
     void InstallBytecode(const ParserBytecode& a_Code);
+    // Runs the sealed code by walking its words, entry by entry: what ExecuteBytecode does for
+    // code without a pre-decoded form, and the reference that form is tested against.
+    double InterpretBytecode();
 
 private:
-    using ParseFunction = double (ParserBase::*)();
+    // The routine Evaluate runs.
+    enum class EvalRoutine { Compile, ReturnConstant, ExecuteBytecode };
 
     void Assign(const ParserBase& a_Parser);
     void Reset();
@@ -125,24 +152,29 @@ private:
 
     // The three evaluation routines.
     double Compile();
-    double ReturnConstant();
-    double ExecuteBytecode();
+    double ReturnConstant() const { return ParserBytecode::ReadDouble(m_pCode + 2); }
+    double ExecuteBytecode() {
+        return m_Program.IsReady() ? m_Program.Run(m_vStringBuf) : ExecuteWithoutProgram();
+    }
+    double ExecuteWithoutProgram();
     void SelectEvaluation();
+    void PrepareExecution();
 
-    // Steps of the compile pass (ParserCompiler.cpp).
+    // Steps of the compile pass (ParserCompiler.cpp, ParserCompilerCalls.cpp). The arguments of
+    // a call are the top tokens of the value stack, in source order.
+    using ArgList = std::span<const token_type>;
     void ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal);
     void ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal);
-    void ApplyAssignment(const token_type& a_Left, const token_type& a_Right, stack_type& a_stVal);
+    void ApplyAssignment(token_type& a_Left, const token_type& a_Right);
     void ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_iArgCount);
-    token_type CallNumericFunction(const token_type& a_FunTok,
-                                   const std::vector<token_type>& a_vArg);
-    token_type CallStringFunction(const token_type& a_FunTok,
-                                  const std::vector<token_type>& a_vArg);
-    double InvokeNumeric(const token_type& a_FunTok, const std::vector<token_type>& a_vArg);
-    double InvokeString(const token_type& a_FunTok, const std::vector<token_type>& a_vArg);
+    // Both return the call's value and say whether it may differ at run time.
+    double CallNumericFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
+    double CallStringFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
+    double InvokeNumeric(const token_type& a_FunTok, ArgList a_Args);
+    double InvokeString(const token_type& a_FunTok, ArgList a_Args);
     void CloseBracket(stack_type& a_stOpt, stack_type& a_stVal, ParserStack<int>& a_stArgCount);
 
-    ParseFunction m_pEvaluate;
+    EvalRoutine m_pEvaluate;
     const ParserBytecode::word_type* m_pCode;
     ParserBytecode m_vByteCode;
     std::vector<std::string> m_vStringBuf;
@@ -162,6 +194,19 @@ private:
     std::string m_sOprtChars;
     std::string m_sInfixOprtChars;
     std::vector<double> m_vStackBuffer;
+    // For the reader: the three character sets as tables, and which names may be functions.
+    CharTable m_aNameCharTable{};
+    CharTable m_aOprtCharTable{};
+    CharTable m_aInfixOprtCharTable{};
+    NameFilter m_FunFilter;
+    // Working storage of the compile pass, kept between passes so that compiling again reuses it
+    // instead of allocating: the operator, value and argument-count stacks, and the
+    // argument values of a multi-argument function.
+    stack_type m_stOpt;
+    stack_type m_stVal;
+    ParserStack<int> m_stArgCount;
+    std::vector<double> m_vArgValues;
+    ParserProgram m_Program;
 };
 
 } // namespace mu

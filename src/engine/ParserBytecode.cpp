@@ -46,15 +46,14 @@ ParserBytecode::ParserBytecode() : m_iStackPos(0), m_iMaxStackPos(0) {
     m_vBase.reserve(1000);
 }
 
-void ParserBytecode::AppendHeader(ECmd a_iCode) {
+// Appends one entry of a_iWords words, zero apart from its two header words, and returns it.
+ParserBytecode::word_type* ParserBytecode::AppendEntry(ECmd a_iCode, std::size_t a_iWords) {
     m_vBase.push_back(m_iStackPos);
     m_vBase.push_back(static_cast<word_type>(a_iCode));
-}
-
-void ParserBytecode::AppendBytes(const void* a_pData, std::size_t a_iWords) {
-    const std::size_t iOld = m_vBase.size();
-    m_vBase.resize(iOld + a_iWords);
-    std::memcpy(&m_vBase[iOld], a_pData, a_iWords * sizeof(word_type));
+    for (std::size_t i = 2; i < a_iWords; ++i) {
+        m_vBase.push_back(0);
+    }
+    return m_vBase.data() + m_vBase.size() - a_iWords;
 }
 
 void ParserBytecode::UpdateMax() {
@@ -65,32 +64,33 @@ void ParserBytecode::UpdateMax() {
 
 void ParserBytecode::PushValue(double a_fVal) {
     ++m_iStackPos;
-    AppendHeader(cmVAL);
+    word_type* pEntry = AppendEntry(cmVAL, 2 + m_iValWords);
     UpdateMax();
-    AppendBytes(&a_fVal, m_iValWords);
+    std::memcpy(pEntry + 2, &a_fVal, sizeof(a_fVal));
 }
 
+// The address is followed by V - P zero words, so that a variable entry is as long as a value
+// entry.
 void ParserBytecode::PushVariable(double* a_pVar) {
-    ++m_iStackPos;
-    AppendHeader(cmVAR);
-    UpdateMax();
-    AppendBytes(&a_pVar, m_iPtrWords);
     const int iSize = m_iValWords - m_iPtrWords;
     MU_ASSERT(iSize >= 0, "iSize>=0");
-    m_vBase.insert(m_vBase.end(), static_cast<std::size_t>(iSize), 0);
+    ++m_iStackPos;
+    word_type* pEntry = AppendEntry(cmVAR, 2 + m_iValWords);
+    UpdateMax();
+    std::memcpy(pEntry + 2, &a_pVar, sizeof(a_pVar));
 }
 
 void ParserBytecode::PushOperator(ECmd a_iCode) {
     MU_ASSERT(m_iStackPos >= 2, "m_iStackPos >= 2");
     --m_iStackPos;
-    AppendHeader(a_iCode);
+    AppendEntry(a_iCode, 2);
 }
 
 void ParserBytecode::PushAssignment(double* a_pVar) {
     MU_ASSERT(m_iStackPos >= 2, "m_iStackPos >= 2");
     --m_iStackPos;
-    AppendHeader(cmASSIGN);
-    AppendBytes(&a_pVar, m_iPtrWords);
+    word_type* pEntry = AppendEntry(cmASSIGN, 2 + m_iPtrWords);
+    std::memcpy(pEntry + 2, &a_pVar, sizeof(a_pVar));
 }
 
 void ParserBytecode::PushFunction(GenericFun a_pFun, int a_iArgc) {
@@ -98,20 +98,20 @@ void ParserBytecode::PushFunction(GenericFun a_pFun, int a_iArgc) {
     MU_ASSERT(iArgs <= m_iStackPos, "m_iStackPos >= a_iArgc");
     m_iStackPos = static_cast<std::uint32_t>(m_iStackPos - iArgs + 1);
     UpdateMax();
-    AppendHeader(cmFUNC);
-    m_vBase.push_back(static_cast<word_type>(a_iArgc));
-    AppendBytes(&a_pFun, m_iPtrWords);
+    word_type* pEntry = AppendEntry(cmFUNC, 3 + m_iPtrWords);
+    pEntry[2] = static_cast<word_type>(a_iArgc);
+    std::memcpy(pEntry + 3, &a_pFun, sizeof(a_pFun));
 }
 
 void ParserBytecode::PushStringFunction(GenericFun a_pFun, int a_iArgc, std::size_t a_iStrIdx) {
     MU_ASSERT(a_iArgc >= 0 && static_cast<std::uint32_t>(a_iArgc) <= m_iStackPos,
               "m_iStackPos >= a_iArgc");
     m_iStackPos = m_iStackPos - static_cast<std::uint32_t>(a_iArgc) + 1;
-    AppendHeader(cmSTRFUNC);
-    m_vBase.push_back(static_cast<word_type>(a_iArgc));
-    m_vBase.push_back(static_cast<word_type>(a_iStrIdx));
+    word_type* pEntry = AppendEntry(cmSTRFUNC, 4 + m_iPtrWords);
+    pEntry[2] = static_cast<word_type>(a_iArgc);
+    pEntry[3] = static_cast<word_type>(a_iStrIdx);
     UpdateMax();
-    AppendBytes(&a_pFun, m_iPtrWords);
+    std::memcpy(pEntry + 4, &a_pFun, sizeof(a_pFun));
 }
 
 void ParserBytecode::DropValues(unsigned a_iNumber) {

@@ -67,8 +67,7 @@ public:
     static GenericFun ReadFunAddr(const word_type* a_pWords);
 
 private:
-    void AppendHeader(ECmd a_iCode);
-    void AppendBytes(const void* a_pData, std::size_t a_iWords);
+    word_type* AppendEntry(ECmd a_iCode, std::size_t a_iWords);
     void UpdateMax();
     void DumpEntry(std::ostream& a_Stream, const word_type* a_pEntry) const;
 

@@ -12,26 +12,32 @@ double ParserBase::Compile() {
     }
     Reset();
 
-    stack_type stOpt;
-    stack_type stVal;
-    ParserStack<int> stArgCount;
-    token_type prevTok;
+    stack_type& stOpt = m_stOpt;
+    stack_type& stVal = m_stVal;
+    ParserStack<int>& stArgCount = m_stArgCount;
+    stOpt.clear();
+    stVal.clear();
+    stArgCount.clear();
+    // Of the previous token only its kind matters ("()" holds no argument).
+    ECmd iPrevCmd = cmNONE;
     for (;;) {
+        // Each token is moved onto a stack, not copied: a copy would clone its callback record.
         token_type tok = m_pTokenReader->NextToken();
-        switch (tok.Cmd()) {
+        const ECmd iCmd = tok.Cmd();
+        switch (iCmd) {
         case cmSTR:
             // The reader stored the literal once already; the token refers to this second copy.
             tok.SetStrIndex(static_cast<int>(m_vStringBuf.size()));
-            stVal.push(tok);
             m_vStringBuf.push_back(tok.Text());
+            stVal.push(std::move(tok));
             break;
         case cmVAR:
-            stVal.push(tok);
             m_vByteCode.PushVariable(tok.VarAddr());
+            stVal.push(std::move(tok));
             break;
         case cmVAL:
-            stVal.push(tok);
             m_vByteCode.PushValue(tok.Value());
+            stVal.push(std::move(tok));
             break;
         case cmSEP:
             if (stArgCount.empty()) {
@@ -41,11 +47,11 @@ double ParserBase::Compile() {
             [[fallthrough]];
         case cmCLOSE:
         case cmEND:
-            if (prevTok.Cmd() == cmOPEN) {
+            if (iPrevCmd == cmOPEN) {
                 --stArgCount.top(); // "()" holds no argument
             }
             ApplyRemaining(stOpt, stVal);
-            if (tok.Cmd() == cmCLOSE && !stOpt.empty() && stOpt.top().Cmd() == cmOPEN) {
+            if (iCmd == cmCLOSE && !stOpt.empty() && stOpt.top().Cmd() == cmOPEN) {
                 CloseBracket(stOpt, stVal, stArgCount);
             }
             break;
@@ -77,29 +83,29 @@ double ParserBase::Compile() {
                     ApplyBinaryOperator(stOpt, stVal);
                 }
             }
-            stOpt.push(tok);
+            stOpt.push(std::move(tok));
             break;
         case cmOPEN:
             stArgCount.push(1);
-            stOpt.push(tok);
+            stOpt.push(std::move(tok));
             break;
         case cmFUNC:
         case cmSTRFUNC:
         case cmINFIX:
-            stOpt.push(tok);
+            stOpt.push(std::move(tok));
             break;
         case cmPOSTFIX:
             // Binds tighter than anything else: applied to the operand just read.
-            stOpt.push(tok);
+            stOpt.push(std::move(tok));
             ApplyFunction(stOpt, stVal, 1);
             break;
         default:
             RaiseError(peINTERNAL, 3);
         }
-        if (tok.Cmd() == cmEND) {
+        if (iCmd == cmEND) {
             break;
         }
-        prevTok = std::move(tok);
+        iPrevCmd = iCmd;
     }
 
     m_vByteCode.Seal();
@@ -144,15 +150,17 @@ void ParserBase::ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal) {
     }
 }
 
+// The operands are used where they lie on the value stack, and the left one is overwritten with
+// the result: moving tokens off the stack and a result token onto it would only copy texts.
 void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal) {
     MU_ASSERT(a_stOpt.size(), "a_stOpt.size()");
-    if (a_stOpt.top().Cmd() == cmBINOP) {
+    const token_type& optTok = a_stOpt.top();
+    if (optTok.Cmd() == cmBINOP) {
         ApplyFunction(a_stOpt, a_stVal, 2);
         return;
     }
-    const token_type valTok2 = a_stVal.pop();
-    const token_type valTok1 = a_stVal.pop();
-    const token_type optTok = a_stOpt.pop();
+    token_type& valTok2 = a_stVal.fromTop(0);
+    token_type& valTok1 = a_stVal.fromTop(1);
     if (valTok1.ValType() != valTok2.ValType() ||
         (valTok1.ValType() == vtSTRING && valTok2.ValType() == vtSTRING)) {
         RaiseError(peOPERAND_TYPE_CONFLICT, m_pTokenReader->Position(), optTok.Text());
@@ -161,166 +169,41 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal) {
     const double y = valTok2.OperandValue();
     const ECmd iCode = optTok.Cmd();
     if (iCode == cmASSIGN) {
-        ApplyAssignment(valTok1, valTok2, a_stVal);
-        return;
-    }
-    if (iCode < cmLE || iCode > cmXOR) {
-        RaiseError(peINTERNAL, 8);
-    }
-
-    token_type resTok;
-    resTok.SetValue(ApplyBuiltinOperator(iCode, x, y), std::string());
-    if (!m_bFolding) {
-        m_vByteCode.PushOperator(iCode);
-    } else if (valTok1.HasFlag(tkVOLATILE) || valTok2.HasFlag(tkVOLATILE)) {
-        m_vByteCode.PushOperator(iCode);
-        resTok.AddFlag(tkVOLATILE);
+        ApplyAssignment(valTok1, valTok2);
     } else {
-        m_vByteCode.DropValues(2);
-        m_vByteCode.PushValue(resTok.Value());
+        if (iCode < cmLE || iCode > cmXOR) {
+            RaiseError(peINTERNAL, 8);
+        }
+        const double fResult = ApplyBuiltinOperator(iCode, x, y);
+        const bool bVolatile = valTok1.HasFlag(tkVOLATILE) || valTok2.HasFlag(tkVOLATILE);
+        if (!m_bFolding || bVolatile) {
+            m_vByteCode.PushOperator(iCode);
+        } else {
+            m_vByteCode.DropValues(2);
+            m_vByteCode.PushValue(fResult);
+        }
+        valTok1.SetValue(fResult, {});
+        if (m_bFolding && bVolatile) {
+            valTok1.AddFlag(tkVOLATILE);
+        }
     }
-    a_stVal.push(resTok);
+    a_stVal.drop();
+    a_stOpt.drop();
 }
 
-// Stores at once and is never folded; the result is volatile so that nothing applied to it is
-// folded either (its code ends in an assignment entry, not a value entry).
-void ParserBase::ApplyAssignment(const token_type& a_Left, const token_type& a_Right,
-                                 stack_type& a_stVal) {
+// Stores at once and is never folded; the result, which replaces a_Left, is volatile so that
+// nothing applied to it is folded either (its code ends in an assignment entry, not a value
+// entry).
+void ParserBase::ApplyAssignment(token_type& a_Left, const token_type& a_Right) {
     if (a_Left.Cmd() != cmVAR) {
         RaiseError(peUNEXPECTED_OPERATOR, -1, "=");
     }
     const double fVal = a_Right.OperandValue();
     double* pVar = a_Left.VarAddr();
     *pVar = fVal;
-    token_type resTok;
-    resTok.SetValue(fVal, std::string());
-    resTok.AddFlag(tkVOLATILE);
     m_vByteCode.PushAssignment(pVar);
-    a_stVal.push(resTok);
-}
-
-// Applies the function, infix, postfix or user binary operator on top of the operator stack to
-// a_iArgCount arguments; does nothing when the top is no callback.
-void ParserBase::ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_iArgCount) {
-    MU_ASSERT(m_pTokenReader.get(), "m_pTokenReader.get()");
-    if (a_stOpt.empty() || a_stOpt.top().GetFuncAddr() == nullptr) {
-        return;
-    }
-    const token_type funTok = a_stOpt.pop();
-    MU_ASSERT(funTok.GetFuncAddr(), "funTok.GetFuncAddr()");
-
-    const int iArgCount = funTok.Cmd() == cmBINOP ? funTok.ArgCount() : a_iArgCount;
-    const bool bString = funTok.ValType() == vtSTRING;
-    const int iArgRequired = funTok.ArgCount() + (bString ? 1 : 0);
-    const int iArgNumerical = bString ? iArgCount - 1 : iArgCount;
-    const int iPos = m_pTokenReader->Position();
-    if (funTok.ArgCount() >= 0 && iArgCount > iArgRequired) {
-        RaiseError(peTOO_MANY_ARGUMENTS, iPos - 1, funTok.Text());
-    }
-    if (funTok.Cmd() != cmBINOP && iArgCount < iArgRequired) {
-        RaiseError(peTOO_FEW_ARGUMENTS, iPos - 1, funTok.Text());
-    }
-
-    // Popped last argument first; the string of a string function comes last.
-    const int iPops = iArgNumerical + (funTok.Cmd() == cmSTRFUNC ? 1 : 0);
-    std::vector<token_type> vArg;
-    vArg.reserve(static_cast<std::size_t>(iPops > 0 ? iPops : 0));
-    for (int i = 0; i < iPops; ++i) {
-        vArg.push_back(a_stVal.pop());
-        if (vArg.back().ValType() == vtSTRING && funTok.Cmd() != cmSTRFUNC) {
-            RaiseError(peVALUE_EXPECTED, iPos, funTok.Text());
-        }
-    }
-    a_stVal.push(bString ? CallStringFunction(funTok, vArg) : CallNumericFunction(funTok, vArg));
-}
-
-ParserBase::token_type ParserBase::CallNumericFunction(const token_type& a_FunTok,
-                                                       const std::vector<token_type>& a_vArg) {
-    const int iArgc = static_cast<int>(a_vArg.size());
-    if (a_FunTok.GetFuncAddr() == nullptr) {
-        throw ParserError(peINTERNAL);
-    }
-    token_type resTok;
-    resTok.SetValue(InvokeNumeric(a_FunTok, a_vArg), std::string());
-    bool bVolatile = a_FunTok.HasFlag(tkVOLATILE);
-    for (const token_type& arg : a_vArg) {
-        bVolatile = bVolatile || arg.HasFlag(tkVOLATILE);
-    }
-    if (bVolatile) {
-        resTok.AddFlag(tkVOLATILE);
-    }
-    if (!m_bFolding || bVolatile) {
-        m_vByteCode.PushFunction(a_FunTok.GetFuncAddr(),
-                                 a_FunTok.ArgCount() == -1 ? -iArgc : iArgc);
-    } else {
-        m_vByteCode.DropValues(static_cast<unsigned>(iArgc));
-        m_vByteCode.PushValue(resTok.Value());
-    }
-    return resTok;
-}
-
-// Calls the function now with the arguments' values in source order.
-double ParserBase::InvokeNumeric(const token_type& a_FunTok,
-                                 const std::vector<token_type>& a_vArg) {
-    const int iArgc = static_cast<int>(a_vArg.size());
-    const int iFixed = a_FunTok.ArgCount();
-    if (iFixed == -1) {
-        if (iArgc == 0) {
-            RaiseError(peTOO_FEW_ARGUMENTS, m_pTokenReader->Position(), a_FunTok.Text());
-        }
-        std::vector<double> vValues(a_vArg.size());
-        for (int i = 0; i < iArgc; ++i) {
-            vValues[static_cast<std::size_t>(i)] = a_vArg[a_vArg.size() - 1 - i].OperandValue();
-        }
-        return InvokeFun(a_FunTok.GetFuncAddr(), -iArgc, vValues.data());
-    }
-    if (iFixed < 0 || iFixed > 5) {
-        RaiseError(peINTERNAL, 6);
-    }
-    MU_ASSERT(iFixed == iArgc, "a_vArg.size()==ArgCount()");
-    double afValues[5] = {};
-    for (int i = 0; i < iArgc; ++i) {
-        afValues[i] = a_vArg[a_vArg.size() - 1 - static_cast<std::size_t>(i)].OperandValue();
-    }
-    return InvokeFun(a_FunTok.GetFuncAddr(), iFixed, afValues);
-}
-
-// String functions are never folded: the string argument is always volatile.
-ParserBase::token_type ParserBase::CallStringFunction(const token_type& a_FunTok,
-                                                      const std::vector<token_type>& a_vArg) {
-    const int iPos = m_pTokenReader->Position();
-    if (a_vArg.empty() || a_vArg.back().Cmd() != cmSTR) {
-        RaiseError(peSTRING_EXPECTED, iPos, a_FunTok.Text());
-    }
-    const GenericFun pFunc = a_FunTok.GetFuncAddr();
-    MU_ASSERT(pFunc, "pFunc");
-
-    token_type resTok;
-    try {
-        resTok.SetValue(InvokeString(a_FunTok, a_vArg), std::string());
-    } catch (const ParserError&) {
-        RaiseError(peVALUE_EXPECTED, iPos, a_FunTok.Text());
-    }
-    resTok.AddFlag(tkVOLATILE);
-
-    const int iStrIdx = a_vArg.back().StrIndex();
-    if (iStrIdx < 0) {
-        throw ParserError(peINTERNAL);
-    }
-    m_vByteCode.PushStringFunction(pFunc, a_FunTok.ArgCount(), static_cast<std::size_t>(iStrIdx));
-    return resTok;
-}
-
-double ParserBase::InvokeString(const token_type& a_FunTok, const std::vector<token_type>& a_vArg) {
-    const int iArgc = a_FunTok.ArgCount();
-    if (iArgc < 0 || iArgc > 2 || static_cast<std::size_t>(iArgc) + 1 != a_vArg.size()) {
-        RaiseError(peINTERNAL, -1);
-    }
-    double afValues[2] = {};
-    for (int i = 0; i < iArgc; ++i) {
-        afValues[i] = a_vArg[static_cast<std::size_t>(iArgc - 1 - i)].OperandValue();
-    }
-    return InvokeStrFun(a_FunTok.GetFuncAddr(), iArgc, a_vArg.back().Text().c_str(), afValues);
+    a_Left.SetValue(fVal, {});
+    a_Left.AddFlag(tkVOLATILE);
 }
 
 } // namespace mu

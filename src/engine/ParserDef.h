@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 
 // Stops the process on a broken internal invariant. Unlike assert it stays in release builds;
 // no expression text can reach one, only a fault in the engine or in a derived parser.
@@ -132,12 +133,30 @@ using GenericFun = void (*)();
 
 class ParserCallback;
 
-// Definition tables, ordered byte by byte; the transparent comparator lets the reader look up a
-// name in place without copying it out of the expression.
-using CallbackTable = std::map<std::string, ParserCallback, std::less<>>;
-using ValueTable = std::map<std::string, double, std::less<>>;
-using VariableTable = std::map<std::string, double*, std::less<>>;
-using StringIndexTable = std::map<std::string, std::size_t, std::less<>>;
+// The order of the definition tables: byte by byte, the bytes taken as unsigned, a shorter name
+// before every longer one it begins (the order of std::string's own comparison). It is
+// transparent, so the reader looks a name up in place without copying it out of the expression,
+// and inline: names are short, and a library call per byte run would cost more than the bytes.
+struct NameLess {
+    using is_transparent = void;
+    bool operator()(std::string_view a_sLeft, std::string_view a_sRight) const noexcept {
+        const std::size_t iCommon =
+            a_sLeft.size() < a_sRight.size() ? a_sLeft.size() : a_sRight.size();
+        for (std::size_t i = 0; i < iCommon; ++i) {
+            if (a_sLeft[i] != a_sRight[i]) {
+                return static_cast<unsigned char>(a_sLeft[i]) <
+                       static_cast<unsigned char>(a_sRight[i]);
+            }
+        }
+        return a_sLeft.size() < a_sRight.size();
+    }
+};
+
+// Definition tables, ordered by NameLess.
+using CallbackTable = std::map<std::string, ParserCallback, NameLess>;
+using ValueTable = std::map<std::string, double, NameLess>;
+using VariableTable = std::map<std::string, double*, NameLess>;
+using StringIndexTable = std::map<std::string, std::size_t, NameLess>;
 
 // The bitwise operators work on 32-bit integers. A double outside that range, or NaN, has no
 // defined conversion, so it saturates to the nearest bound and NaN counts as 0.

@@ -33,6 +33,9 @@ void ParserBase::RegisterCallback(const std::string& a_sName, const ParserCallba
     }
     ValidateName(a_sName, a_sCharset);
     a_Storage.insert_or_assign(a_sName, a_Callback);
+    if (&a_Storage == &m_FunDef) {
+        m_FunFilter.Add(a_sName);
+    }
     Reset();
 }
 
@@ -141,6 +144,7 @@ void ParserBase::RemoveAllVariables() {
 
 void ParserBase::RemoveAllFunctions() {
     m_FunDef.clear();
+    m_FunFilter.Clear();
     Reset();
 }
 
@@ -168,14 +172,17 @@ void ParserBase::RemoveAllConstants() {
 
 void ParserBase::SetNameChars(const char* a_szCharset) {
     m_sNameChars = a_szCharset != nullptr ? a_szCharset : "";
+    m_aNameCharTable = MakeCharTable(m_sNameChars);
 }
 
 void ParserBase::SetOperatorChars(const char* a_szCharset) {
     m_sOprtChars = a_szCharset != nullptr ? a_szCharset : "";
+    m_aOprtCharTable = MakeCharTable(m_sOprtChars);
 }
 
 void ParserBase::SetInfixOperatorChars(const char* a_szCharset) {
     m_sInfixOprtChars = a_szCharset != nullptr ? a_szCharset : "";
+    m_aInfixOprtCharTable = MakeCharTable(m_sInfixOprtChars);
 }
 
 const std::string& ParserBase::NameChars() const {

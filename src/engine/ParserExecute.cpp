@@ -1,5 +1,6 @@
-// The two routines that answer evaluations after a successful compilation. Neither allocates:
-// the value stack was sized when the code was compiled.
+// The reference walk over the bytecode words. ExecuteBytecode runs the pre-decoded ParserProgram
+// instead wherever the code has one; this loop runs the rest and is what that form is tested
+// against. It allocates nothing: the value stack was sized when the code was compiled.
 #include "ParserBase.h"
 
 #include <climits>
@@ -7,13 +8,9 @@
 
 namespace mu {
 
-double ParserBase::ReturnConstant() {
-    return ParserBytecode::ReadDouble(m_pCode + 2);
-}
-
 // One loop, one switch, one short case per code. The code is trusted: Seal guarantees the end
 // entry and StackSize the stack, so neither the word index nor the slots are checked.
-double ParserBase::ExecuteBytecode() {
+double ParserBase::InterpretBytecode() {
     constexpr int V = ParserBytecode::m_iValWords;
     constexpr int P = ParserBytecode::m_iPtrWords;
     const ParserBytecode::word_type* pCode = m_pCode;

@@ -21,14 +21,27 @@ public:
     virtual ~ParserStack() = default;
 
     void push(const T& a_Val) { m_Stack.push_back(a_Val); }
+    // A token pushed by move keeps its callback record instead of cloning it.
+    void push(T&& a_Val) { m_Stack.push_back(std::move(a_Val)); }
 
     T pop() {
-        if (m_Stack.empty()) {
-            throw ParserError("stack is empty.", -1, std::string());
-        }
+        Require(1);
         T val = std::move(m_Stack.back());
         m_Stack.pop_back();
         return val;
+    }
+
+    // The element a_iDepth places below the top (0: the top), used where it lies; the elements
+    // from there up are contiguous. Reaching below the bottom fails like popping an empty stack.
+    T& fromTop(std::size_t a_iDepth) {
+        Require(a_iDepth + 1);
+        return m_Stack[m_Stack.size() - 1 - a_iDepth];
+    }
+
+    // Removes the top a_iCount elements without handing them out.
+    void drop(std::size_t a_iCount = 1) {
+        Require(a_iCount);
+        m_Stack.resize(m_Stack.size() - a_iCount);
     }
 
     T& top() {
@@ -42,8 +55,16 @@ public:
 
     std::size_t size() const { return m_Stack.size(); }
     bool empty() const { return m_Stack.empty(); }
+    // Empties the stack but keeps its storage, for a stack reused from one pass to the next.
+    void clear() { m_Stack.clear(); }
 
 private:
+    void Require(std::size_t a_iCount) const {
+        if (m_Stack.size() < a_iCount) {
+            throw ParserError("stack is empty.", -1, std::string());
+        }
+    }
+
     std::vector<T> m_Stack;
 };
 

@@ -9,16 +9,31 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace mu {
 
 template <typename TBase, typename TString> class ParserToken {
 public:
+    // Texts are taken as views, so that a name can be copied into the token straight from the
+    // expression or from a table key without a temporary string.
+    using view_type = std::basic_string_view<typename TString::value_type>;
+
     ParserToken() = default;
 
     ParserToken(const ParserToken& a_Tok) { Assign(a_Tok); }
-    ParserToken(ParserToken&&) noexcept = default;
+    // Tokens move onto and off the compiler's stacks; the second text is almost always empty,
+    // so moving it is skipped then.
+    ParserToken(ParserToken&& a_Tok) noexcept
+        : m_iCmd(a_Tok.m_iCmd), m_iValType(a_Tok.m_iValType), m_pVar(a_Tok.m_pVar),
+          m_iFlags(a_Tok.m_iFlags), m_iStrIndex(a_Tok.m_iStrIndex),
+          m_sText(std::move(a_Tok.m_sText)), m_fValue(a_Tok.m_fValue),
+          m_pCallback(std::move(a_Tok.m_pCallback)) {
+        if (!a_Tok.m_sAux.empty()) {
+            m_sAux = std::move(a_Tok.m_sAux);
+        }
+    }
     ParserToken& operator=(const ParserToken& a_Tok) {
         if (this != &a_Tok) {
             Assign(a_Tok);
@@ -29,7 +44,7 @@ public:
     ~ParserToken() = default;
 
     // Operator, bracket, separator and end tokens.
-    ParserToken& Set(ECmd a_iType, const TString& a_sText) {
+    ParserToken& Set(ECmd a_iType, view_type a_sText) {
         MU_ASSERT(a_iType != cmVAR, "a_iType!=cmVAR");
         MU_ASSERT(a_iType != cmVAL, "a_iType!=cmVAL");
         MU_ASSERT(a_iType != cmFUNC, "a_iType!=cmFUNC");
@@ -38,7 +53,7 @@ public:
     }
 
     // Functions and callback operators; a callback that is not foldable makes the token volatile.
-    ParserToken& Set(const ParserCallback& a_pCallback, const TString& a_sText) {
+    ParserToken& Set(const ParserCallback& a_pCallback, view_type a_sText) {
         MU_ASSERT(a_pCallback.GetAddr(), "a_pCallback.GetAddr()");
         Clear(a_pCallback.Cmd(), vtNONE, a_sText);
         m_pCallback = a_pCallback.Clone();
@@ -48,14 +63,14 @@ public:
         return *this;
     }
 
-    ParserToken& SetValue(TBase a_fVal, const TString& a_sText) {
+    ParserToken& SetValue(TBase a_fVal, view_type a_sText) {
         Clear(cmVAL, vtDOUBLE, a_sText);
         m_fValue = a_fVal;
         return *this;
     }
 
     // Also keeps the variable's value at this moment as the operand value (OperandValue).
-    ParserToken& SetVariable(TBase* a_pVar, const TString& a_sText) {
+    ParserToken& SetVariable(TBase* a_pVar, view_type a_sText) {
         Clear(cmVAR, vtDOUBLE, a_sText);
         m_pVar = a_pVar;
         m_fValue = a_pVar != nullptr ? *a_pVar : TBase();
@@ -63,7 +78,7 @@ public:
         return *this;
     }
 
-    ParserToken& SetStringToken(const TString& a_sText, int a_iIndex) {
+    ParserToken& SetStringToken(view_type a_sText, int a_iIndex) {
         Clear(cmSTR, vtSTRING, a_sText);
         m_iStrIndex = a_iIndex;
         AddFlag(tkVOLATILE);
@@ -126,13 +141,22 @@ public:
     void AddFlag(int a_iFlag) { m_iFlags |= a_iFlag; }
 
 private:
-    void Clear(ECmd a_iCode, EValType a_iType, const TString& a_sText) {
+    void Clear(ECmd a_iCode, EValType a_iType, view_type a_sText) {
         m_iCmd = a_iCode;
         m_iValType = a_iType;
         m_pVar = nullptr;
         m_iFlags = 0;
         m_iStrIndex = -1;
-        m_sText = a_sText;
+        // The text may be a view into this token's own text, so it is moved (overlap-safe)
+        // before the string shrinks; a longer text cannot lie inside the current one.
+        using traits = std::char_traits<typename TString::value_type>;
+        if (a_sText.size() <= m_sText.size()) {
+            traits::move(m_sText.data(), a_sText.data(), a_sText.size());
+            m_sText.resize(a_sText.size());
+        } else {
+            m_sText.resize(a_sText.size());
+            traits::copy(m_sText.data(), a_sText.data(), a_sText.size());
+        }
         m_pCallback.reset();
     }
 

@@ -2,9 +2,49 @@
 
 #include "ParserBase.h"
 
-#include <cstring>
+#include <array>
+#include <bit>
+#include <cstdint>
 
 namespace mu {
+
+namespace {
+
+// The default operator table indexed for the reader, computed at compile time: each entry's
+// length and, for every byte, the entries whose text starts with it (bits in table order).
+struct DefaultOperatorIndex {
+    std::array<std::size_t, cmCLOSE + 1> m_aiLength{};
+    std::array<std::uint32_t, 256> m_aiStartingWith{};
+};
+
+constexpr DefaultOperatorIndex MakeDefaultOperatorIndex() {
+    DefaultOperatorIndex index;
+    for (int i = 0; ParserBase::c_aszDefaultOprt[i] != nullptr; ++i) {
+        const char* szOprt = ParserBase::c_aszDefaultOprt[i];
+        while (szOprt[index.m_aiLength[i]] != '\0') {
+            ++index.m_aiLength[i];
+        }
+        index.m_aiStartingWith[static_cast<unsigned char>(szOprt[0])] |= std::uint32_t{1} << i;
+    }
+    return index;
+}
+
+constexpr DefaultOperatorIndex c_DefaultOprtIndex = MakeDefaultOperatorIndex();
+
+// Whether a_sText holds the a_iLen bytes of a_szWord at a_iPos. The string's terminating NUL
+// differs from every byte of a word, so a word running past the end simply does not match.
+bool TextAt(const std::string& a_sText, std::size_t a_iPos, const char* a_szWord,
+            std::size_t a_iLen) {
+    const char* pText = a_sText.c_str() + a_iPos;
+    for (std::size_t i = 0; i < a_iLen; ++i) {
+        if (pText[i] != a_szWord[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
 
 ParserTokenReader::ParserTokenReader(ParserBase* a_pParent) : m_pParser(a_pParent) {
     MU_ASSERT(m_pParser, "m_pParser");
@@ -29,6 +69,7 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_iPos = a_Reader.m_iPos;
     m_iSyntax = a_Reader.m_iSyntax;
     m_bAcceptUndefined = a_Reader.m_bAcceptUndefined;
+    m_bRecordUsed = a_Reader.m_bRecordUsed;
     m_pFunDef = a_Reader.m_pFunDef;
     m_pPostOprtDef = a_Reader.m_pPostOprtDef;
     m_pInfixOprtDef = a_Reader.m_pInfixOprtDef;
@@ -42,7 +83,7 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_UsedVars = a_Reader.m_UsedVars;
     m_fZeroValue = 0.0;
     m_iOpenBrackets = a_Reader.m_iOpenBrackets;
-    m_lastToken = token_type();
+    m_iLastCmd = cmNONE;
     m_cSeparator = a_Reader.m_cSeparator;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
 }
@@ -70,12 +111,18 @@ void ParserTokenReader::SetExpression(const std::string& a_sExpr) {
     Restart();
 }
 
+void ParserTokenReader::SetExpression(std::string_view a_sText, char a_cAppend) {
+    m_sExpr.assign(a_sText); // safe even when a_sText views the current expression
+    m_sExpr += a_cAppend;
+    Restart();
+}
+
 void ParserTokenReader::Restart() {
     m_iPos = 0;
     m_iSyntax = synSTART;
     m_iOpenBrackets = 0;
     m_UsedVars.clear();
-    m_lastToken = token_type();
+    m_iLastCmd = cmNONE;
     // An assignment to an undefined name writes here; the next pass must read 0 again.
     m_fZeroValue = 0.0;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
@@ -90,36 +137,31 @@ void ParserTokenReader::AddValueReader(ValueReader a_pReader) {
     m_vValueReaders.push_back(a_pReader);
 }
 
-void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, const std::string& a_sTok) const {
-    m_pParser->RaiseError(a_iCode, a_iPos, a_sTok);
+void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const {
+    m_pParser->RaiseError(a_iCode, a_iPos, std::string(a_sTok));
 }
 
-const std::string& ParserTokenReader::CharSet(ECharSet a_iSet) const {
+const CharTable& ParserTokenReader::CharSet(ECharSet a_iSet) const {
     switch (a_iSet) {
     case csNAME:
-        return m_pParser->NameChars();
+        m_pParser->NameChars(); // asserts a non-empty set
+        return m_pParser->m_aNameCharTable;
     case csOPERATOR:
-        return m_pParser->OperatorChars();
+        m_pParser->OperatorChars();
+        return m_pParser->m_aOprtCharTable;
     default:
-        return m_pParser->InfixOperatorChars();
+        m_pParser->InfixOperatorChars();
+        return m_pParser->m_aInfixOprtCharTable;
     }
 }
 
-// Every recognizer at one position asks for the same runs, and an operator run (letters are
-// operator characters) can stretch over most of the expression; remembering the last run of each
-// set keeps the whole pass linear in the length of the text.
-int ParserTokenReader::ExtractRun(ECharSet a_iSet, std::string_view& a_sTok, int a_iPos) {
-    RunCache& run = m_aRuns[a_iSet];
-    if (run.m_iStart < 0 || a_iPos < run.m_iStart || a_iPos > run.m_iEnd) {
-        const std::string::size_type iFound =
-            m_sExpr.find_first_not_of(CharSet(a_iSet), static_cast<std::size_t>(a_iPos));
-        run.m_iStart = a_iPos;
-        run.m_iEnd = iFound == std::string::npos ? static_cast<int>(m_sExpr.size())
-                                                 : static_cast<int>(iFound);
+void ParserTokenReader::FindRun(ECharSet a_iSet, int a_iPos) {
+    const CharTable& aInSet = CharSet(a_iSet);
+    std::size_t iEnd = static_cast<std::size_t>(a_iPos);
+    while (iEnd < m_sExpr.size() && aInSet[static_cast<unsigned char>(m_sExpr[iEnd])]) {
+        ++iEnd;
     }
-    a_sTok = std::string_view(m_sExpr).substr(static_cast<std::size_t>(a_iPos),
-                                              static_cast<std::size_t>(run.m_iEnd - a_iPos));
-    return run.m_iEnd;
+    m_aRuns[a_iSet] = RunCache{a_iPos, static_cast<int>(iEnd)};
 }
 
 ParserTokenReader::token_type ParserTokenReader::NextToken() {
@@ -135,16 +177,17 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
                        ReadInfixOperator(tok) || ReadPostfixOperator(tok) ||
                        ((m_bAcceptUndefined || m_pVarFactory) && ReadUndefinedVariable(tok));
     if (bRead) {
-        m_lastToken = tok;
+        m_iLastCmd = tok.Cmd();
         return tok;
     }
 
     std::string_view sRun;
     ExtractRun(csNAME, sRun, m_iPos);
     if (!sRun.empty()) {
-        Error(peUNKNOWN_TOKEN, m_iPos, std::string(sRun));
+        Error(peUNKNOWN_TOKEN, m_iPos, sRun);
     }
-    Error(peUNKNOWN_TOKEN, m_iPos, m_sExpr.substr(static_cast<std::size_t>(m_iPos)));
+    Error(peUNKNOWN_TOKEN, m_iPos,
+          std::string_view(m_sExpr).substr(static_cast<std::size_t>(m_iPos)));
 }
 
 // Accepts NUL or a line feed, which ends the expression (text after a line feed is never read).
@@ -155,7 +198,7 @@ bool ParserTokenReader::ReadEnd(token_type& a_Tok) {
         return false;
     }
     if (m_iSyntax & synNO_END) {
-        Error(peUNEXPECTED_END, m_iPos, std::string());
+        Error(peUNEXPECTED_END, m_iPos, {});
     }
     if (m_iOpenBrackets > 0) {
         Error(peMISSING_BRACKET, m_iPos, ")");
@@ -173,16 +216,19 @@ bool ParserTokenReader::ReadUserOperator(token_type& a_Tok) {
     }
     std::string_view sTok;
     const int iEnd = ExtractRun(csOPERATOR, sTok, m_iPos);
-    const auto it = m_pOprtDef->find(sTok);
-    if (sTok.empty() || it == m_pOprtDef->end()) {
+    if (sTok.empty()) {
         return false;
     }
-    a_Tok.Set(it->second, std::string(sTok));
+    const auto it = m_pOprtDef->find(sTok);
+    if (it == m_pOprtDef->end()) {
+        return false;
+    }
+    a_Tok.Set(it->second, sTok);
     if (m_iSyntax & synNO_BINOP) {
         if (ReadInfixOperator(a_Tok)) {
             return true;
         }
-        Error(peUNEXPECTED_OPERATOR, m_iPos, std::string(sTok));
+        Error(peUNEXPECTED_OPERATOR, m_iPos, sTok);
     }
     m_iPos = iEnd;
     m_iSyntax = synAFTER_OPERATOR;
@@ -196,15 +242,19 @@ bool ParserTokenReader::ReadFunction(token_type& a_Tok) {
     }
     std::string_view sTok;
     const int iEnd = ExtractRun(csNAME, sTok, m_iPos);
+    // Every operand name passes here first; the filter spares most of them the map search.
+    if (!m_pParser->m_FunFilter.MayContain(sTok)) {
+        return false;
+    }
     const auto it = m_pFunDef->find(sTok);
-    if (sTok.empty() || it == m_pFunDef->end()) {
+    if (it == m_pFunDef->end()) {
         return false;
     }
     const int iStart = m_iPos;
-    a_Tok.Set(it->second, std::string(sTok));
+    a_Tok.Set(it->second, sTok);
     m_iPos = iEnd;
     if (m_iSyntax & synNO_FUNC) {
-        Error(peUNEXPECTED_FUNCTION, iStart, std::string(sTok));
+        Error(peUNEXPECTED_FUNCTION, iStart, sTok);
     }
     m_iSyntax = synAFTER_FUNC;
     return true;
@@ -212,11 +262,16 @@ bool ParserTokenReader::ReadFunction(token_type& a_Tok) {
 
 // Accepts the first entry of the default operator table the text starts with: operators (only
 // while enabled; where no binary operator may stand, an infix operator instead), "(" and ")".
+// Entries are tried in table order, but only those starting with the byte at the position.
 bool ParserTokenReader::ReadDefaultOperator(token_type& a_Tok) {
-    const char* const* aszOprt = ParserBase::DefaultOperatorTable();
-    for (int i = 0; aszOprt[i] != nullptr; ++i) {
-        const std::size_t iLen = std::strlen(aszOprt[i]);
-        if (m_sExpr.compare(static_cast<std::size_t>(m_iPos), iLen, aszOprt[i]) != 0) {
+    const char* const* aszOprt = ParserBase::c_aszDefaultOprt;
+    const unsigned char cFirst =
+        static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)]);
+    for (std::uint32_t iCandidates = c_DefaultOprtIndex.m_aiStartingWith[cFirst]; iCandidates != 0;
+         iCandidates &= iCandidates - 1) {
+        const int i = std::countr_zero(iCandidates);
+        const std::size_t iLen = c_DefaultOprtIndex.m_aiLength[static_cast<std::size_t>(i)];
+        if (!TextAt(m_sExpr, static_cast<std::size_t>(m_iPos), aszOprt[i], iLen)) {
             continue;
         }
         switch (i) {
@@ -224,7 +279,7 @@ bool ParserTokenReader::ReadDefaultOperator(token_type& a_Tok) {
             if (m_iSyntax & synNO_OPEN) {
                 Error(peUNEXPECTED_BRACKET, m_iPos, "(");
             }
-            m_iSyntax = m_lastToken.Cmd() == cmFUNC ? synAFTER_FUNC_OPEN : synAFTER_OPERATOR;
+            m_iSyntax = m_iLastCmd == cmFUNC ? synAFTER_FUNC_OPEN : synAFTER_OPERATOR;
             ++m_iOpenBrackets;
             break;
         case cmCLOSE:
@@ -253,7 +308,7 @@ bool ParserTokenReader::ReadDefaultOperator(token_type& a_Tok) {
             break;
         }
         m_iPos += static_cast<int>(iLen);
-        a_Tok.Set(static_cast<ECmd>(i), aszOprt[i]);
+        a_Tok.Set(static_cast<ECmd>(i), std::string_view(aszOprt[i], iLen));
         return true;
     }
     return false;
@@ -264,7 +319,7 @@ bool ParserTokenReader::ReadSeparator(token_type& a_Tok) {
     if (m_sExpr[static_cast<std::size_t>(m_iPos)] != m_cSeparator) {
         return false;
     }
-    const std::string sSep(1, m_cSeparator);
+    const std::string_view sSep(&m_cSeparator, 1);
     if (m_iSyntax & synNO_SEP) {
         Error(peUNEXPECTED_SEPARATOR, m_iPos, sSep);
     }
@@ -282,8 +337,11 @@ bool ParserTokenReader::ReadInfixOperator(token_type& a_Tok) {
     }
     std::string_view sTok;
     const int iEnd = ExtractRun(csINFIX, sTok, m_iPos);
+    if (sTok.empty()) {
+        return false;
+    }
     const auto it = m_pInfixOprtDef->find(sTok);
-    if (sTok.empty() || it == m_pInfixOprtDef->end()) {
+    if (it == m_pInfixOprtDef->end()) {
         return false;
     }
     a_Tok.Set(it->second, it->first);

@@ -6,6 +6,7 @@
 
 #include "ParserDef.h"
 #include "ParserError.h"
+#include "ParserLookup.h"
 #include "ParserToken.h"
 
 #include <memory>
@@ -30,6 +31,8 @@ public:
     std::unique_ptr<ParserTokenReader> Clone(ParserBase* a_pParent) const;
 
     void SetExpression(const std::string& a_sExpr);
+    // Stores a_sText followed by a_cAppend, without building the joined text first.
+    void SetExpression(std::string_view a_sText, char a_cAppend);
     void Restart();
     token_type NextToken();
 
@@ -40,6 +43,9 @@ public:
     int OpenBrackets() const { return m_iOpenBrackets; }
 
     void SetAcceptUndefined(bool a_bAccept) { m_bAcceptUndefined = a_bAccept; }
+    // On by default. A parser that only reads the table after its own pass for UsedVariables
+    // switches it off otherwise, which saves a map insertion per variable read.
+    void SetRecordUsedVariables(bool a_bRecord) { m_bRecordUsed = a_bRecord; }
     void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData);
     void AddValueReader(ValueReader a_pReader);
     void SetSeparator(char a_cSep) { m_cSeparator = a_cSep; }
@@ -55,11 +61,31 @@ private:
 
     void AttachTo(ParserBase* a_pParent);
     void CopyFrom(const ParserTokenReader& a_Reader);
-    [[noreturn]] void Error(EParseError a_iCode, int a_iPos, const std::string& a_sTok) const;
+    // Out of line and taking a view, so that no recognizer builds a string it will not need.
+    [[noreturn]] void Error(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const;
 
     // End of the run of a_iSet characters starting at a_iPos; a_sTok views the run in place.
-    int ExtractRun(ECharSet a_iSet, std::string_view& a_sTok, int a_iPos);
-    const std::string& CharSet(ECharSet a_iSet) const;
+    // Every recognizer at one position asks for the same runs, and an operator run (letters are
+    // operator characters) can stretch over most of the expression; remembering the last run of
+    // each set keeps the whole pass linear in the length of the text, and the answer from the
+    // memory is inline.
+    int ExtractRun(ECharSet a_iSet, std::string_view& a_sTok, int a_iPos) {
+        const RunCache& run = m_aRuns[a_iSet];
+        if (run.m_iStart < 0 || a_iPos < run.m_iStart || a_iPos > run.m_iEnd) {
+            FindRun(a_iSet, a_iPos);
+        }
+        a_sTok = std::string_view(m_sExpr.data() + a_iPos,
+                                  static_cast<std::size_t>(run.m_iEnd - a_iPos));
+        return run.m_iEnd;
+    }
+    void FindRun(ECharSet a_iSet, int a_iPos);
+    // Membership table of a set; asserts that the set is not empty.
+    const CharTable& CharSet(ECharSet a_iSet) const;
+    void RecordUsed(const std::string& a_sName, double* a_pVar) {
+        if (m_bRecordUsed) {
+            m_UsedVars.insert_or_assign(a_sName, a_pVar);
+        }
+    }
 
     bool ReadEnd(token_type& a_Tok);
     bool ReadUserOperator(token_type& a_Tok);
@@ -79,6 +105,7 @@ private:
     int m_iPos = 0;
     int m_iSyntax = 0;
     bool m_bAcceptUndefined = false;
+    bool m_bRecordUsed = true;
     const CallbackTable* m_pFunDef = nullptr;
     const CallbackTable* m_pPostOprtDef = nullptr;
     const CallbackTable* m_pInfixOprtDef = nullptr;
@@ -92,7 +119,9 @@ private:
     VariableTable m_UsedVars;
     double m_fZeroValue = 0.0;
     int m_iOpenBrackets = 0;
-    token_type m_lastToken;
+    // Of the last token returned only its kind is ever asked for ("(" after a function), so only
+    // the kind is kept: copying the whole token would clone its callback record every time.
+    ECmd m_iLastCmd = cmNONE;
     char m_cSeparator = ',';
     RunCache m_aRuns[3];
 };

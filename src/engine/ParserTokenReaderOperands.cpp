@@ -16,9 +16,9 @@ bool ParserTokenReader::ReadValue(token_type& a_Tok) {
         if (it != m_pConstDef->end()) {
             const int iStart = m_iPos;
             m_iPos = iEnd;
-            a_Tok.SetValue(it->second, std::string(sName));
+            a_Tok.SetValue(it->second, sName);
             if (m_iSyntax & synNO_VAL) {
-                Error(peUNEXPECTED_VALUE, iStart, std::string(sName));
+                Error(peUNEXPECTED_VALUE, iStart, sName);
             }
             m_iSyntax = synAFTER_VALUE;
             return true;
@@ -34,8 +34,8 @@ bool ParserTokenReader::ReadValue(token_type& a_Tok) {
         MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
                   "a value reader stays inside the expression");
         const int iStart = m_iPos;
-        const std::string sLiteral = m_sExpr.substr(static_cast<std::size_t>(iStart),
-                                                    static_cast<std::size_t>(iPos - iStart));
+        const std::string_view sLiteral = std::string_view(m_sExpr).substr(
+            static_cast<std::size_t>(iStart), static_cast<std::size_t>(iPos - iStart));
         m_iPos = iPos;
         if (m_iSyntax & synNO_VAL) {
             Error(peUNEXPECTED_VALUE, iStart, sLiteral);
@@ -55,16 +55,19 @@ bool ParserTokenReader::ReadVariable(token_type& a_Tok) {
     }
     std::string_view sName;
     const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    if (sName.empty()) {
+        return false;
+    }
     const auto it = m_pVarDef->find(sName);
-    if (sName.empty() || it == m_pVarDef->end()) {
+    if (it == m_pVarDef->end()) {
         return false;
     }
     if (m_iSyntax & synNO_VAR) {
-        Error(peUNEXPECTED_VARIABLE, m_iPos, std::string(sName));
+        Error(peUNEXPECTED_VARIABLE, m_iPos, sName);
     }
     m_iPos = iEnd;
     a_Tok.SetVariable(it->second, it->first);
-    m_UsedVars.insert_or_assign(it->first, it->second);
+    RecordUsed(it->first, it->second);
     m_iSyntax = synAFTER_VAR;
     return true;
 }
@@ -76,17 +79,20 @@ bool ParserTokenReader::ReadStringConstant(token_type& a_Tok) {
     }
     std::string_view sName;
     const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    if (sName.empty()) {
+        return false;
+    }
     const auto it = m_pStrVarDef->find(sName);
-    if (sName.empty() || it == m_pStrVarDef->end()) {
+    if (it == m_pStrVarDef->end()) {
         return false;
     }
     if (m_iSyntax & synNO_STR) {
-        Error(peUNEXPECTED_VARIABLE, m_iPos, std::string(sName));
+        Error(peUNEXPECTED_VARIABLE, m_iPos, sName);
     }
     m_iPos = iEnd;
     const std::vector<std::string>& vStrings = m_pParser->m_vStringVarBuf;
     if (vStrings.empty() || it->second >= vStrings.size()) {
-        Error(peINTERNAL, -1, std::string());
+        Error(peINTERNAL, -1, {});
     }
     a_Tok.SetStringToken(vStrings[it->second], static_cast<int>(vStrings.size()));
     m_iSyntax = synAFTER_STR;
@@ -153,10 +159,10 @@ bool ParserTokenReader::ReadUndefinedVariable(token_type& a_Tok) {
         }
         a_Tok.SetVariable(pVar, sName);
         m_pVarDef->insert_or_assign(sName, pVar);
-        m_UsedVars.insert_or_assign(sName, pVar);
+        RecordUsed(sName, pVar);
     } else {
         a_Tok.SetVariable(&m_fZeroValue, sName);
-        m_UsedVars.insert_or_assign(sName, nullptr);
+        RecordUsed(sName, nullptr);
     }
     m_iPos = iEnd;
     m_iSyntax = synAFTER_VAR;

@@ -8,9 +8,11 @@
 #include <QTemporaryDir>
 
 #include <clocale>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <locale.h>
 #include <string>
 
 namespace {
@@ -165,6 +167,44 @@ TEST_F(DecimalCommaLocale, CommaStillEndsANumber) {
     ASSERT_EQ(1, mu::Parser::ReadNumber("1,5", &iPos, &fVal));
     EXPECT_EQ(1, fVal);
     EXPECT_EQ(1, iPos);
+}
+
+} // namespace
+
+namespace {
+
+// Short decimal literals are converted without the C library; the value must be the library's
+// to the last bit, the sign of zero included. Longer ones and exponents go to the library.
+TEST(ReadNumberConversion, AgreesWithTheCLibraryBitForBit) {
+    const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    ASSERT_NE(cLocale, locale_t(nullptr));
+    std::uint64_t iState = 12345;
+    const auto next = [&iState](int a_iBound) {
+        iState = iState * 6364136223846793005u + 1442695040888963407u;
+        return static_cast<int>((iState >> 33) % static_cast<std::uint64_t>(a_iBound));
+    };
+    for (int i = 0; i < 200000; ++i) {
+        std::string sText = next(8) == 0 ? "-" : (next(8) == 0 ? "+" : "");
+        const int iDigits = 1 + next(17);
+        const int iPoint = next(iDigits + 2) - 1; // -1: no point
+        for (int d = 0; d < iDigits; ++d) {
+            if (d == iPoint) {
+                sText += '.';
+            }
+            sText += static_cast<char>('0' + (next(3) == 0 ? 0 : next(10)));
+        }
+        if (next(10) == 0) {
+            sText += "e" + std::to_string(next(40) - 20);
+        }
+        int iPos = 0;
+        double fVal = 0;
+        ASSERT_EQ(mu::Parser::ReadNumber(sText.c_str(), &iPos, &fVal), 1) << sText;
+        EXPECT_EQ(iPos, static_cast<int>(sText.size())) << sText;
+        const double fLibrary = strtod_l(sText.c_str(), nullptr, cLocale);
+        ASSERT_EQ(std::memcmp(&fVal, &fLibrary, sizeof(double)), 0)
+            << sText << ": " << fVal << " vs " << fLibrary;
+    }
+    freelocale(cLocale);
 }
 
 } // namespace

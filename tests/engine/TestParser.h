@@ -133,6 +133,7 @@ public:
     }
 
     using ParserBase::InstallBytecode;
+    using ParserBase::InterpretBytecode;
     using ParserBase::RaiseError;
 
 protected:

@@ -230,4 +230,14 @@ TEST(FatalAssertion, AParserWithoutCharacterSetsStopsAtTheFirstRead) {
         "m_sNameChars.size\\(\\)");
 }
 
+// Texts are taken as views; a view into the token's own text must survive being assigned.
+TEST(Token, TakesAPartOfItsOwnTextAsNewText) {
+    Token tok;
+    tok.SetValue(1, "abcdef");
+    tok.SetValue(2, std::string_view(tok.Text()).substr(2));
+    EXPECT_EQ(tok.Text(), "cdef");
+    tok.Set(cmADD, std::string_view(tok.Text()).substr(0, 2));
+    EXPECT_EQ(tok.Text(), "cd");
+}
+
 } // namespace

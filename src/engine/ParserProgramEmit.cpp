@@ -1,0 +1,129 @@
+// The instructions of a ParserProgram: which form each step takes, the built-in calls done in
+// place, and the fusing of steps that follow each other on the accumulator.
+#include "ParserProgramBuilder.h"
+
+#include "BuiltinFunctions.h"
+
+namespace mu {
+
+// The instruction of a built-in binary operator in one of its forms.
+ParserProgramBuilder::Instr ParserProgramBuilder::OperatorInstr(std::uint32_t a_iCode,
+                                                                EForm a_iForm, const double* a_pX,
+                                                                const double* a_pY) {
+    Instr instr;
+    instr.m_iCode = static_cast<std::uint8_t>(a_iCode);
+    instr.m_pX = a_pX;
+    instr.m_pY = a_pY;
+    // Addition and multiplication take their accumulator operand on either side.
+    if (a_iForm == fmMA && (a_iCode == cmADD || a_iCode == cmMUL)) {
+        a_iForm = fmAM;
+        instr.m_pY = a_pX;
+        instr.m_pX = nullptr;
+    }
+    instr.m_iOp = static_cast<EOp>(FirstForm(a_iCode) + a_iForm);
+    return instr;
+}
+
+// The fmMM form of an operator; its fmAM and fmMA forms follow it (ADD and MUL have no fmMA).
+int ParserProgramBuilder::FirstForm(std::uint32_t a_iCode) {
+    switch (a_iCode) {
+    case cmADD:
+        return ParserProgram::opADD_MM;
+    case cmSUB:
+        return ParserProgram::opSUB_MM;
+    case cmMUL:
+        return ParserProgram::opMUL_MM;
+    case cmDIV:
+        return ParserProgram::opDIV_MM;
+    case cmPOW:
+        return ParserProgram::opPOW_MM;
+    default:
+        return ParserProgram::opOPR_MM;
+    }
+}
+
+// A call of one argument in the accumulator (fmAM) or in memory (fmMM). The built-in abs
+// and sqrt are the C library's fabs and sqrt, which the compiler does in place.
+ParserProgramBuilder::EOp ParserProgramBuilder::OneArgumentCall(GenericFun a_pFun, EForm a_iForm) {
+    const bool bAcc = a_iForm == fmAM;
+    if (a_pFun == reinterpret_cast<GenericFun>(&Abs)) {
+        return bAcc ? ParserProgram::opABS_A : ParserProgram::opABS_M;
+    }
+    if (a_pFun == reinterpret_cast<GenericFun>(&Sqrt)) {
+        return bAcc ? ParserProgram::opSQRT_A : ParserProgram::opSQRT_M;
+    }
+    return bAcc ? ParserProgram::opCALL1_A : ParserProgram::opCALL1_M;
+}
+
+// A step of two memory operands right above the accumulator's slot: its consumer is likely the
+// next entry, with the accumulator as left operand, and the two can then run as one.
+void ParserProgramBuilder::WaitAsPair(std::size_t k, std::uint32_t a_iCode) {
+    m_iPair = k;
+    m_iPairCode = a_iCode;
+    m_pPairX = Operand(k);
+    m_pPairY = Operand(k + 1);
+    m_vSlots[k].m_iKind = ParserProgram::skPAIR;
+    Consumed(k + 1);
+}
+
+// The waiting pair's step and the step now consuming it, as one instruction.
+void ParserProgramBuilder::FusePair(std::size_t k, std::uint32_t a_iOuter) {
+    Instr instr;
+    instr.m_iOp =
+        static_cast<EOp>(ParserProgram::opADD_ADD + 4 * (a_iOuter - cmADD) + (m_iPairCode - cmADD));
+    instr.m_pX = m_pPairX;
+    instr.m_pY = m_pPairY;
+    Emit(instr);
+    m_iPair = npos;
+    m_vSlots[k + 1].m_iKind = ParserProgram::skUNSET;
+    SetAccumulator(k);
+}
+
+// The next entry does not consume the waiting pair: compute it now, in order.
+void ParserProgramBuilder::RealisePair() {
+    const std::size_t k = m_iPair;
+    m_iPair = npos;
+    SpillAccumulator();
+    Emit(OperatorInstr(m_iPairCode, fmMM, m_pPairX, m_pPairY));
+    SetAccumulator(k);
+}
+
+// Appends an instruction. A basic operation on the accumulator right after another basic
+// operation joins it: the two run as one instruction, in the same order.
+void ParserProgramBuilder::Emit(const Instr& a_Instr) {
+    std::vector<Instr>& vCode = m_Program.m_vCode;
+    const int iSecond = StepIndex(a_Instr.m_iOp, ParserProgram::opADD_AM);
+    if (iSecond >= 0 && !vCode.empty()) {
+        Instr& prev = vCode.back();
+        const int iFirstMM = StepIndex(prev.m_iOp, ParserProgram::opADD_MM);
+        const int iFirstAM = StepIndex(prev.m_iOp, ParserProgram::opADD_AM);
+        if (iFirstMM >= 0) {
+            prev.m_iOp = static_cast<EOp>(ParserProgram::opMM2_ADD_ADD + 4 * iFirstMM + iSecond);
+            prev.m_pZ = a_Instr.m_pY;
+            return;
+        }
+        if (iFirstAM >= 0) {
+            prev.m_iOp = static_cast<EOp>(ParserProgram::opAM2_ADD_ADD + 4 * iFirstAM + iSecond);
+            prev.m_pX = prev.m_pY;
+            prev.m_pY = a_Instr.m_pY;
+            return;
+        }
+    }
+    vCode.push_back(a_Instr);
+}
+
+// 0..3 when a_iOp is the a_iAddForm form (opADD_MM or opADD_AM) of +, -, * or /; else -1.
+int ParserProgramBuilder::StepIndex(EOp a_iOp, EOp a_iAddForm) {
+    const bool bMM = a_iAddForm == ParserProgram::opADD_MM;
+    const EOp aForms[4] = {a_iAddForm, bMM ? ParserProgram::opSUB_MM : ParserProgram::opSUB_AM,
+                           bMM ? ParserProgram::opMUL_MM : ParserProgram::opMUL_AM,
+                           bMM ? ParserProgram::opDIV_MM : ParserProgram::opDIV_AM};
+    for (int i = 0; i < 4; ++i) {
+        if (a_iOp == aForms[i]) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace mu

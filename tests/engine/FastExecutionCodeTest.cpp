@@ -1,0 +1,237 @@
+// The pre-decoded form on hand-built bytecode, which need not look like the compiler's: random
+// stack programs of every entry kind against the plain walk over the words (building the form
+// within the room reserved for it), code the form leaves to the walk, and evaluations that must
+// not allocate.
+#include "TestParser.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <random>
+
+using namespace mu;
+using namespace enginetest;
+
+namespace {
+
+std::atomic<bool> g_bCountAllocations{false};
+std::atomic<long> g_iAllocations{0};
+
+} // namespace
+
+// Counts the allocations made while g_bCountAllocations is set; otherwise plain malloc.
+void* operator new(std::size_t a_iSize) {
+    if (g_bCountAllocations) {
+        ++g_iAllocations;
+    }
+    if (void* p = std::malloc(a_iSize != 0 ? a_iSize : 1)) {
+        return p;
+    }
+    throw std::bad_alloc();
+}
+void operator delete(void* a_p) noexcept {
+    std::free(a_p);
+}
+void operator delete(void* a_p, std::size_t) noexcept {
+    std::free(a_p);
+}
+
+namespace {
+
+bool SameBits(double a_fLeft, double a_fRight) {
+    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
+        return true;
+    }
+    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
+}
+
+template <typename TFun> GenericFun Untyped(TFun a_pFun) {
+    return reinterpret_cast<GenericFun>(a_pFun);
+}
+
+// Random programs that keep the stack discipline of the emission operations but otherwise mix
+// entries freely: assignments whose left slot holds no variable entry, calls of every arity over
+// values, variables and results, string calls, operators on any slots.
+class CodeGenerator {
+public:
+    CodeGenerator(unsigned a_iSeed, double* a_pVars) : m_Random(a_iSeed), m_pVars(a_pVars) {}
+
+    ParserBytecode Program(int a_iSteps) {
+        ParserBytecode code;
+        int iDepth = 0;
+        for (int i = 0; i < a_iSteps; ++i) {
+            iDepth = Step(code, iDepth);
+        }
+        while (iDepth > 1) {
+            code.PushOperator(static_cast<ECmd>(Pick(cmXOR + 1)));
+            --iDepth;
+        }
+        if (iDepth == 0) {
+            code.PushVariable(&m_pVars[0]);
+        }
+        code.Seal();
+        return code;
+    }
+
+private:
+    int Pick(int a_iCount) { return std::uniform_int_distribution<int>(0, a_iCount - 1)(m_Random); }
+
+    int Step(ParserBytecode& a_Code, int a_iDepth) {
+        switch (Pick(a_iDepth >= 2 ? 12 : 5)) {
+        case 0:
+            a_Code.PushValue(Pick(7) - 2.5);
+            return a_iDepth + 1;
+        case 1:
+        case 2:
+            a_Code.PushVariable(&m_pVars[Pick(3)]);
+            return a_iDepth + 1;
+        case 3:
+            a_Code.PushFunction(Untyped(&F0), 0);
+            return a_iDepth + 1;
+        case 4:
+            a_Code.PushStringFunction(Untyped(&StrLen), 0, 1);
+            return a_iDepth + 1;
+        case 5:
+        case 6:
+        case 7:
+            a_Code.PushOperator(static_cast<ECmd>(Pick(cmXOR + 1)));
+            return a_iDepth - 1;
+        case 8:
+            a_Code.PushAssignment(&m_pVars[Pick(3)]);
+            return a_iDepth - 1;
+        case 9:
+            return Call(a_Code, a_iDepth);
+        case 10:
+            a_Code.PushStringFunction(Untyped(&StrPlus), 1, 1);
+            return a_iDepth;
+        default:
+            a_Code.PushStringFunction(Untyped(&StrPos), 2, 0);
+            return a_iDepth - 1;
+        }
+    }
+
+    int Call(ParserBytecode& a_Code, int a_iDepth) {
+        switch (Pick(a_iDepth >= 3 ? 5 : 3)) {
+        case 0:
+            a_Code.PushFunction(Untyped(&Sq), 1);
+            return a_iDepth;
+        case 1:
+            a_Code.PushFunction(Untyped(&Sub), 2);
+            return a_iDepth - 1;
+        case 2:
+            a_Code.PushFunction(Untyped(&Sum), -2);
+            return a_iDepth - 1;
+        case 3:
+            a_Code.PushFunction(Untyped(&F3), 3);
+            return a_iDepth - 2;
+        default:
+            a_Code.PushFunction(Untyped(&Sum), -a_iDepth);
+            return 1;
+        }
+    }
+
+    std::mt19937 m_Random;
+    double* m_pVars;
+};
+
+// A parser whose string buffer holds "hello" at 0 and 1, ready for hand-built code.
+void PrepareStrings(EngineTestParser& a_Parser) {
+    a_Parser.SetExpression("strlen(\"hello\")");
+    ASSERT_EQ(a_Parser.Evaluate(), 5);
+}
+
+TEST(FastExecutionCode, RandomProgramsAgreeWithTheWordWalk) {
+    double aVars[3] = {};
+    CodeGenerator generator(21, aVars);
+    EngineTestParser parser;
+    PrepareStrings(parser);
+    const double aafStates[][3] = {{1.5, -2, 0.25}, {0, -0.0, 3}, {1e308, -7, 2}};
+    for (int i = 0; i < 3000; ++i) {
+        const ParserBytecode code = generator.Program(1 + i % 40);
+        parser.InstallBytecode(code);
+        for (const auto& afState : aafStates) {
+            std::memcpy(aVars, afState, sizeof(aVars));
+            g_iAllocations = 0;
+            g_bCountAllocations = true; // the first run builds the pre-decoded form
+            const double fFast = parser.Evaluate();
+            g_bCountAllocations = false;
+            ASSERT_EQ(g_iAllocations, 0) << i;
+            ASSERT_TRUE(parser.Program().IsReady()) << i;
+            double aFast[3];
+            std::memcpy(aFast, aVars, sizeof(aVars));
+            std::memcpy(aVars, afState, sizeof(aVars));
+            const double fWalked = parser.InterpretBytecode();
+            ASSERT_TRUE(SameBits(fFast, fWalked)) << i << ": " << fFast << " vs " << fWalked;
+            for (int v = 0; v < 3; ++v) {
+                ASSERT_TRUE(SameBits(aFast[v], aVars[v])) << i;
+            }
+        }
+    }
+}
+
+TEST(FastExecutionCode, CodeWithoutAFormRunsThroughTheWalkAndFailsInPlace) {
+    double a = 0;
+    ParserBytecode code;
+    code.PushVariable(&a);
+    code.PushValue(7);
+    code.PushAssignment(&a);
+    code.PushValue(1);
+    code.PushOperator(cmBINOP); // no such entry in any compiled code
+    code.Seal();
+    EngineTestParser parser;
+    parser.InstallBytecode(code);
+    try {
+        parser.Evaluate();
+        ADD_FAILURE() << "no error";
+    } catch (const ParserError& e) {
+        EXPECT_EQ(e.code(), peINTERNAL);
+        EXPECT_EQ(e.position(), 2);
+    }
+    EXPECT_EQ(a, 7); // the assignment before the bad entry took effect
+    EXPECT_TRUE(parser.Program().IsBuilt());
+    EXPECT_FALSE(parser.Program().IsReady());
+}
+
+TEST(FastExecutionCode, SixArgumentsAreLeftToTheWalk) {
+    ParserBytecode code;
+    for (int i = 0; i < 6; ++i) {
+        code.PushValue(i);
+    }
+    code.PushFunction(Untyped(&F5), 6);
+    code.Seal();
+    EngineTestParser parser;
+    parser.InstallBytecode(code);
+    EXPECT_THROW(parser.Evaluate(), ParserError);
+    EXPECT_FALSE(parser.Program().IsReady());
+}
+
+// Compiling may allocate; evaluating, the first run of the bytecode (which builds the
+// pre-decoded form) included, must not.
+TEST(FastExecutionCode, EvaluationAllocatesNothing) {
+    double a = 1, b = 2, c = 3;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    parser.AddVariable("c", &c);
+    for (const char* szExpr : {"a*b+sq(c)-sum(a,b,c)/(a+1)", "strplus(\"abc\",a)*f3(a,b,c)",
+                               "(a=b+1)*sin(c)^2", "2*3+4"}) {
+        parser.SetExpression(szExpr);
+        const double fCompiled = parser.Evaluate();
+        g_iAllocations = 0;
+        g_bCountAllocations = true;
+        double afRuns[3];
+        for (double& fRun : afRuns) {
+            fRun = parser.Evaluate();
+        }
+        g_bCountAllocations = false;
+        EXPECT_EQ(g_iAllocations, 0) << szExpr;
+        for (const double fRun : afRuns) {
+            EXPECT_TRUE(SameBits(fRun, fCompiled)) << szExpr;
+        }
+    }
+}
+
+} // namespace

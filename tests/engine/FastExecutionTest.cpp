@@ -1,0 +1,421 @@
+// The pre-decoded form that later evaluations run (ParserProgram) against the plain walk over
+// the bytecode words and against the compile pass: same values, bit for bit, and the same
+// variables written, on random expressions and on the cases the translation must get right.
+#include "Parser.h"
+#include "TestParser.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace mu;
+using namespace enginetest;
+
+namespace {
+
+// Equal bit for bit; every NaN counts as the same value.
+bool SameBits(double a_fLeft, double a_fRight) {
+    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
+        return true;
+    }
+    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
+}
+
+// Random expressions over the test parser's whole vocabulary: literals, the variables a, b, c and
+// x, every built-in operator, brackets, assignments to x, the sign, the postfix "m", the user
+// operator "mod", functions of every arity, a multi-argument function, string functions and the
+// non-foldable "ticks".
+class ExpressionGenerator {
+public:
+    explicit ExpressionGenerator(unsigned a_iSeed) : m_Random(a_iSeed) {}
+
+    std::string Expression(int a_iDepth) {
+        if (a_iDepth <= 0 || Pick(4) == 0) {
+            return Operand();
+        }
+        switch (Pick(10)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            return Expression(a_iDepth - 1) + BinaryOperator() + Expression(a_iDepth - 1);
+        case 4:
+            return "(" + Expression(a_iDepth - 1) + ")";
+        case 5:
+            return "-(" + Expression(a_iDepth - 1) + ")";
+        case 6:
+            return "(x=" + Expression(a_iDepth - 1) + ")";
+        case 7:
+            return "(" + Expression(a_iDepth - 1) + ")m";
+        case 8:
+            return Call(a_iDepth - 1);
+        default:
+            return Expression(a_iDepth - 1) + " mod " + Expression(a_iDepth - 1);
+        }
+    }
+
+private:
+    int Pick(int a_iCount) { return std::uniform_int_distribution<int>(0, a_iCount - 1)(m_Random); }
+
+    std::string Operand() {
+        static const char* const aszOperands[] = {
+            "a", "b", "c", "x", "0", "1", "2", "0.5", "3.25", "1e3", "c10", "f0()", "ticks()"};
+        return aszOperands[Pick(sizeof(aszOperands) / sizeof(aszOperands[0]))];
+    }
+
+    std::string BinaryOperator() {
+        static const char* const aszOperators[] = {"+",  "-",  "*",  "/",    "^",    "<=",
+                                                   ">=", "!=", "==", "<",    ">",    " and ",
+                                                   "+",  "*",  "-",  " or ", " xor "};
+        return aszOperators[Pick(sizeof(aszOperators) / sizeof(aszOperators[0]))];
+    }
+
+    std::string Call(int a_iDepth) {
+        switch (Pick(8)) {
+        case 0:
+            return "sq(" + Expression(a_iDepth) + ")";
+        case 1:
+            return "sin(" + Expression(a_iDepth) + ")";
+        case 2:
+            return "sub(" + Expression(a_iDepth) + "," + Expression(a_iDepth) + ")";
+        case 3:
+            return "f3(" + Expression(a_iDepth) + "," + Expression(a_iDepth) + "," +
+                   Expression(a_iDepth) + ")";
+        case 4:
+            return "f5(" + Expression(a_iDepth) + ",1," + Expression(a_iDepth) + ",b," +
+                   Expression(a_iDepth) + ")";
+        case 5: {
+            std::string sCall = "sum(" + Expression(a_iDepth);
+            for (int i = Pick(4); i > 0; --i) {
+                sCall += "," + Expression(a_iDepth);
+            }
+            return sCall + ")";
+        }
+        case 6:
+            return "strplus(\"abc\"," + Expression(a_iDepth) + ")";
+        default:
+            return "strpos(greeting," + Expression(a_iDepth) + "," + Expression(a_iDepth) + ")";
+        }
+    }
+
+    std::mt19937 m_Random;
+};
+
+// The variables of one run and the state a run leaves in them.
+struct Variables {
+    double a = 0, b = 0, c = 0, x = 0;
+
+    void Bind(ParserBase& a_Parser) {
+        a_Parser.AddVariable("a", &a);
+        a_Parser.AddVariable("b", &b);
+        a_Parser.AddVariable("c", &c);
+        a_Parser.AddVariable("x", &x);
+    }
+    void Set(const double (&a_afValues)[4]) {
+        a = a_afValues[0];
+        b = a_afValues[1];
+        c = a_afValues[2];
+        x = a_afValues[3];
+        g_iTicks = 100;
+    }
+    bool SameAs(const Variables& a_Other) const {
+        return SameBits(a, a_Other.a) && SameBits(b, a_Other.b) && SameBits(c, a_Other.c) &&
+               SameBits(x, a_Other.x);
+    }
+};
+
+struct RandomRow {
+    const char* name;
+    unsigned seed;
+    bool folding;
+};
+
+void PrintTo(const RandomRow& a_Row, std::ostream* a_pStream) {
+    *a_pStream << a_Row.name;
+}
+
+class RandomExpressions : public ::testing::TestWithParam<RandomRow> {};
+
+// For each expression and several variable states: the compile pass, the pre-decoded form and
+// the word walk give the same value and leave the same variables.
+TEST_P(RandomExpressions, PreDecodedFormAgreesWithBytecodeWalkAndCompilePass) {
+    static const double aafStates[][4] = {
+        {1.5, -2.25, 3, 0},
+        {0, -0.0, 7, -1},
+        {-3, 1e300, -1e-300, 2.5},
+        {std::numeric_limits<double>::quiet_NaN(), 4, std::numeric_limits<double>::infinity(), 6}};
+    ExpressionGenerator generator(GetParam().seed);
+    Variables vars;
+    EngineTestParser parser;
+    vars.Bind(parser);
+    parser.SetFolding(GetParam().folding);
+    int iChecked = 0;
+    for (int i = 0; i < 1500; ++i) {
+        const std::string sExpr = generator.Expression(1 + i % 6);
+        for (const auto& afState : aafStates) {
+            vars.Set(afState);
+            double fCompiled = 0;
+            try {
+                parser.SetExpression(sExpr);
+                fCompiled = parser.Evaluate();
+            } catch (const ParserError&) {
+                break; // some random texts are not expressions ("(x=...)" on a non-variable)
+            }
+            const Variables afterCompile = vars;
+
+            vars.Set(afState);
+            const double fFast = parser.Evaluate();
+            const Variables afterFast = vars;
+            const bool bConstant =
+                parser.Bytecode().Size() == 6 && parser.Bytecode().Code()[1] == cmVAL;
+            ASSERT_TRUE(bConstant || parser.Program().IsReady()) << sExpr;
+
+            vars.Set(afState);
+            const double fWalked = bConstant ? fCompiled : parser.InterpretBytecode();
+            const Variables afterWalk = vars;
+
+            ASSERT_TRUE(SameBits(fFast, fWalked)) << sExpr << ": " << fFast << " vs " << fWalked;
+            ASSERT_TRUE(SameBits(fFast, fCompiled))
+                << sExpr << ": " << fFast << " vs " << fCompiled;
+            ASSERT_TRUE(afterFast.SameAs(afterWalk)) << sExpr;
+            ASSERT_TRUE(afterFast.SameAs(afterCompile)) << sExpr;
+            ++iChecked;
+        }
+    }
+    EXPECT_GT(iChecked, 4000); // most random texts are expressions
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, RandomExpressions,
+                         ::testing::Values(RandomRow{"Folding", 11, true},
+                                           RandomRow{"NoFolding", 12, false},
+                                           RandomRow{"FoldingOtherSeed", 13, true}),
+                         RowName());
+
+// A function with a side effect on a variable, which only the translation's care keeps from
+// changing results: the bytecode reads a variable at its entry, before later calls.
+double g_fSide = 0;
+double SetSide(double a_fVal) {
+    g_fSide = a_fVal;
+    return a_fVal;
+}
+
+struct OrderRow {
+    const char* name;
+    const char* expr;
+};
+
+void PrintTo(const OrderRow& a_Row, std::ostream* a_pStream) {
+    *a_pStream << a_Row.name;
+}
+
+class ReadOrder : public ::testing::TestWithParam<OrderRow> {};
+
+TEST_P(ReadOrder, VariablesAreReadWhereTheBytecodeReadsThem) {
+    EngineTestParser parser;
+    parser.AddVariable("g", &g_fSide);
+    parser.AddFunction("setg", SetSide, false);
+    double a = 2;
+    parser.AddVariable("a", &a);
+    parser.SetExpression(GetParam().expr);
+    a = 2;
+    g_fSide = 1;
+    const double fCompiled = parser.Evaluate();
+    for (int i = 0; i < 2; ++i) {
+        a = 2;
+        g_fSide = 1;
+        const double fFast = parser.Evaluate();
+        const double fAfterFast = g_fSide;
+        const double fAFast = a;
+        a = 2;
+        g_fSide = 1;
+        EXPECT_TRUE(SameBits(fFast, parser.InterpretBytecode()));
+        EXPECT_EQ(fAfterFast, g_fSide);
+        EXPECT_EQ(fAFast, a);
+        EXPECT_TRUE(SameBits(fFast, fCompiled));
+    }
+    EXPECT_TRUE(parser.Program().IsReady());
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, ReadOrder,
+                         ::testing::Values(OrderRow{"ReadBeforeCall", "g+setg(5)"},
+                                           OrderRow{"ReadBeforeCallDeep", "g*(g+(a-setg(7)))"},
+                                           OrderRow{"ReadBeforeAssignment", "a+(a=3)"},
+                                           OrderRow{"ReadBeforeAssignmentDeep", "a*(2+(a=3)*a)"},
+                                           OrderRow{"AssignedValueStaysAfterNextAssignment",
+                                                    "(a=3)+(a=4)"},
+                                           OrderRow{"ArgumentsReadBeforeCall", "sub(g,setg(9))+g"},
+                                           OrderRow{"MultiArgumentCall", "sum(g,a,setg(4),g)"},
+                                           OrderRow{"SelfAssignment", "a=a"}),
+                         RowName());
+
+// The number of instructions shows which steps were fused; the final return is counted.
+struct ShapeRow {
+    const char* name;
+    const char* expr;
+    std::size_t instructions;
+};
+
+void PrintTo(const ShapeRow& a_Row, std::ostream* a_pStream) {
+    *a_pStream << a_Row.name;
+}
+
+class ProgramShape : public ::testing::TestWithParam<ShapeRow> {};
+
+TEST_P(ProgramShape, FusesStepsOnTheAccumulator) {
+    double a = 1.5, b = -2, c = 4;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    parser.AddVariable("c", &c);
+    parser.SetExpression(GetParam().expr);
+    const double fCompiled = parser.Evaluate();
+    EXPECT_TRUE(SameBits(parser.Evaluate(), fCompiled));
+    ASSERT_TRUE(parser.Program().IsReady());
+    EXPECT_EQ(parser.Program().Size(), GetParam().instructions);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Engine, ProgramShape,
+    ::testing::Values(ShapeRow{"Variable", "a", 2},                   // load, return
+                      ShapeRow{"ProductThenSum", "a+b*c", 2},         // (b*c)+a
+                      ShapeRow{"PairOfPairs", "(a+1)*(b+2)", 3},      // a+1, acc*(b+2)
+                      ShapeRow{"Chain", "((a*2+1)*a+3)*a", 4},        // (a*2)+1, (acc*a)+3, acc*a
+                      ShapeRow{"RightOperandComputed", "a-sq(b)", 4}, // copy a, sq(b), a-acc
+                      ShapeRow{"Spill", "sq(a)+sq(b)", 5},            // sq, store, sq, add
+                      ShapeRow{"ThreeArguments", "f3(a,b,c)", 5}),    // three copies, call
+    RowName());
+
+// Expressions that between them use every operation of the pre-decoded form (abs and sqrt are
+// the standard parser's, below). The run loop finds an operation's code by its position in a
+// table, so a slip in that table would run one operation as another: the values tell.
+TEST(FastExecution, EveryOperationRunsAsItsWalkedBytecode) {
+    std::vector<std::string> vExprs = {
+        "a",         "a=b",         "a=sq(b)",          "f3(a,b,c)",
+        "sq(sq(a))", "sq(a)+sq(b)", "strplus(\"x\",a)", "sum(a,b,c)"};
+    const char* const aszArith[] = {"+", "-", "*", "/"};
+    for (const char* szOuter : {"+", "-", "*", "/", "^", "<", " and "}) {
+        vExprs.push_back(std::string("a") + szOuter + "b");     // both in memory
+        vExprs.push_back(std::string("sq(a)") + szOuter + "b"); // accumulator left
+        vExprs.push_back(std::string("b") + szOuter + "sq(a)"); // accumulator right
+        for (const char* szInner : aszArith) {
+            if (std::string(szOuter).size() == 1 &&
+                std::string("+-*/").find(szOuter[0]) != std::string::npos) {
+                vExprs.push_back(std::string("(a") + szInner + "b)" + szOuter + "c");
+                vExprs.push_back(std::string("(sq(a)") + szInner + "b)" + szOuter + "c");
+                vExprs.push_back(std::string("sq(a)") + szOuter + "(b" + szInner + "c)");
+            }
+        }
+    }
+    double a = 0, b = 0, c = 0;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    parser.AddVariable("c", &c);
+    std::vector<bool> vSeen(ParserProgram::opRETURN + 1, false);
+    for (const std::string& sExpr : vExprs) {
+        a = 1.5;
+        b = -2.25;
+        c = 3.5;
+        parser.SetExpression(sExpr);
+        const double fCompiled = parser.Evaluate();
+        a = 1.5;
+        b = -2.25;
+        c = 3.5;
+        const double fFast = parser.Evaluate();
+        a = 1.5;
+        b = -2.25;
+        c = 3.5;
+        EXPECT_TRUE(SameBits(fFast, parser.InterpretBytecode())) << sExpr;
+        EXPECT_TRUE(SameBits(fFast, fCompiled)) << sExpr;
+        ASSERT_TRUE(parser.Program().IsReady()) << sExpr;
+        for (const ParserProgram::Instr& instr : parser.Program().Code()) {
+            vSeen[instr.m_iOp] = true;
+        }
+    }
+    for (int iOp = 0; iOp <= ParserProgram::opRETURN; ++iOp) {
+        const bool bStandardOnly = iOp >= ParserProgram::opABS_A && iOp <= ParserProgram::opSQRT_M;
+        EXPECT_TRUE(vSeen[static_cast<std::size_t>(iOp)] || bStandardOnly) << "operation " << iOp;
+    }
+}
+
+// The standard parser, with the word walk reachable.
+class StandardParser : public Parser {
+public:
+    using ParserBase::InterpretBytecode;
+};
+
+// The built-in abs and sqrt run in place rather than through their function pointers; the
+// values, signed zeros and NaNs included, are those of the calls.
+TEST(FastExecution, BuiltInAbsAndSqrtGiveTheCallsValues) {
+    double a = 0, b = 0;
+    StandardParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    const double afValues[] = {2.25,
+                               -2.25,
+                               0.0,
+                               -0.0,
+                               1e-310,
+                               -1e308,
+                               std::numeric_limits<double>::infinity(),
+                               -std::numeric_limits<double>::infinity(),
+                               std::numeric_limits<double>::quiet_NaN()};
+    for (const char* szExpr : {"abs(a)", "sqrt(a)", "abs(a-b)+abs(b-a)", "sqrt(a*a+b*b)",
+                               "abs(sqrt(a)-b)", "b*sqrt(abs(a))", "-abs(a)"}) {
+        parser.SetExpression(szExpr);
+        for (const double fA : afValues) {
+            for (const double fB : {1.5, -0.0}) {
+                a = fA;
+                b = fB;
+                const double fFast = parser.Evaluate();
+                EXPECT_TRUE(SameBits(fFast, parser.InterpretBytecode())) << szExpr << " a=" << fA;
+            }
+        }
+        EXPECT_TRUE(parser.Program().IsReady()) << szExpr;
+    }
+    parser.SetExpression("abs(a)");
+    parser.Evaluate();
+    parser.Evaluate();
+    EXPECT_EQ(parser.Program().Size(), 2u); // abs in place, return
+}
+
+TEST(FastExecution, DeepNestingTranslatesAndAgrees) {
+    double a = 0.5;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    std::string sExpr;
+    const int iDepth = 20000;
+    for (int i = 0; i < iDepth; ++i) {
+        sExpr += "a+(";
+    }
+    sExpr += "sin(a)";
+    sExpr += std::string(iDepth, ')');
+    parser.SetExpression(sExpr);
+    const double fCompiled = parser.Evaluate();
+    EXPECT_TRUE(SameBits(parser.Evaluate(), fCompiled));
+    EXPECT_TRUE(parser.Program().IsReady());
+    a = 0.25;
+    EXPECT_TRUE(SameBits(parser.Evaluate(), parser.InterpretBytecode()));
+}
+
+TEST(FastExecution, ANewExpressionReplacesTheProgram) {
+    double a = 3;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.SetExpression("a*2");
+    parser.Evaluate();
+    EXPECT_EQ(parser.Evaluate(), 6);
+    parser.SetExpression("a+sq(a)");
+    EXPECT_FALSE(parser.Program().IsReady());
+    EXPECT_EQ(parser.Evaluate(), 12);
+    EXPECT_EQ(parser.Evaluate(), 12);
+    a = 2;
+    EXPECT_EQ(parser.Evaluate(), 6);
+}
+
+} // namespace

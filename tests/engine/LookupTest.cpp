@@ -1,0 +1,113 @@
+// The reader's lookup helpers: the order of the name tables, the filter in front of the function
+// table, and the character-set tables, each checked where a fault would change what is read.
+#include "TestParser.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+using namespace mu;
+using namespace enginetest;
+
+namespace {
+
+TEST(NameLess, OrdersLikeTheStandardStringComparison) {
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> length(0, 4);
+    // Few distinct bytes, high ones included, so that common prefixes and ties are frequent.
+    const char acBytes[] = {'a', 'b', 'm', '\x7f', '\x80', '\xff'};
+    std::uniform_int_distribution<int> byte(0, sizeof(acBytes) - 1);
+    const NameLess less;
+    for (int i = 0; i < 20000; ++i) {
+        std::string sLeft;
+        std::string sRight;
+        for (int n = length(random); n > 0; --n) {
+            sLeft += acBytes[byte(random)];
+        }
+        for (int n = length(random); n > 0; --n) {
+            sRight += acBytes[byte(random)];
+        }
+        ASSERT_EQ(less(sLeft, sRight), sLeft < sRight) << i;
+    }
+}
+
+TEST(NameLess, KeepsTheShorterPrefixFirstInTables) {
+    CallbackTable table;
+    table.emplace("mm", ParserCallback(Sq, true));
+    table.emplace("m", ParserCallback(Sq, true));
+    table.emplace("\xe9", ParserCallback(Sq, true));
+    auto it = table.begin();
+    EXPECT_EQ((it++)->first, "m");
+    EXPECT_EQ((it++)->first, "mm");
+    EXPECT_EQ(it->first, "\xe9"); // bytes compare as unsigned
+}
+
+TEST(NameFilter, NeverRejectsANameItWasGiven) {
+    NameFilter filter;
+    EXPECT_FALSE(filter.MayContain("sin"));
+    const std::string asNames[] = {"sin", "x", std::string(70, 'z')};
+    for (const std::string& sName : asNames) {
+        filter.Add(sName);
+    }
+    for (const std::string& sName : asNames) {
+        EXPECT_TRUE(filter.MayContain(sName)) << sName;
+    }
+    EXPECT_FALSE(filter.MayContain("a"));    // no name starts with 'a'
+    EXPECT_FALSE(filter.MayContain("sine")); // no name of four bytes
+    EXPECT_FALSE(filter.MayContain(""));
+    filter.Clear();
+    EXPECT_FALSE(filter.MayContain("sin"));
+}
+
+TEST(NameFilter, FunctionsAreFoundAfterEveryKindOfTableChange) {
+    EngineTestParser parser;
+    parser.RemoveAllFunctions();
+    parser.SetExpression("sq(3)");
+    EXPECT_THROW(parser.Evaluate(), ParserError);
+    parser.AddFunction("sq", Sq);
+    EXPECT_EQ(parser.Evaluate(), 9);
+    parser.AddFunction("q", Sq); // a name of another length and first byte
+    parser.SetExpression("q(4)");
+    EXPECT_EQ(parser.Evaluate(), 16);
+
+    EngineTestParser copy(parser);
+    EngineTestParser assigned;
+    assigned = parser;
+    for (EngineTestParser* pParser : {&copy, &assigned}) {
+        pParser->SetExpression("q(5)+sq(1)");
+        EXPECT_EQ(pParser->Evaluate(), 26);
+    }
+}
+
+TEST(CharTable, FollowsEveryChangeOfTheCharacterSets) {
+    double a = 2;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.SetExpression("a+1");
+    EXPECT_EQ(parser.Evaluate(), 3);
+    parser.SetNameChars("a");
+    parser.AddVariable("aa", &a);
+    parser.SetExpression("aa*a");
+    EXPECT_EQ(parser.Evaluate(), 4);
+    parser.SetNameChars("b");
+    parser.SetExpression("a");
+    EXPECT_THROW(parser.Evaluate(), ParserError); // 'a' is no name byte any more
+}
+
+TEST(UsedVariables, ListsTheVariablesAfterOrdinaryEvaluations) {
+    double a = 1, b = 2;
+    EngineTestParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    parser.SetExpression("a*b+a");
+    EXPECT_EQ(parser.Evaluate(), 3);
+    EXPECT_EQ(parser.Evaluate(), 3);
+    const VariableTable& used = parser.UsedVariables();
+    ASSERT_EQ(used.size(), 2u);
+    EXPECT_EQ(used.at("a"), &a);
+    EXPECT_EQ(used.at("b"), &b);
+    EXPECT_EQ(parser.Evaluate(), 3); // compiles again after UsedVariables
+}
+
+} // namespace
