@@ -147,16 +147,7 @@ private:
         m_pVar = nullptr;
         m_iFlags = 0;
         m_iStrIndex = -1;
-        // The text may be a view into this token's own text, so it is moved (overlap-safe)
-        // before the string shrinks; a longer text cannot lie inside the current one.
-        using traits = std::char_traits<typename TString::value_type>;
-        if (a_sText.size() <= m_sText.size()) {
-            traits::move(m_sText.data(), a_sText.data(), a_sText.size());
-            m_sText.resize(a_sText.size());
-        } else {
-            m_sText.resize(a_sText.size());
-            traits::copy(m_sText.data(), a_sText.data(), a_sText.size());
-        }
+        m_sText.assign(a_sText.data(), a_sText.size()); // safe for a view of the own text
         m_pCallback.reset();
     }
 

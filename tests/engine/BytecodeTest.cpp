@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <iomanip>
-#include <regex>
 #include <sstream>
 
 using namespace mu;
@@ -20,8 +19,27 @@ std::string DumpText(const ParserBytecode& a_Code) {
     return stream.str();
 }
 
+// The dump with every address ("0x" and lower-case hexadecimal digits) written as "0x#".
 std::string MaskedDump(const ParserBytecode& a_Code) {
-    return std::regex_replace(DumpText(a_Code), std::regex("0x[0-9a-f]+"), "0x#");
+    const std::string sDump = DumpText(a_Code);
+    const auto IsHexDigit = [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); };
+    std::string sMasked;
+    std::size_t i = 0;
+    while (i < sDump.size()) {
+        std::size_t iEnd = i + 2;
+        if (sDump.compare(i, 2, "0x") == 0) {
+            while (iEnd < sDump.size() && IsHexDigit(sDump[iEnd])) {
+                ++iEnd;
+            }
+        }
+        if (iEnd > i + 2) {
+            sMasked += "0x#";
+            i = iEnd;
+        } else {
+            sMasked += sDump[i++];
+        }
+    }
+    return sMasked;
 }
 
 std::string Hex(const void* a_pAddr) {
