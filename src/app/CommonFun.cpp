@@ -1,6 +1,7 @@
 #include "CommonFun.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QLocale>
 #include <QUrl>
@@ -34,6 +35,20 @@ QString CommonFun::appDirPath() const {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/');
 }
 
+QString CommonFun::dataDirPath() const {
+    return dataDirFor(appDirPath());
+}
+
+QString CommonFun::dataDirFor(const QString& appDir) {
+    if (QFileInfo(appDir + QLatin1String("lang")).isDir())
+        return appDir;
+    const QString shared =
+        QDir::cleanPath(appDir + QLatin1String("../share/scriptcalc")) + QLatin1Char('/');
+    if (QFileInfo(shared + QLatin1String("lang")).isDir())
+        return shared;
+    return appDir;
+}
+
 QString CommonFun::languageFor(const QString& localeName, const QString& appDir) {
     const QString code = localeName.toLower();
     if (!isPlainLocaleName(code))
@@ -44,7 +59,7 @@ QString CommonFun::languageFor(const QString& localeName, const QString& appDir)
 }
 
 QString CommonFun::currentLanguage() const {
-    return languageFor(QLocale::system().name(), appDirPath());
+    return languageFor(QLocale::system().name(), dataDirPath());
 }
 
 QString CommonFun::langFileRelativePath() const {
@@ -52,7 +67,7 @@ QString CommonFun::langFileRelativePath() const {
 }
 
 QString CommonFun::langFilePath() const {
-    return appDirPath() + langFileRelativePath();
+    return dataDirPath() + langFileRelativePath();
 }
 
 QString CommonFun::functionFilePath() const {
@@ -64,7 +79,7 @@ QString CommonFun::unitFilePath() const {
 }
 
 QString CommonFun::configFilePath(const QString& fileName) const {
-    return appDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/config/") +
+    return dataDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/config/") +
            fileName;
 }
 
@@ -72,7 +87,7 @@ QString CommonFun::helpUrl(const QString& page) const {
     // fromLocalFile instead of joining "file:///" and the path by hand: the
     // latter gives four slashes on systems whose paths start with "/".
     const QString path =
-        appDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/help/") + page;
+        dataDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/help/") + page;
     return QUrl::fromLocalFile(path).toString();
 }
 

@@ -5,17 +5,23 @@
 
 // Where the installed data lives and which language folder is used.
 //
-// Layout below the executable's directory:
+// Layout below the data directory:
 //   lang/<language>/config/{lang,function,unit}.xml
 //   lang/<language>/help/<page>
-// The language is re-derived on every call (nothing is cached), so every path
+// The data directory is the executable's own when lang/ lies beside it (the
+// build tree, a flat installation), otherwise <prefix>/share/scriptcalc/ of a
+// prefix installation whose executables are in <prefix>/bin. The folders and
+// the language are re-derived on every call (nothing is cached), so every path
 // reflects the folders present at the moment of the request.
 class CommonFun {
 public:
     virtual ~CommonFun();
 
-    // The executable's directory with a trailing "/".
-    QString appDirPath() const;
+    // The executable's directory with a trailing "/". Virtual so tests can
+    // place an installation anywhere.
+    virtual QString appDirPath() const;
+    // The folder that holds lang/, with a trailing "/".
+    QString dataDirPath() const;
     // The lower-case system locale name when lang/<that name> is a folder,
     // otherwise "zh_cn".
     QString currentLanguage() const;
@@ -33,6 +39,11 @@ public:
     // name (empty, too long, or holding anything but ASCII letters, digits,
     // "_" and "-") never names a folder, so it cannot lead outside lang/.
     static QString languageFor(const QString& localeName, const QString& appDir);
+
+    // The data directory for an executable in appDir (ending in "/"): appDir
+    // when appDir/lang is a folder, else appDir/../share/scriptcalc/ when that
+    // holds a lang folder, else appDir.
+    static QString dataDirFor(const QString& appDir);
 
 private:
     QString configFilePath(const QString& fileName) const;

@@ -40,8 +40,9 @@ QString languageFilePath(const QString& code) {
     const CommonFun fun;
     if (code.isEmpty())
         return fun.langFilePath();
-    return fun.appDirPath() + QLatin1String("lang/") +
-           CommonFun::languageFor(code, fun.appDirPath()) + QLatin1String("/config/lang.xml");
+    const QString dataDir = fun.dataDirPath();
+    return dataDir + QLatin1String("lang/") + CommonFun::languageFor(code, dataDir) +
+           QLatin1String("/config/lang.xml");
 }
 
 int usageError(const QString& message) {

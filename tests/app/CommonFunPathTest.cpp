@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 #include <QUrl>
 
 #include <string>
@@ -64,6 +65,79 @@ TEST(CommonFunPaths, EmptyHelpPageNamesTheHelpFolder) {
     EXPECT_TRUE(url.endsWith("/help/")) << url.toStdString();
     EXPECT_EQ(QUrl(url).toLocalFile(), languageFolder(fun) + "help/");
 }
+
+// An installation placed in a temporary folder: the executable in bin/.
+class PlacedCommonFun : public CommonFun {
+public:
+    explicit PlacedCommonFun(const QString& appDir) : dir(appDir) {}
+    QString appDirPath() const override { return dir; }
+
+private:
+    QString dir;
+};
+
+struct LayoutRow {
+    const char* name;
+    QStringList folders; // below the prefix; the executable is in bin/
+    QStringList files;
+    QString dataDir; // relative to the prefix
+    QString language;
+};
+
+std::ostream& operator<<(std::ostream& os, const LayoutRow& row) {
+    return os << row.name;
+}
+
+class InstallLayout : public testing::TestWithParam<LayoutRow> {};
+
+TEST_P(InstallLayout, EveryDataPathFollowsTheFolderFound) {
+    const LayoutRow& row = GetParam();
+    TempFolder prefix;
+    prefix.mkdir("bin");
+    for (const QString& folder : row.folders)
+        prefix.mkdir(folder);
+    for (const QString& file : row.files)
+        prefix.write(file, QByteArray());
+    const PlacedCommonFun fun(prefix.root() + "bin/");
+    const QString data = prefix.root() + row.dataDir;
+    const QString language = data + "lang/" + row.language + "/";
+
+    EXPECT_EQ(fun.dataDirPath(), data);
+    EXPECT_EQ(CommonFun::dataDirFor(prefix.root() + "bin/"), data);
+    EXPECT_EQ(fun.currentLanguage(), row.language);
+    EXPECT_EQ(fun.langFileRelativePath(), "lang/" + row.language + "/config/lang.xml");
+    EXPECT_EQ(fun.langFilePath(), language + "config/lang.xml");
+    EXPECT_EQ(fun.functionFilePath(), language + "config/function.xml");
+    EXPECT_EQ(fun.unitFilePath(), language + "config/unit.xml");
+    EXPECT_EQ(QUrl(fun.helpUrl("main.html")).toLocalFile(), language + "help/main.html");
+}
+
+// The test environment fixes the locale to en_US.
+INSTANTIATE_TEST_SUITE_P(
+    CommonFun, InstallLayout,
+    testing::Values(
+        LayoutRow{"BesideTheExecutable", {"bin/lang/en_us"}, {}, "bin/", "en_us"},
+        LayoutRow{
+            "SharedFolder", {"share/scriptcalc/lang/en_us"}, {}, "share/scriptcalc/", "en_us"},
+        LayoutRow{"SharedFolderDefaultLanguage",
+                  {"share/scriptcalc/lang/zh_cn"},
+                  {},
+                  "share/scriptcalc/",
+                  "zh_cn"},
+        LayoutRow{"BesideWinsOverShared",
+                  {"bin/lang/zh_cn", "share/scriptcalc/lang/en_us"},
+                  {},
+                  "bin/",
+                  "zh_cn"},
+        LayoutRow{"BesideIsAFile",
+                  {"share/scriptcalc/lang/en_us"},
+                  {"bin/lang"},
+                  "share/scriptcalc/",
+                  "en_us"},
+        LayoutRow{
+            "SharedIsAFile", {"share/scriptcalc"}, {"share/scriptcalc/lang"}, "bin/", "zh_cn"},
+        LayoutRow{"Neither", {"share/scriptcalc"}, {}, "bin/", "zh_cn"}),
+    RowName());
 
 struct TrimRow {
     const char* name;
