@@ -89,13 +89,18 @@ double Abs(double a_fVal) {
     return std::fabs(a_fVal);
 }
 
+double UnaryMinus(double a_fVal) {
+    return -a_fVal;
+}
+
 double If(double a_fCond, double a_fThen, double a_fElse) {
     return (a_fCond != 0) ? a_fThen : a_fElse;
 }
 
+// Starts from the first argument rather than from 0, so that a negative zero survives.
 double Sum(const double* a_afArg, int a_iArgc) {
-    double fSum = 0;
-    for (int i = 0; i < a_iArgc; ++i) {
+    double fSum = a_afArg[0];
+    for (int i = 1; i < a_iArgc; ++i) {
         fSum += a_afArg[i];
     }
     return fSum;

@@ -37,6 +37,8 @@ double Sign(double a_fVal);
 // Nearest integer, halves toward +infinity (2.5 -> 3, -2.5 -> -2).
 double Rint(double a_fVal);
 double Abs(double a_fVal);
+// The prefix minus.
+double UnaryMinus(double a_fVal);
 // a_fThen when a_fCond is not 0 (NaN counts as not 0), else a_fElse.
 double If(double a_fCond, double a_fThen, double a_fElse);
 

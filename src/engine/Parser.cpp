@@ -14,10 +14,6 @@ namespace mu {
 
 namespace {
 
-double UnaryMinus(double a_fVal) {
-    return -a_fVal;
-}
-
 bool IsDigit(char a_c) {
     return a_c >= '0' && a_c <= '9';
 }

@@ -125,7 +125,6 @@ void ParserBytecode::DropValues(unsigned a_iNumber) {
 void ParserBytecode::Seal() {
     m_vBase.push_back(cmEND);
     m_vBase.push_back(cmEND);
-    m_vBase.shrink_to_fit();
 }
 
 void ParserBytecode::Clear() {

@@ -173,6 +173,13 @@ inline int TruncateToInt32(double a_fVal) {
     return static_cast<int>(a_fVal);
 }
 
+// The "^" operator. A square is the product x*x: exact IEEE arithmetic like pow, the same for
+// zeros, infinities and NaN, and several times faster. Every evaluation path takes it from here,
+// so that they agree bit for bit whether the exponent is a literal or a variable's value.
+inline double Power(double x, double y) {
+    return y == 2.0 ? x * x : std::pow(x, y);
+}
+
 // The built-in binary operators cmLE..cmXOR; compiling and executing share this one definition.
 inline double ApplyBuiltinOperator(int a_iCode, double x, double y) {
     switch (a_iCode) {
@@ -197,7 +204,7 @@ inline double ApplyBuiltinOperator(int a_iCode, double x, double y) {
     case cmDIV:
         return x / y;
     case cmPOW:
-        return std::pow(x, y);
+        return Power(x, y);
     case cmAND:
         return TruncateToInt32(x) & TruncateToInt32(y);
     case cmOR:

@@ -37,8 +37,9 @@ double ParserProgram::Run(const std::vector<std::string>& a_vStrings) const {
         &&do_opAM2_SUB_SUB, &&do_opAM2_SUB_MUL, &&do_opAM2_SUB_DIV, &&do_opAM2_MUL_ADD,
         &&do_opAM2_MUL_SUB, &&do_opAM2_MUL_MUL, &&do_opAM2_MUL_DIV, &&do_opAM2_DIV_ADD,
         &&do_opAM2_DIV_SUB, &&do_opAM2_DIV_MUL, &&do_opAM2_DIV_DIV, &&do_opASSIGN_A,
-        &&do_opASSIGN_M,    &&do_opCALL1_A,     &&do_opCALL1_M,     &&do_opABS_A,
-        &&do_opABS_M,       &&do_opSQRT_A,      &&do_opSQRT_M,      &&do_opCALL,
+        &&do_opASSIGN_M,    &&do_opCALL1_A,     &&do_opCALL1_M,     &&do_opSQR_A,
+        &&do_opSQR_M,       &&do_opABS_A,       &&do_opABS_M,       &&do_opSQRT_A,
+        &&do_opSQRT_M,      &&do_opNEG_A,       &&do_opNEG_M,       &&do_opCALL,
         &&do_opSTRCALL,     &&do_opRETURN,
     };
     static_assert(sizeof(aOp) / sizeof(aOp[0]) == opRETURN + 1);
@@ -86,13 +87,13 @@ do_opDIV_MA:
     acc = *in->m_pX / acc;
     goto* aOp[(++in)->m_iOp];
 do_opPOW_MM:
-    acc = std::pow(*in->m_pX, *in->m_pY);
+    acc = Power(*in->m_pX, *in->m_pY);
     goto* aOp[(++in)->m_iOp];
 do_opPOW_AM:
-    acc = std::pow(acc, *in->m_pY);
+    acc = Power(acc, *in->m_pY);
     goto* aOp[(++in)->m_iOp];
 do_opPOW_MA:
-    acc = std::pow(*in->m_pX, acc);
+    acc = Power(*in->m_pX, acc);
     goto* aOp[(++in)->m_iOp];
 do_opOPR_MM:
     acc = ApplyBuiltinOperator(in->m_iCode, *in->m_pX, *in->m_pY);
@@ -260,6 +261,12 @@ do_opCALL1_A:
 do_opCALL1_M:
     acc = reinterpret_cast<Fun1>(in->m_pFun)(*in->m_pX);
     goto* aOp[(++in)->m_iOp];
+do_opSQR_A:
+    acc = acc * acc;
+    goto* aOp[(++in)->m_iOp];
+do_opSQR_M:
+    acc = *in->m_pX * *in->m_pX;
+    goto* aOp[(++in)->m_iOp];
 do_opABS_A:
     acc = std::fabs(acc);
     goto* aOp[(++in)->m_iOp];
@@ -271,6 +278,12 @@ do_opSQRT_A:
     goto* aOp[(++in)->m_iOp];
 do_opSQRT_M:
     acc = std::sqrt(*in->m_pX);
+    goto* aOp[(++in)->m_iOp];
+do_opNEG_A:
+    acc = -acc;
+    goto* aOp[(++in)->m_iOp];
+do_opNEG_M:
+    acc = -*in->m_pX;
     goto* aOp[(++in)->m_iOp];
 do_opCALL:
     acc = InvokeFun(in->m_pFun, in->m_iArgc, in->m_pDst);

@@ -81,9 +81,9 @@ public:
         opDIV_MM,  // acc = *x / *y
         opDIV_AM,  // acc = acc / *y
         opDIV_MA,  // acc = *x / acc
-        opPOW_MM,  // acc = pow(*x, *y)
-        opPOW_AM,  // acc = pow(acc, *y)
-        opPOW_MA,  // acc = pow(*x, acc)
+        opPOW_MM,  // acc = *x ^ *y (Power)
+        opPOW_AM,  // acc = acc ^ *y
+        opPOW_MA,  // acc = *x ^ acc
         opOPR_MM,  // acc = *x code *y, any other built-in operator
         opOPR_AM,  // acc = acc code *y
         opOPR_MA,  // acc = *x code acc
@@ -141,10 +141,14 @@ public:
         opASSIGN_M,    // acc = *x; *dst = acc
         opCALL1_A,     // acc = f(acc)
         opCALL1_M,     // acc = f(*x)
+        opSQR_A,       // acc = acc * acc: "^" with the constant exponent 2
+        opSQR_M,       // acc = *x * *x
         opABS_A,       // acc = fabs(acc): a call of the built-in abs, done in place
         opABS_M,       // acc = fabs(*x)
         opSQRT_A,      // acc = sqrt(acc): a call of the built-in sqrt, done in place
         opSQRT_M,      // acc = sqrt(*x)
+        opNEG_A,       // acc = -acc: the built-in prefix minus, done in place
+        opNEG_M,       // acc = -*x
         opCALL,        // acc = f(dst[0] .. dst[argc-1]), or f(dst, n) for argc = -n
         opSTRCALL,     // acc = f(string, dst[0] .. dst[argc-1])
         opRETURN       // the result is acc; ends every program

@@ -120,6 +120,10 @@ bool ParserProgramBuilder::Binary(std::size_t k, std::uint32_t a_iCode) {
     if (iLeft == ParserProgram::skUNSET || iRight == ParserProgram::skUNSET) {
         return false;
     }
+    if (a_iCode == cmPOW && iRight == ParserProgram::skCONST && *m_vSlots[k + 1].m_pWhere == 2.0) {
+        Square(k);
+        return true;
+    }
     if (iLeft == ParserProgram::skACC) {
         Emit(OperatorInstr(a_iCode, fmAM, nullptr, Operand(k + 1)));
     } else if (iRight == ParserProgram::skACC) {
@@ -134,6 +138,21 @@ bool ParserProgramBuilder::Binary(std::size_t k, std::uint32_t a_iCode) {
     Consumed(k + 1);
     SetAccumulator(k);
     return true;
+}
+
+// Slot k to the power of the constant 2 in slot k + 1: one multiplication (see Power).
+void ParserProgramBuilder::Square(std::size_t k) {
+    Instr instr;
+    if (m_vSlots[k].m_iKind == ParserProgram::skACC) {
+        instr.m_iOp = ParserProgram::opSQR_A;
+    } else {
+        SpillAccumulator();
+        instr.m_iOp = ParserProgram::opSQR_M;
+        instr.m_pX = Operand(k);
+    }
+    Emit(instr);
+    Consumed(k + 1);
+    SetAccumulator(k);
 }
 
 bool ParserProgramBuilder::Assign(std::size_t k, double* a_pVar) {

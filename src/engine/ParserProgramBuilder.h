@@ -39,6 +39,7 @@ private:
     void Constant(std::size_t k, double a_fVal);
     void Variable(std::size_t k, const double* a_pVar);
     bool Binary(std::size_t k, std::uint32_t a_iCode);
+    void Square(std::size_t k);
     bool Assign(std::size_t k, double* a_pVar);
     bool Call(std::size_t k, std::int32_t a_iArgc, GenericFun a_pFun);
     bool StringCall(std::size_t k, std::int32_t a_iArgc, std::uint32_t a_iStr, GenericFun a_pFun);

@@ -43,7 +43,8 @@ int ParserProgramBuilder::FirstForm(std::uint32_t a_iCode) {
 }
 
 // A call of one argument in the accumulator (fmAM) or in memory (fmMM). The built-in abs
-// and sqrt are the C library's fabs and sqrt, which the compiler does in place.
+// and sqrt are the C library's fabs and sqrt, which the compiler does in place, and the prefix
+// minus is a negation.
 ParserProgramBuilder::EOp ParserProgramBuilder::OneArgumentCall(GenericFun a_pFun, EForm a_iForm) {
     const bool bAcc = a_iForm == fmAM;
     if (a_pFun == reinterpret_cast<GenericFun>(&Abs)) {
@@ -51,6 +52,9 @@ ParserProgramBuilder::EOp ParserProgramBuilder::OneArgumentCall(GenericFun a_pFu
     }
     if (a_pFun == reinterpret_cast<GenericFun>(&Sqrt)) {
         return bAcc ? ParserProgram::opSQRT_A : ParserProgram::opSQRT_M;
+    }
+    if (a_pFun == reinterpret_cast<GenericFun>(&UnaryMinus)) {
+        return bAcc ? ParserProgram::opNEG_A : ParserProgram::opNEG_M;
     }
     return bAcc ? ParserProgram::opCALL1_A : ParserProgram::opCALL1_M;
 }

@@ -159,6 +159,13 @@ INSTANTIATE_TEST_SUITE_P(BuiltinFunctions, ListFunctionTest, testing::ValuesIn(k
                              return std::string(a_info.param.name);
                          });
 
+TEST(BuiltinFunctions, SumAndAvgKeepANegativeZero) {
+    const double afNegativeZero[] = {-0.0, -0.0};
+    EXPECT_TRUE(std::signbit(mu::Sum(afNegativeZero, 1)));
+    EXPECT_TRUE(std::signbit(mu::Sum(afNegativeZero, 2)));
+    EXPECT_TRUE(std::signbit(mu::Avg(afNegativeZero, 1)));
+}
+
 TEST(BuiltinFunctions, IfTakesSecondArgumentForAnyNonZeroCondition) {
     EXPECT_EQ(2, mu::If(0, 1, 2));
     EXPECT_EQ(2, mu::If(-0.0, 1, 2));

@@ -4,11 +4,14 @@
 // not allocate.
 #include "TestParser.h"
 
+#include "BuiltinFunctions.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <new>
 #include <random>
 
@@ -81,8 +84,8 @@ private:
 
     int Step(ParserBytecode& a_Code, int a_iDepth) {
         switch (Pick(a_iDepth >= 2 ? 12 : 5)) {
-        case 0:
-            a_Code.PushValue(Pick(7) - 2.5);
+        case 0: // 2 as well, the exponent squares take in place
+            a_Code.PushValue(Pick(8) == 0 ? 2.0 : Pick(7) - 2.5);
             return a_iDepth + 1;
         case 1:
         case 2:
@@ -114,21 +117,24 @@ private:
     }
 
     int Call(ParserBytecode& a_Code, int a_iDepth) {
-        switch (Pick(a_iDepth >= 3 ? 5 : 3)) {
+        switch (Pick(a_iDepth >= 3 ? 6 : 4)) {
         case 0:
             a_Code.PushFunction(Untyped(&Sq), 1);
+            return a_iDepth;
+        case 3:
+            a_Code.PushFunction(Untyped(&UnaryMinus), 1);
             return a_iDepth;
         case 1:
             a_Code.PushFunction(Untyped(&Sub), 2);
             return a_iDepth - 1;
         case 2:
-            a_Code.PushFunction(Untyped(&Sum), -2);
+            a_Code.PushFunction(Untyped(&enginetest::Sum), -2);
             return a_iDepth - 1;
-        case 3:
+        case 4:
             a_Code.PushFunction(Untyped(&F3), 3);
             return a_iDepth - 2;
         default:
-            a_Code.PushFunction(Untyped(&Sum), -a_iDepth);
+            a_Code.PushFunction(Untyped(&enginetest::Sum), -a_iDepth);
             return 1;
         }
     }
@@ -148,7 +154,12 @@ TEST(FastExecutionCode, RandomProgramsAgreeWithTheWordWalk) {
     CodeGenerator generator(21, aVars);
     EngineTestParser parser;
     PrepareStrings(parser);
-    const double aafStates[][3] = {{1.5, -2, 0.25}, {0, -0.0, 3}, {1e308, -7, 2}};
+    const double fInf = std::numeric_limits<double>::infinity();
+    const double aafStates[][3] = {{1.5, -2, 0.25},
+                                   {0, -0.0, 3},
+                                   {1e308, -7, 2},
+                                   {1e-310, -1.4e154, -fInf},
+                                   {std::numeric_limits<double>::quiet_NaN(), 1.3e154, -1e-160}};
     for (int i = 0; i < 3000; ++i) {
         const ParserBytecode code = generator.Program(1 + i % 40);
         parser.InstallBytecode(code);

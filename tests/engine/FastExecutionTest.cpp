@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -148,7 +150,8 @@ TEST_P(RandomExpressions, PreDecodedFormAgreesWithBytecodeWalkAndCompilePass) {
         {1.5, -2.25, 3, 0},
         {0, -0.0, 7, -1},
         {-3, 1e300, -1e-300, 2.5},
-        {std::numeric_limits<double>::quiet_NaN(), 4, std::numeric_limits<double>::infinity(), 6}};
+        {std::numeric_limits<double>::quiet_NaN(), 4, std::numeric_limits<double>::infinity(), 6},
+        {1e-310, -1.4e154, -std::numeric_limits<double>::infinity(), 1e154}};
     ExpressionGenerator generator(GetParam().seed);
     Variables vars;
     EngineTestParser parser;
@@ -287,16 +290,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ShapeRow{"Chain", "((a*2+1)*a+3)*a", 4},        // (a*2)+1, (acc*a)+3, acc*a
                       ShapeRow{"RightOperandComputed", "a-sq(b)", 4}, // copy a, sq(b), a-acc
                       ShapeRow{"Spill", "sq(a)+sq(b)", 5},            // sq, store, sq, add
-                      ShapeRow{"ThreeArguments", "f3(a,b,c)", 5}),    // three copies, call
+                      ShapeRow{"ThreeArguments", "f3(a,b,c)", 5},     // three copies, call
+                      ShapeRow{"SquareInPlace", "sq(a)^2", 3}),       // sq, square
     RowName());
 
 // Expressions that between them use every operation of the pre-decoded form (abs and sqrt are
 // the standard parser's, below). The run loop finds an operation's code by its position in a
 // table, so a slip in that table would run one operation as another: the values tell.
 TEST(FastExecution, EveryOperationRunsAsItsWalkedBytecode) {
-    std::vector<std::string> vExprs = {
-        "a",         "a=b",         "a=sq(b)",          "f3(a,b,c)",
-        "sq(sq(a))", "sq(a)+sq(b)", "strplus(\"x\",a)", "sum(a,b,c)"};
+    std::vector<std::string> vExprs = {"a",         "a=b",         "a=sq(b)",          "f3(a,b,c)",
+                                       "sq(sq(a))", "sq(a)+sq(b)", "strplus(\"x\",a)", "sum(a,b,c)",
+                                       "a^2",       "sq(a)^2"};
     const char* const aszArith[] = {"+", "-", "*", "/"};
     for (const char* szOuter : {"+", "-", "*", "/", "^", "<", " and "}) {
         vExprs.push_back(std::string("a") + szOuter + "b");     // both in memory
@@ -338,7 +342,7 @@ TEST(FastExecution, EveryOperationRunsAsItsWalkedBytecode) {
         }
     }
     for (int iOp = 0; iOp <= ParserProgram::opRETURN; ++iOp) {
-        const bool bStandardOnly = iOp >= ParserProgram::opABS_A && iOp <= ParserProgram::opSQRT_M;
+        const bool bStandardOnly = iOp >= ParserProgram::opABS_A && iOp <= ParserProgram::opNEG_M;
         EXPECT_TRUE(vSeen[static_cast<std::size_t>(iOp)] || bStandardOnly) << "operation " << iOp;
     }
 }
@@ -382,6 +386,44 @@ TEST(FastExecution, BuiltInAbsAndSqrtGiveTheCallsValues) {
     parser.Evaluate();
     parser.Evaluate();
     EXPECT_EQ(parser.Program().Size(), 2u); // abs in place, return
+}
+
+// "^2" is a multiplication and the prefix minus a negation on every path: folded at compile
+// time, walked and pre-decoded, with the exponent as a literal or a variable's value.
+TEST(FastExecution, SquaresAndSignsAgreeOnSpecialValues) {
+    double a = 0, b = 0;
+    StandardParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    const double fInf = std::numeric_limits<double>::infinity();
+    const double afValues[] = {
+        0.0,     -0.0,     1e-310, -4.9e-324, 1.5e-160, 1.3407807929942596e154,
+        1.4e154, -1.4e154, 1e308,  fInf,      -fInf,    std::numeric_limits<double>::quiet_NaN(),
+        3.1,     -0.7};
+    for (const double fA : afValues) {
+        EXPECT_TRUE(SameBits(Power(fA, 2), fA * fA));
+        for (const char* szExpr : {"a^2", "a^b", "-a", "-a^2", "(-a)^2", "(a*1.5)^2", "b-(-a)^2",
+                                   "sqrt(a)^2", "-(a+b)"}) {
+            a = fA;
+            b = 2;
+            parser.SetExpression(szExpr);
+            const double fCompiled = parser.Evaluate();
+            const double fFast = parser.Evaluate();
+            EXPECT_TRUE(parser.Program().IsReady()) << szExpr;
+            EXPECT_TRUE(SameBits(fFast, fCompiled)) << szExpr << " a=" << fA;
+            EXPECT_TRUE(SameBits(fFast, parser.InterpretBytecode())) << szExpr << " a=" << fA;
+        }
+        char szLiteral[64];
+        std::snprintf(szLiteral, sizeof(szLiteral), "(%.17g)^2", fA);
+        if (std::isfinite(fA)) { // folded at compile time
+            parser.SetExpression(szLiteral);
+            EXPECT_TRUE(SameBits(parser.Evaluate(), fA * fA)) << szLiteral;
+        }
+    }
+    parser.SetExpression("-a");
+    parser.Evaluate();
+    parser.Evaluate();
+    EXPECT_EQ(parser.Program().Size(), 2u); // negation in place, return
 }
 
 TEST(FastExecution, DeepNestingTranslatesAndAgrees) {
