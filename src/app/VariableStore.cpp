@@ -1,12 +1,12 @@
 #include "VariableStore.h"
 
-QMap<QString, double>& variableStore() {
-    static QMap<QString, double> store;
+VariableStore& variableStore() {
+    static VariableStore store;
     return store;
 }
 
 double* createVariable(const char* a_szName, void* /*a_pUserData*/) {
-    double& value = variableStore()[QString::fromLatin1(a_szName)];
+    double& value = variableStore()[std::string_view(a_szName)];
     value = 0.0;
     return &value;
 }

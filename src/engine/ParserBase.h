@@ -14,6 +14,7 @@
 #include "ParserDef.h"
 #include "ParserError.h"
 #include "ParserLookup.h"
+#include "ParserNameTable.h"
 #include "ParserProgram.h"
 #include "ParserStack.h"
 #include "ParserToken.h"

@@ -155,8 +155,10 @@ struct NameLess {
 // Definition tables, ordered by NameLess.
 using CallbackTable = std::map<std::string, ParserCallback, NameLess>;
 using ValueTable = std::map<std::string, double, NameLess>;
-using VariableTable = std::map<std::string, double*, NameLess>;
 using StringIndexTable = std::map<std::string, std::size_t, NameLess>;
+// The variables, hashed and in the order they were added (ParserNameTable.h).
+template <typename T> class NameTable;
+using VariableTable = NameTable<double*>;
 
 // The bitwise operators work on 32-bit integers. A double outside that range, or NaN, has no
 // defined conversion, so it saturates to the nearest bound and NaN counts as 0.

@@ -7,6 +7,7 @@
 #include "ParserDef.h"
 #include "ParserError.h"
 #include "ParserLookup.h"
+#include "ParserNameTable.h"
 #include "ParserToken.h"
 
 #include <memory>
@@ -81,7 +82,7 @@ private:
     void FindRun(ECharSet a_iSet, int a_iPos);
     // Membership table of a set; asserts that the set is not empty.
     const CharTable& CharSet(ECharSet a_iSet) const;
-    void RecordUsed(const std::string& a_sName, double* a_pVar) {
+    void RecordUsed(std::string_view a_sName, double* a_pVar) {
         if (m_bRecordUsed) {
             m_UsedVars.insert_or_assign(a_sName, a_pVar);
         }

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 using namespace mu;
 using namespace enginetest;
@@ -108,6 +110,39 @@ TEST(UsedVariables, ListsTheVariablesAfterOrdinaryEvaluations) {
     EXPECT_EQ(used.at("a"), &a);
     EXPECT_EQ(used.at("b"), &b);
     EXPECT_EQ(parser.Evaluate(), 3); // compiles again after UsedVariables
+}
+
+// Names taken out in between must not hide the names whose probe run passed them, values must
+// stay where they were entered, and the survivors keep their order of entry.
+TEST(NameTable, FindsEveryNameAfterErasuresAndKeepsTheValuesInPlace) {
+    NameTable<double> table;
+    std::vector<const double*> vAddresses;
+    for (int i = 0; i < 5000; ++i) {
+        vAddresses.push_back(&table.emplace("v" + std::to_string(i), i));
+    }
+    for (int i = 0; i < 5000; i += 3) {
+        EXPECT_EQ(table.erase("v" + std::to_string(i)), 1u);
+    }
+    EXPECT_EQ(table.erase("v0"), 0u);
+    EXPECT_EQ(table.size(), 3333u);
+    int iExpected = 1;
+    for (const auto& entry : table) {
+        ASSERT_EQ(entry.first, "v" + std::to_string(iExpected));
+        EXPECT_EQ(&entry.second, vAddresses[static_cast<std::size_t>(iExpected)]);
+        iExpected += iExpected % 3 == 1 ? 1 : 2;
+    }
+    for (int i = 0; i < 5000; ++i) {
+        const auto it = table.find("v" + std::to_string(i));
+        if (i % 3 == 0) {
+            EXPECT_TRUE(it == table.end()) << i;
+        } else {
+            ASSERT_TRUE(it != table.end()) << i;
+            EXPECT_EQ(it->second, i);
+        }
+    }
+    table.emplace("v0", -1);
+    EXPECT_EQ(table.at("v0"), -1);
+    EXPECT_THROW(table.at("v3"), std::out_of_range);
 }
 
 } // namespace
