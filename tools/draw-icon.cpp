@@ -1,8 +1,8 @@
-// Draws the application picture resources/images/brel.PNG: a 48x48 calculator
-// with a display, a keypad and a highlighted "=" key. Not part of the build;
-// run once after changing it:
-//   g++ -std=c++20 -fPIC tools/draw-icon.cpp $(pkg-config --cflags --libs Qt6Gui) -o /tmp/draw-icon
-//   /tmp/draw-icon resources/images/brel.PNG
+// Draws the application picture: a calculator with a display, a keypad and a
+// highlighted "=" key, designed on a 48x48 grid and scaled to SIZE (default
+// 48, which gives resources/images/brel.PNG). packaging/icons/scriptcalc.svg
+// is the same drawing by hand; keep the two alike. Not part of the build:
+// tools/make-icons.sh compiles it and writes every PNG.
 
 #include <QColor>
 #include <QImage>
@@ -13,6 +13,7 @@
 #include <QRectF>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -59,14 +60,16 @@ void drawKeypad(QPainter& p) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: draw-icon OUTPUT.PNG\n");
+    const int size = argc == 3 ? std::atoi(argv[2]) : side;
+    if ((argc != 2 && argc != 3) || size < 16 || size > 1024) {
+        std::fprintf(stderr, "usage: draw-icon OUTPUT.PNG [SIZE from 16 to 1024]\n");
         return 2;
     }
-    QImage image(side, side, QImage::Format_ARGB32);
+    QImage image(size, size, QImage::Format_ARGB32);
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    p.scale(double(size) / side, double(size) / side);
     drawBody(p);
     drawDisplay(p);
     drawKeypad(p);

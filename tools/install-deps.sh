@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Usage: tools/install-deps.sh run|test
+# Usage: tools/install-deps.sh run|test|package
 set -euo pipefail
 
 packages=(cmake make g++ pkg-config qt6-base-dev fonts-dejavu-core fonts-wqy-microhei)
-if [ "${1:-run}" = test ]; then
-    packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales xvfb xauth)
-fi
+# What CPack's Debian generator calls (dpkg-shlibdeps, file).
+packaging=(dpkg-dev file)
+case "${1:-run}" in
+    test)
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales xvfb xauth)
+        packages+=("${packaging[@]}" desktop-file-utils appstream)
+        ;;
+    package) packages+=("${packaging[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

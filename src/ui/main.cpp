@@ -7,6 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop entry, the theme icon and the metainfo share this id.
+    const QString appId = QStringLiteral("io.github.scriptcalc.ScriptCalc");
+    QGuiApplication::setDesktopFileName(appId);
     // The forms ask for "Courier"; where it is not installed the system's
     // monospace font stands in, so the keypad and lists keep fixed widths.
     QFont::insertSubstitution(QStringLiteral("Courier"),
@@ -14,7 +17,7 @@ int main(int argc, char* argv[]) {
 
     MainWindow window;
     window.resize(800, 600);
-    window.setWindowIcon(QIcon(QStringLiteral(":/images/brel.PNG")));
+    window.setWindowIcon(QIcon::fromTheme(appId, QIcon(QStringLiteral(":/images/brel.PNG"))));
     window.show();
     return app.exec();
 }
