@@ -53,9 +53,21 @@ QString CommonFun::languageFor(const QString& localeName, const QString& appDir)
     const QString code = localeName.toLower();
     if (!isPlainLocaleName(code))
         return QString(fallbackLanguage);
-    if (!QFileInfo(appDir + QLatin1String("lang/") + code).isDir())
-        return QString(fallbackLanguage);
-    return code;
+    const QString langDir = appDir + QLatin1String("lang/");
+    if (QFileInfo(langDir + code).isDir())
+        return code;
+    // Another country's variant of the same language reads better than the
+    // default: en_gb finds en_us, zh_tw finds zh_cn. The first in name order
+    // wins, so the choice does not depend on the file system's listing order.
+    const QString language = code.section(QLatin1Char('_'), 0, 0).section(QLatin1Char('-'), 0, 0);
+    const QStringList folders =
+        QDir(langDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& folder : folders) {
+        if (isPlainLocaleName(folder) &&
+            (folder == language || folder.startsWith(language + QLatin1Char('_'))))
+            return folder;
+    }
+    return QString(fallbackLanguage);
 }
 
 QString CommonFun::currentLanguage() const {

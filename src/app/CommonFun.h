@@ -23,6 +23,7 @@ public:
     // The folder that holds lang/, with a trailing "/".
     QString dataDirPath() const;
     // The lower-case system locale name when lang/<that name> is a folder,
+    // else the first folder of the same language (lang/en_us for en_GB),
     // otherwise "zh_cn".
     QString currentLanguage() const;
     QString langFileRelativePath() const;

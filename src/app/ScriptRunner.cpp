@@ -1,13 +1,12 @@
 #include "ScriptRunner.h"
 
-#include "CommonFun.h"
 #include "Parser.h"
+#include "TypedText.h"
 #include "VariableStore.h"
 
 #include <QByteArray>
 #include <QStringTokenizer>
 
-#include <cmath>
 #include <string>
 
 namespace {
@@ -26,33 +25,27 @@ QByteArray truncatedUtf8(QByteArray bytes) {
     return bytes;
 }
 
-QString errorText(const mu::ParserError& error, const QMap<QString, QString>& langTable) {
+QString errorText(const mu::ParserError& error, const QString& token,
+                  const QMap<QString, QString>& langTable) {
     const QString key = QString::fromLatin1(error.message());
     const QString format = langTable.value(key);
     // Internal faults carry a text that is no key, and a table may lack a key:
     // the engine's own message then says more than an empty box.
     if (format.isEmpty())
         return QString::fromUtf8(truncatedUtf8(key.toUtf8()));
-    return formatErrorMessage(format, QString::fromLatin1(error.token()));
+    return formatErrorMessage(format, token);
 }
 
-// As QString::toLatin1, into a reused buffer: a character outside Latin-1 becomes '?'.
-void toLatin1(QStringView text, std::string& bytes) {
-    bytes.resize(static_cast<std::size_t>(text.size()));
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        bytes[static_cast<std::size_t>(i)] = unit > 0xff ? '?' : static_cast<char>(unit);
-    }
-}
-
-RunResult failure(const mu::ParserError& error, int line, const QMap<QString, QString>& langTable) {
+// The token is shown as the user typed it, not as the engine's bytes.
+RunResult failure(const mu::ParserError& error, int line, QStringView text,
+                  const QMap<QString, QString>& langTable) {
     RunResult result;
-    result.text = errorText(error, langTable);
+    result.token = typedText(text, error.token(), error.position());
+    result.text = errorText(error, result.token, langTable);
     result.line = line;
     result.code = error.code();
     result.position = error.position();
     result.key = QString::fromLatin1(error.message());
-    result.token = QString::fromLatin1(error.token());
     return result;
 }
 
@@ -68,15 +61,17 @@ RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
     // One buffer for the bytes of every line, and lines viewed in place: a long script pays no
     // allocation per line.
     std::string bytes;
+    QStringView current;
     try {
         for (const QStringView text : QStringTokenizer(script, u'\n')) {
             ++line;
-            toLatin1(text, bytes);
+            current = text;
+            toEngineText(text, bytes);
             parser.SetExpression(bytes);
             value = parser.Evaluate();
         }
     } catch (const mu::ParserError& error) {
-        return failure(error, line, langTable);
+        return failure(error, line, current, langTable);
     }
     if (dump)
         parser.Bytecode().Dump(*dump);
@@ -85,23 +80,6 @@ RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
     result.value = value;
     result.text = formatResult(value, langTable);
     return result;
-}
-
-QString formatResult(double value, const QMap<QString, QString>& langTable) {
-    if (std::isnan(value))
-        return langTable.value(QStringLiteral("IDS_CALC_ERROR"));
-    const bool fixed = std::fabs(value) < 1e8 && (value <= -1 || value >= 1);
-    QString text = postProcessResult(QString::asprintf(fixed ? "%.8f" : "%g", value));
-    if (fixed) {
-        const CommonFun fun;
-        text = fun.trimTrailing(fun.trimTrailing(text, QLatin1Char('0')), QLatin1Char('.'));
-    }
-    return text;
-}
-
-QString postProcessResult(const QString& text) {
-    QString result = text;
-    return result.replace(QStringLiteral("INF"), QString(QChar(0x221E)), Qt::CaseInsensitive);
 }
 
 QString formatErrorMessage(const QString& format, const QString& token) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ResultFormat.h"
+
 #include <QMap>
 #include <QString>
 
@@ -9,7 +11,7 @@
 // by a fresh engine, and the last line's value or the first error is turned
 // into the text the window shows.
 //
-//   script --split at "\n"--> lines --Latin-1--> mu::Parser (variables from
+//   script --split at "\n"--> lines --toEngineText--> mu::Parser (variables from
 //   variableStore) --> value --formatResult--> result text
 //                  \--ParserError--> formatErrorMessage --> error text
 
@@ -37,12 +39,6 @@ private:
     QMap<QString, QString> langTable;
 };
 
-// "%g" for |value| >= 1e8 and for -1 < value < 1, else "%.8f" without
-// trailing zeros and point; infinities as the infinity sign; NaN as the
-// table's "IDS_CALC_ERROR" text.
-QString formatResult(double value, const QMap<QString, QString>& langTable);
-// Every "INF", in any case, becomes the infinity sign U+221E.
-QString postProcessResult(const QString& text);
 // The format with its first "%s" replaced by token. The format comes from a
 // data file, so every other "%" sequence is kept literally, and the result is
 // cut to 2047 UTF-8 bytes at a character boundary.

@@ -1,5 +1,6 @@
-// The language rule: lang/<lower-case locale name> when that is a folder,
-// otherwise "zh_cn"; odd locale names never reach outside lang/.
+// The language rule: lang/<lower-case locale name> when that is a folder, else
+// a folder of the same language, otherwise "zh_cn"; odd locale names never
+// reach outside lang/.
 #include "CommonFun.h"
 #include "TestSupport.h"
 
@@ -58,7 +59,16 @@ INSTANTIATE_TEST_SUITE_P(
         LanguageRow{"NonAscii", QString::fromUtf8("\xC3\xA9n_us"), {"lang/\xC3\xA9n_us"}, {}, zh},
         LanguageRow{
             "VeryLong", QString(40, QLatin1Char('a')), {"lang/" + QString(40, 'a')}, {}, zh},
-        LanguageRow{"Huge", QString(100000, QLatin1Char('a')), {"lang"}, {}, zh}),
+        LanguageRow{"Huge", QString(100000, QLatin1Char('a')), {"lang"}, {}, zh},
+        LanguageRow{"BritishFindsEnglish", "en_GB", {"lang/zh_cn", "lang/en_us"}, {}, "en_us"},
+        LanguageRow{"AustralianFindsEnglish", "en_AU", {"lang/zh_cn", "lang/en_us"}, {}, "en_us"},
+        LanguageRow{"TaiwanFindsChinese", "zh_TW", {"lang/en_us", "lang/zh_cn"}, {}, zh},
+        LanguageRow{"TaiwanOwnFolderFirst", "zh_TW", {"lang/zh_cn", "lang/zh_tw"}, {}, "zh_tw"},
+        LanguageRow{"GermanWithoutFolder", "de_DE", {"lang/en_us", "lang/zh_cn"}, {}, zh},
+        LanguageRow{
+            "LanguageFoldersInNameOrder", "en_GB", {"lang/en_us", "lang/en_au"}, {}, "en_au"},
+        LanguageRow{"SameLanguageUpperCaseFolder", "en_GB", {"lang/zh_cn", "lang/en_US"}, {}, zh},
+        LanguageRow{"OtherLanguageWithSamePrefix", "e_XX", {"lang/zh_cn", "lang/en_us"}, {}, zh}),
     RowName());
 
 TEST(CommonFunLanguage, FolderIsTestedOnEveryCall) {
