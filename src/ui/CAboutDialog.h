@@ -8,9 +8,9 @@
 
 class Ui_CAboutDialog;
 
-// The About box: title with version, author, notice, the language file in use,
-// the version line, the web address and two contact addresses, all captions
-// taken from the window's string table.
+// The About box: title with version, author, notice, the language file in use
+// and the version line, all captions taken from the window's string table; a
+// Close button, and a size that shows the whole text.
 class CAboutDialog : public QDialog {
     Q_OBJECT
 
@@ -27,6 +27,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // Sizes the text box to the body and the dialog to the text box.
+    void fitToText();
+
     Ui_CAboutDialog* ui;
     CommonFun commonFun;
 };

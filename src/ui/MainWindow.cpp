@@ -10,6 +10,8 @@
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWindow) {
     ui->setupUi(this);
     connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::openAbout);
+    connect(ui->actionHelp, &QAction::triggered, this,
+            [this] { openHelpPage(QStringLiteral("main.html")); });
     loadLanguage();
     applyLanguage();
     loadFunctionList(QStringLiteral("TRIGONOMETRIC"));
@@ -30,7 +32,13 @@ void MainWindow::applyLanguage() {
     const auto text = [this](const char* key) { return langTable.value(QLatin1String(key)); };
 
     setWindowTitle(text("IDS_APP_NAME"));
-    ui->actionAbout->setText(text("IDS_TAB_ABOUT") + QLatin1String("..."));
+    // Menu entries with mnemonics; a language file without them still names
+    // both entries.
+    const QString about = text("IDS_MENU_ABOUT");
+    ui->actionAbout->setText(about.isEmpty() ? text("IDS_TAB_ABOUT") + QLatin1String("...")
+                                             : about);
+    const QString help = text("IDS_MENU_HELP");
+    ui->actionHelp->setText(help.isEmpty() ? text("IDS_TAB_HELP") : help);
     ui->btn_url->setText(text("IDS_ALL_VERSION"));
 
     const std::array<std::pair<QRadioButton*, const char*>, 9> categories{{

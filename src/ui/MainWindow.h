@@ -12,7 +12,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
+class HelpWindow;
 class QRadioButton;
+struct RunResult;
 
 namespace Ui {
 class MainWindow;
@@ -101,8 +105,10 @@ private:
     // is missing or broken), lists it in lst_1 and lst_2 with the first unit
     // current in both, and recomputes edit_2.
     void loadUnitCategory(const QString& category);
-    // edit_2 := edit_1's value converted from lst_1's unit to lst_2's; nothing
+    // edit_1's value converted from lst_1's current unit to lst_2's; none
     // while either list has no current unit.
+    std::optional<double> convertedUnitValue() const;
+    // edit_2 := that value to six digits; nothing while there is none.
     void updateConversion();
 
     // Inserts text at the caret of text_script (replacing a selection) and
@@ -114,7 +120,17 @@ private:
     // script already holds name=<first four characters of value>, puts the
     // definition on top of the script and the caret at its end.
     void insertConstant(const QString& definition);
-    // Runs the script, then shows edit_res's integer in the given base.
+    // insertAtCursor for a catalogue template; one of several lines starts
+    // on a line of its own and ends one.
+    void insertTemplate(const QString& text, int back);
+    // The help page in the desktop's browser, else in helpWindow.
+    void openHelpPage(const QString& page);
+    // Runs the script: its result into edit_res, or its error into a box.
+    RunResult runScript();
+    // edit_res := text, scrolled to its start.
+    void showResult(const QString& text);
+    // Runs the script, then shows its value in the given base; nothing more
+    // when the run fails.
     void convertResultBase(int base);
 
     Ui::MainWindow* ui;
@@ -126,4 +142,5 @@ private:
     QList<FunctionEntry> functionEntries;
     QStandardItemModel functionModel;
     QStandardItemModel unitModel;
+    HelpWindow* helpWindow = nullptr; // made when first needed, a child of the window
 };

@@ -1,6 +1,6 @@
 // The function page: the category buttons, the function list read from
-// function.xml, what a double-click on an entry does, and the help and web
-// buttons.
+// function.xml, what a double-click on an entry does, and the help pages
+// (in the desktop's browser, else in our own help window).
 //
 //   category button --> loadFunctionList --FunctionXmlReader--> functionEntries
 //                                        --> functionModel --> table_funlist
@@ -8,7 +8,7 @@
 #include "MainWindow.h"
 
 #include "FunctionXmlReader.h"
-#include "ProductInfo.h"
+#include "HelpWindow.h"
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
@@ -17,6 +17,7 @@
 #include <QLocale>
 #include <QRadioButton>
 #include <QStandardItem>
+#include <QTextCursor>
 #include <QUrl>
 
 namespace {
@@ -25,6 +26,13 @@ namespace {
 enum EntryStyle { InsertTemplate = 1, ConvertResultBase = 2, InsertConstant = 3 };
 
 const QLatin1String helpStartPage("main.html");
+
+// A cell whose text may be cut off by the column width: the tooltip holds it whole.
+QStandardItem* cellItem(const QString& text) {
+    auto* item = new QStandardItem(text);
+    item->setToolTip(text);
+    return item;
+}
 
 constexpr int unitPageIndex = 1;
 
@@ -45,11 +53,35 @@ void MainWindow::loadFunctionList(const QString& category) {
     functionModel.setRowCount(int(functionEntries.size()));
     for (int row = 0; row < int(functionEntries.size()); ++row) {
         const FunctionEntry& entry = functionEntries.at(row);
-        functionModel.setItem(row, 0, new QStandardItem(entry.show));
-        functionModel.setItem(row, 1, new QStandardItem(entry.shortdesc));
+        functionModel.setItem(row, 0, cellItem(entry.show));
+        functionModel.setItem(row, 1, cellItem(entry.shortdesc));
     }
     ui->table_funlist->setModel(&functionModel);
-    ui->table_funlist->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // Names are short and must be read whole; the description takes the rest.
+    QHeaderView* header = ui->table_funlist->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
+}
+
+void MainWindow::insertTemplate(const QString& text, int back) {
+    // A template of several lines is a script of its own: it starts on a new
+    // line, and text after the caret moves to the line after it.
+    QString insertion = text;
+    int caretBack = back;
+    if (text.contains(QLatin1Char('\n'))) {
+        const QTextCursor cursor = ui->text_script->textCursor();
+        QTextCursor start(ui->text_script->document());
+        start.setPosition(cursor.selectionStart());
+        QTextCursor end(ui->text_script->document());
+        end.setPosition(cursor.selectionEnd());
+        if (!start.atBlockStart())
+            insertion.prepend(QLatin1Char('\n'));
+        if (!end.atBlockEnd()) {
+            insertion.append(QLatin1Char('\n'));
+            ++caretBack;
+        }
+    }
+    insertAtCursor(insertion, caretBack);
 }
 
 void MainWindow::selectCategory(QRadioButton* button, const QString& category) {
@@ -118,7 +150,7 @@ void MainWindow::on_table_funlist_doubleClicked(const QModelIndex& index) {
     const FunctionEntry entry = functionEntries.at(index.row());
     switch (entry.style) {
     case InsertTemplate:
-        insertAtCursor(entry.in, entry.bidx);
+        insertTemplate(entry.in, entry.bidx);
         break;
     case ConvertResultBase:
         convertResultBase(FunctionXmlReader::toInt(entry.in, QLocale::system()));
@@ -136,9 +168,20 @@ void MainWindow::on_btn_help_clicked() {
     const int row = ui->table_funlist->currentIndex().row();
     if (row >= 0 && row < functionEntries.size())
         page = functionEntries.at(row).help;
-    QDesktopServices::openUrl(QUrl(commonFun.helpUrl(page)));
+    openHelpPage(page);
 }
 
 void MainWindow::on_btn_url_clicked() {
-    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kProductWebAddress)));
+    // The product has no web page of its own: its pages are the local help.
+    openHelpPage(helpStartPage);
+}
+
+void MainWindow::openHelpPage(const QString& page) {
+    const QUrl url(commonFun.helpUrl(page));
+    if (QDesktopServices::openUrl(url))
+        return;
+    // No browser, or none that takes file URLs: our own window shows the page.
+    if (!helpWindow)
+        helpWindow = new HelpWindow(langTable, this);
+    helpWindow->showPage(url);
 }

@@ -15,17 +15,31 @@ void MainWindow::on_btn_clean_clicked() {
 }
 
 void MainWindow::on_btn_run_clicked() {
+    runScript();
+}
+
+RunResult MainWindow::runScript() {
     const RunResult result = ScriptRunner(langTable).run(ui->text_script->toPlainText());
     if (result.ok) {
-        ui->edit_res->setText(result.text);
-        return;
+        showResult(result.text);
+        return result;
     }
     // The result box keeps what it showed before the failed run.
-    QMessageBox::critical(this, QStringLiteral("error"), result.text, QMessageBox::Ok,
-                          QMessageBox::NoButton);
+    QMessageBox::critical(this, langTable.value(QStringLiteral("IDS_ERROR_TITLE")), result.text,
+                          QMessageBox::Ok, QMessageBox::NoButton);
+    return result;
+}
+
+void MainWindow::showResult(const QString& text) {
+    ui->edit_res->setText(text);
+    // The start of a long text is where the number begins.
+    ui->edit_res->setCursorPosition(0);
 }
 
 void MainWindow::convertResultBase(int base) {
-    on_btn_run_clicked();
-    ui->edit_res->setText(resultInBase(ui->edit_res->text(), base));
+    // The value of this run is converted, never the text of an earlier one.
+    const RunResult result = runScript();
+    if (result.ok)
+        showResult(resultInBase(result.text, result.value, base,
+                                langTable.value(QStringLiteral("IDS_BASE_NOT_WHOLE"))));
 }

@@ -4,7 +4,8 @@
 //
 //   listType row --> loadUnitCategory --UnitXmlReader--> unitEntries, unitIndex
 //                                     --> unitModel --> lst_1, lst_2
-//   edit_1 / lst_1 / lst_2 --> updateConversion --> edit_2 --btn_ok--> script
+//   edit_1 / lst_1 / lst_2 (current unit) --> updateConversion --> edit_2
+//   btn_ok --> the converted value with full precision --> script
 #include "MainWindow.h"
 
 #include "UnitConversion.h"
@@ -13,11 +14,16 @@
 
 #include <QFile>
 #include <QItemSelectionModel>
+#include <QListView>
 #include <QLocale>
+#include <QPalette>
 #include <QStandardItem>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -33,6 +39,12 @@ const std::array<std::pair<const char*, const char*>, 4> unitKinds{{
 } // namespace
 
 void MainWindow::initUnitPage() {
+    // The converted value stands out in the theme's own alternate colour,
+    // which its text colour is made to be read on, in light and dark themes.
+    QPalette palette = ui->edit_2->palette();
+    palette.setBrush(QPalette::Base, palette.brush(QPalette::AlternateBase));
+    ui->edit_2->setPalette(palette);
+
     // No unit is current yet, so this computes nothing.
     ui->edit_1->setText(QStringLiteral("1"));
     for (const auto& [key, element] : unitKinds)
@@ -53,10 +65,21 @@ void MainWindow::loadUnitCategory(const QString& category) {
     unitModel.clear();
     unitModel.setColumnCount(1);
     unitModel.setRowCount(int(unitEntries.size()));
-    for (int row = 0; row < int(unitEntries.size()); ++row)
-        unitModel.setItem(row, 0, new QStandardItem(unitEntries.at(row)));
+    for (int row = 0; row < int(unitEntries.size()); ++row) {
+        auto* item = new QStandardItem(unitEntries.at(row));
+        // A name too long for the list is read in full from its tooltip.
+        item->setToolTip(unitEntries.at(row));
+        unitModel.setItem(row, 0, item);
+    }
     ui->lst_1->setModel(&unitModel);
     ui->lst_2->setModel(&unitModel);
+
+    // A unit chosen by keyboard, mouse or code recomputes alike. The views
+    // keep their selection models while the model stays the same, so the
+    // connections are made once.
+    for (const QListView* list : {ui->lst_1, ui->lst_2})
+        connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+                &MainWindow::updateConversion, Qt::UniqueConnection);
 
     // Without units the index is invalid and the lists have no current row.
     const QModelIndex first = unitModel.index(0, 0);
@@ -65,17 +88,20 @@ void MainWindow::loadUnitCategory(const QString& category) {
     updateConversion();
 }
 
-void MainWindow::updateConversion() {
+std::optional<double> MainWindow::convertedUnitValue() const {
     const int fromRow = ui->lst_1->currentIndex().row();
     const int toRow = ui->lst_2->currentIndex().row();
     if (fromRow < 0 || toRow < 0)
-        return;
+        return std::nullopt;
     const double value = unitInputValue(ui->edit_1->text(), QLocale::system());
     const QString from = unitModel.index(fromRow, 0).data().toString();
     const QString to = unitModel.index(toRow, 0).data().toString();
-    const double result =
-        convertUnitValue(value, unitIndex.value(from, 0.0), unitIndex.value(to, 0.0));
-    ui->edit_2->setText(unitValueText(result));
+    return convertUnitValue(value, unitIndex.value(from, 0.0), unitIndex.value(to, 0.0));
+}
+
+void MainWindow::updateConversion() {
+    if (const std::optional<double> result = convertedUnitValue())
+        ui->edit_2->setText(unitValueText(*result));
 }
 
 void MainWindow::on_listType_currentRowChanged(int currentRow) {
@@ -96,5 +122,13 @@ void MainWindow::on_lst_2_clicked(const QModelIndex&) {
 }
 
 void MainWindow::on_btn_ok_clicked() {
-    insertAtCursor(ui->edit_2->text(), 0);
+    // The full value, not the six digits on show; and never glued onto a
+    // number, name or bracket just before the caret.
+    const std::optional<double> result = convertedUnitValue();
+    QString text = result ? unitValueInsertText(*result) : QString();
+    const int before = ui->text_script->textCursor().selectionStart() - 1;
+    if (!text.isEmpty() && before >= 0 &&
+        needsTimesBefore(ui->text_script->document()->characterAt(before)))
+        text.prepend(QLatin1Char('*'));
+    insertAtCursor(text, 0);
 }

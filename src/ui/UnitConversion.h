@@ -19,3 +19,13 @@ double convertUnitValue(double value, double from, double to);
 // -4 to 5, else an exponent of at least two digits (1e+06, 1e-05); no trailing
 // zeros or point; inf, -inf and nan in lower case.
 QString unitValueText(double value);
+
+// The value that the OK button inserts into the script: all 17 significant
+// digits that a double needs to come back unchanged ("%.17g", so without
+// trailing zeros), in C notation. Empty for an infinity or NaN, which no
+// script can read back.
+QString unitValueInsertText(double value);
+
+// Whether a value inserted right after previous would glue onto a number, a
+// name or a closing bracket, so that a "*" must go first.
+bool needsTimesBefore(QChar previous);

@@ -39,4 +39,12 @@ inline const QStringList requiredLangKeys = {
     QStringLiteral("IDC_BTN_LIC2"),
     QStringLiteral("IDC_BTN_LIC3"),
     QStringLiteral("IDS_LANG_FILE_USE"),
+    QStringLiteral("IDS_BASE_NOT_WHOLE"),
+    QStringLiteral("IDS_ERROR_TITLE"),
+    QStringLiteral("IDS_MENU_HELP"),
+    QStringLiteral("IDS_MENU_ABOUT"),
+    QStringLiteral("IDS_HELP_TITLE"),
+    QStringLiteral("IDS_HELP_BACK"),
+    QStringLiteral("IDS_HELP_FORWARD"),
+    QStringLiteral("IDS_HELP_CONTENTS"),
 };

@@ -11,10 +11,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -64,10 +66,7 @@ QString body(const QString& lic2, const QString& lic3, const QString& fileUse,
              const QString& version, const QString& langFile) {
     return lic2 + QLatin1Char(' ') + QLatin1String(kProductAuthor) + QLatin1Char('\n') + lic3 +
            QStringLiteral("\n\n") + fileUse + QLatin1Char('\n') + langFile +
-           QStringLiteral("\n\n") + version + QLatin1Char('\n') +
-           QLatin1String(kProductWebAddress) + QStringLiteral("\n\ne_mail:") +
-           QLatin1String(kProductMail1) + QStringLiteral("\ne_mail:") +
-           QLatin1String(kProductMail2);
+           QStringLiteral("\n\n") + version;
 }
 
 } // namespace
@@ -154,7 +153,34 @@ TEST_F(AboutTest, MarkupInTheTableIsShownAsTyped) {
     EXPECT_TRUE(shown->body.contains(QStringLiteral("\n<a href=\"x\">link</a> &amp;\n\n")));
 }
 
-TEST_F(AboutTest, TheFormHasItsLayoutImageAndNoButtons) {
+// The whole text in view, no address of an example domain, and a way out by mouse.
+TEST_F(AboutTest, ShowsAllItsTextAndCloses) {
+    installation.writeLangTable(TestInstallation::standardEntries());
+    openWindow();
+    CAboutDialog dialog(window.get());
+    QMap<QString, QString> table;
+    table.insert(
+        QStringLiteral("IDC_BTN_LIC3"),
+        QString(40, QLatin1Char('x')).replace(QLatin1Char('x'), QStringLiteral("notice ")));
+    dialog.langTable = &table;
+    dialog.initTexts();
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* text = dialog.findChild<QTextBrowser*>(QStringLiteral("tb_about"));
+    EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("example")));
+    EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("e_mail")));
+
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    ASSERT_NE(buttons, nullptr);
+    QAbstractButton* close = buttons->button(QDialogButtonBox::Close);
+    ASSERT_NE(close, nullptr);
+    QTest::mouseClick(close, Qt::LeftButton);
+    EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(AboutTest, TheFormHasItsLayoutImageAndCloseButton) {
     openWindow();
     CAboutDialog dialog(window.get());
     EXPECT_STREQ(dialog.metaObject()->className(), "CAboutDialog");
@@ -181,7 +207,10 @@ TEST_F(AboutTest, TheFormHasItsLayoutImageAndNoButtons) {
     EXPECT_EQ(margins.left(), 1);
     EXPECT_EQ(margins.top(), 1);
     EXPECT_EQ(margins.bottom(), 1);
-    EXPECT_TRUE(dialog.findChildren<QAbstractButton*>().isEmpty());
+    const auto buttons = dialog.findChildren<QAbstractButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(dialog.findChild<QDialogButtonBox*>()->buttonRole(buttons.first()),
+              QDialogButtonBox::RejectRole);
     EXPECT_TRUE(dialog.findChild<QTextBrowser*>(QStringLiteral("tb_about"))->isReadOnly());
 }
 

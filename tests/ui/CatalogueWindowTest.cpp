@@ -4,14 +4,16 @@
 #include "FunctionListTest.h"
 
 #include "CommonFun.h"
-#include "ProductInfo.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QFile>
 #include <QHeaderView>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextBrowser>
 
 namespace {
 
@@ -77,7 +79,7 @@ protected:
     void clickHelp() { click("btn_help"); }
 };
 
-TEST_F(CatalogueTest, StartsWithTheTrigonometricEntriesInTwoStretchedColumns) {
+TEST_F(CatalogueTest, StartsWithTheTrigonometricEntriesNamesSizedToFit) {
     ASSERT_EQ(rows(), 2);
     EXPECT_EQ(table()->model()->columnCount(), 2);
     EXPECT_EQ(cell(0, 0), QStringLiteral("sin(x)"));
@@ -85,10 +87,24 @@ TEST_F(CatalogueTest, StartsWithTheTrigonometricEntriesInTwoStretchedColumns) {
     EXPECT_EQ(cell(1, 0), QStringLiteral("cos(x)"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("cosine"));
     const QHeaderView* header = table()->horizontalHeader();
-    for (int section = 0; section < 2; ++section)
-        EXPECT_EQ(header->sectionResizeMode(section), QHeaderView::Stretch) << section;
-    EXPECT_EQ(header->sectionSize(0), header->sectionSize(1));
+    EXPECT_EQ(header->sectionResizeMode(0), QHeaderView::ResizeToContents);
+    EXPECT_EQ(header->sectionResizeMode(1), QHeaderView::Stretch);
+    EXPECT_LT(header->sectionSize(0), header->sectionSize(1));
     EXPECT_FALSE(table()->currentIndex().isValid());
+}
+
+// A name or description too long for its column is read in full from the tooltip.
+TEST_F(CatalogueTest, EveryCellHasItsWholeTextAsTooltip) {
+    const QString longText(300, QLatin1Char('w'));
+    installation.writeFunctionFile(
+        "<f><ARITHMETIC>" + fun(longText.toLatin1(), "1", "0", "1", longText.toLatin1(), "a.html") +
+        "</ARITHMETIC></f>");
+    clickCategory("rb_ARITHMETIC");
+    ASSERT_EQ(rows(), 1);
+    for (int column = 0; column < 2; ++column) {
+        const QModelIndex index = table()->model()->index(0, column);
+        EXPECT_EQ(index.data(Qt::ToolTipRole).toString(), longText) << column;
+    }
 }
 
 namespace {
@@ -265,6 +281,82 @@ TEST_F(CatalogueTest, AMultiLineTemplateRuns) {
 
 namespace {
 
+struct PlacementRow {
+    const char* name;
+    const char* script;
+    int anchor, position;
+    const char* expected;
+    int caret;
+};
+
+void PrintTo(const PlacementRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
+} // namespace
+
+class MultiLinePlacementTest : public CatalogueTest,
+                               public ::testing::WithParamInterface<PlacementRow> {};
+
+// A script template never glues its first line onto the caret's line, nor its
+// last line onto what follows the caret.
+TEST_P(MultiLinePlacementTest, StartsOnALineOfItsOwn) {
+    const PlacementRow& row = GetParam();
+    clickCategory("rb_ARITHMETIC");
+    setScript(QString::fromLatin1(row.script), row.anchor, row.position);
+    doubleClickRow(2);
+    EXPECT_EQ(script(), QString::fromLatin1(row.expected));
+    EXPECT_EQ(caret(), row.caret);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Catalogue, MultiLinePlacementTest, ::testing::Values(
+    PlacementRow{"AtTheEndOfALine",    "1+2",      3, 3, "1+2\na=2\na*3",        11},
+    PlacementRow{"InTheMiddle",        "1+2",      1, 1, "1\na=2\na*3\n+2",      9},
+    PlacementRow{"AtALineStart",       "1\n2",    2, 2, "1\na=2\na*3\n2",       9},
+    PlacementRow{"OnAnEmptyLine",      "1\n\n2", 2, 2, "1\na=2\na*3\n2",       9},
+    PlacementRow{"ReplacingMidLine",   "1+2+3",    1, 4, "1\na=2\na*3\n3",       9}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+// Without a browser the help page opens in the program's own help window.
+TEST_F(CatalogueTest, WithoutABrowserHelpOpensInItsOwnWindow) {
+    installation.writeHelpPage(
+        QStringLiteral("main.html"),
+        "<html><body><p>Start</p><a href=\"power.html\">next</a></body></html>");
+    installation.writeHelpPage(QStringLiteral("power.html"),
+                               "<html><body><p>Powers</p></body></html>");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    clickHelp();
+    auto* help = window->findChild<QWidget*>(QStringLiteral("helpWindow"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->isWindow());
+    auto* browser = help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->source(), helpPage(QStringLiteral("main.html")));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Start")));
+
+    browser->setSource(helpPage(QStringLiteral("power.html")));
+    EXPECT_TRUE(browser->toPlainText().contains(QStringLiteral("Powers")));
+    auto* back = help->findChild<QAction*>(QStringLiteral("helpBack"));
+    auto* forward = help->findChild<QAction*>(QStringLiteral("helpForward"));
+    ASSERT_TRUE(back && forward);
+    ASSERT_TRUE(back->isEnabled());
+    back->trigger();
+    EXPECT_EQ(browser->source(), helpPage(QStringLiteral("main.html")));
+    ASSERT_TRUE(forward->isEnabled());
+    forward->trigger();
+    EXPECT_EQ(browser->source(), helpPage(QStringLiteral("power.html")));
+
+    // F1 opens the start page in the same window.
+    widget<QAction>("actionHelp")->trigger();
+    EXPECT_EQ(window->findChildren<QWidget*>(QStringLiteral("helpWindow")).size(), 1);
+    EXPECT_EQ(browser->source(), helpPage(QStringLiteral("main.html")));
+}
+
+namespace {
+
 struct BaseRow {
     const char* name;
     int row;
@@ -360,12 +452,10 @@ TEST_F(CatalogueTest, HelpOfAnEmptyCategoryOpensTheStartPage) {
     EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
 }
 
-TEST_F(CatalogueTest, TheWebButtonOpensTheProductPage) {
+TEST_F(CatalogueTest, TheVersionButtonOpensTheLocalHelp) {
+    clickRow(1);
     click("btn_url");
-    const QList<QUrl> opened = urls.take();
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened.first(), QUrl(QString::fromLatin1(kProductWebAddress)));
-    EXPECT_EQ(opened.first().scheme(), QStringLiteral("https"));
+    EXPECT_EQ(urls.take(), QList<QUrl>{helpPage(QStringLiteral("main.html"))});
 }
 
 class CatalogueStartTest : public FunctionListTest {};

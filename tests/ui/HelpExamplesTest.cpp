@@ -94,7 +94,8 @@ TEST_P(HelpExamplesTest, EveryExampleShowsItsResult) {
             const int base = example.base.toInt(&ok);
             ASSERT_TRUE(ok) << qPrintable(where);
             // What a double-click on a base-conversion entry does after the run.
-            shown = resultInBase(run.text, base);
+            shown = resultInBase(run.text, run.value, base,
+                                 table.value(QStringLiteral("IDS_BASE_NOT_WHOLE")));
             ++conversions;
         }
         EXPECT_EQ(shown, example.result) << qPrintable(where);

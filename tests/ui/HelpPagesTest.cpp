@@ -258,9 +258,10 @@ TEST(HelpPages, LanguagesShowTheSameExamplesAndResults) {
 
 TEST(HelpPages, ResultsAreWrittenAsTheResultBoxWritesThem) {
     // Fixed point with up to eight decimals and no trailing zeros, or six
-    // significant digits in C's %g form, or the infinity sign.
+    // significant digits in C's %g form (upper case after a base conversion),
+    // or the infinity sign.
     static const QRegularExpression shown(
-        QStringLiteral("^(-?\\d+(\\.\\d{0,7}[1-9])?|-?\\d(\\.\\d{0,4}[1-9])?e[+-]\\d{2,3}|-?0\\."
+        QStringLiteral("^(-?\\d+(\\.\\d{0,7}[1-9])?|-?\\d(\\.\\d{0,4}[1-9])?[eE][+-]\\d{2,3}|-?0\\."
                        "\\d*[1-9]|-?\u221e)"
                        "( -->> [0-9A-Z]+)?$"));
     for (const QString& lang : languages()) {

@@ -75,7 +75,7 @@ protected:
         ASSERT_EQ(boxes.size(), 1);
         const auto& box = boxes.first();
         EXPECT_EQ(box.className, QStringLiteral("QMessageBox"));
-        EXPECT_EQ(box.title, QStringLiteral("error"));
+        EXPECT_EQ(box.title, QStringLiteral("Oops"));
         EXPECT_EQ(box.text, message);
         EXPECT_EQ(box.icon, QMessageBox::Critical);
         EXPECT_EQ(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
@@ -189,10 +189,11 @@ struct Conversion {
 // clang-format off
 const Conversion conversions[] = {
     {"Hex255",           "255",  16, "255 -->> FF"},
-    {"FractionIsZero",   "5/2",  16, "2.5 -->> 0"},
+    {"FractionIsNotWhole", "12.5*2.5", 16, "31.25 -->> NOT WHOLE"},
     {"MinusOneIs64Bit",  "-1",   16, "-1 -->> FFFFFFFFFFFFFFFF"},
     {"Binary5",          "5",    2,  "5 -->> 101"},
-    {"InfinityIsZero",   "1/0",  8,  "\u221e -->> 0"},
+    {"ExponentFormIsConverted", "2^31", 16, "2.14748E+09 -->> 80000000"},
+    {"InfinityIsNotWhole", "1/0", 8,  "\u221e -->> NOT WHOLE"},
     {"BadBaseIsDecimal", "-7",   99, "-7 -->> -7"},
 };
 // clang-format on
@@ -208,13 +209,24 @@ TEST_P(ConversionTest, RunsThenWritesTheResultInTheBase) {
 INSTANTIATE_TEST_SUITE_P(Run, ConversionTest, ::testing::ValuesIn(conversions),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST_F(RunTest, AFailedConversionRunConvertsThePreviousResult) {
+TEST_F(RunTest, AFailedConversionRunConvertsNothing) {
     typeScript(QStringLiteral("255"));
     click("btn_run");
     editor()->setPlainText(QStringLiteral("3*"));
     MainWindowTestAccess::convertResultBase(*window, 16);
     expectOneErrorBox(messageFor(QStringLiteral("3*")));
-    EXPECT_EQ(result(), QStringLiteral("255 -->> FF"));
+    EXPECT_EQ(result(), QStringLiteral("255"));
+}
+
+// A long pattern would otherwise show its end, with the number's start out of sight.
+TEST_F(RunTest, TheResultBoxShowsTheStartOfItsText) {
+    typeScript(QStringLiteral("-10"));
+    MainWindowTestAccess::convertResultBase(*window, 2);
+    ASSERT_TRUE(result().startsWith(QStringLiteral("-10 -->> 1111")));
+    EXPECT_EQ(widget<QLineEdit>("edit_res")->cursorPosition(), 0);
+    editor()->setPlainText(QStringLiteral("1/3+1"));
+    click("btn_run");
+    EXPECT_EQ(widget<QLineEdit>("edit_res")->cursorPosition(), 0);
 }
 
 // A table without the message keys still gets its box, with the runner's
@@ -230,7 +242,7 @@ TEST_F(RunWithoutMessagesTest, TheBoxStillOpens) {
     click("btn_run");
     const auto boxes = dialogs.take();
     ASSERT_EQ(boxes.size(), 1);
-    EXPECT_EQ(boxes.first().title, QStringLiteral("error"));
+    EXPECT_EQ(boxes.first().title, QString());
     EXPECT_EQ(boxes.first().text, messageFor(QStringLiteral("3*"), entries));
     EXPECT_EQ(result(), QString());
 }

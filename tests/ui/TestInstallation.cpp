@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <QXmlStreamWriter>
 
 TestInstallation::TestInstallation() {
@@ -50,6 +51,10 @@ void TestInstallation::writeUnitFile(const QByteArray& content) const {
     write(CommonFun().unitFilePath(), content);
 }
 
+void TestInstallation::writeHelpPage(const QString& page, const QByteArray& content) const {
+    write(QUrl(CommonFun().helpUrl(page)).toLocalFile(), content);
+}
+
 void TestInstallation::write(const QString& path, const QByteArray& content) const {
     if (!fault.isEmpty())
         qFatal("TestInstallation: %s", qPrintable(fault));
@@ -86,6 +91,8 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDC_BTN_LIC2"), QStringLiteral("Written by")},
         {QStringLiteral("IDC_BTN_LIC3"), QStringLiteral("Notice")},
         {QStringLiteral("IDS_LANG_FILE_USE"), QStringLiteral("Language file:")},
+        {QStringLiteral("IDS_BASE_NOT_WHOLE"), QStringLiteral("not whole")},
+        {QStringLiteral("IDS_ERROR_TITLE"), QStringLiteral("Oops")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));

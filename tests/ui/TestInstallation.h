@@ -25,6 +25,8 @@ public:
     void writeLangFile(const QByteArray& content) const;
     void writeFunctionFile(const QByteArray& content) const;
     void writeUnitFile(const QByteArray& content) const;
+    // A page of the language's help folder.
+    void writeHelpPage(const QString& page, const QByteArray& content) const;
 
     // Every key the window asks for, with texts no language file uses; the
     // parse messages show their key and the token as "<key>[<token>]".

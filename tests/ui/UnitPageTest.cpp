@@ -173,18 +173,15 @@ TEST_F(UnitPageTest, ClickingEitherListRecomputes) {
     EXPECT_EQ(converted(), QStringLiteral("300000"));
 }
 
-TEST_F(UnitPageTest, KeyboardMovesTheCurrentUnitWithoutRecomputing) {
+TEST_F(UnitPageTest, KeyboardMovesTheCurrentUnitAndRecomputes) {
     clickUnit(to(), 0);
     QTest::keyClick(to(), Qt::Key_Down);
     QTest::keyClick(to(), Qt::Key_Down);
     EXPECT_EQ(to()->currentIndex().row(), 2);
-    EXPECT_EQ(converted(), QStringLiteral("1"));
-    clickUnit(from(), 0);
     EXPECT_EQ(converted(), QStringLiteral("100"));
     QTest::keyClick(from(), Qt::Key_Down);
-    EXPECT_EQ(converted(), QStringLiteral("100"));
-    type(QStringLiteral("2"));
-    EXPECT_EQ(converted(), QStringLiteral("200000"));
+    EXPECT_EQ(from()->currentIndex().row(), 1);
+    EXPECT_EQ(converted(), QStringLiteral("100000"));
 }
 
 TEST_F(UnitPageTest, ChoosingAKindResetsBothListsAndKeepsTheValue) {
@@ -244,7 +241,7 @@ TEST_F(UnitPageTest, AMissingOrBrokenFileKeepsTheUnitsAndResetsTheLists) {
     EXPECT_EQ(converted(), QStringLiteral("6"));
 }
 
-TEST_F(UnitPageTest, OkInsertsTheShownValueAtTheCaret) {
+TEST_F(UnitPageTest, OkInsertsTheValueAtTheCaret) {
     convert(QStringLiteral("2"), 1, 0);
     setScript(QStringLiteral("a=\na+1"), 2, 2);
     click("btn_ok");
@@ -256,12 +253,57 @@ TEST_F(UnitPageTest, OkInsertsTheShownValueAtTheCaret) {
 }
 
 TEST_F(UnitPageTest, OkReplacesTheSelectionAndAnExponentRuns) {
-    convert(QStringLiteral("1000000"), 0, 0);
+    convert(QStringLiteral("1e20"), 0, 0);
     setScript(QStringLiteral("x*2"), 0, 1);
     click("btn_ok");
-    EXPECT_EQ(script(), QStringLiteral("1e+06*2"));
+    EXPECT_EQ(script(), QStringLiteral("1e+20*2"));
     click("btn_run");
-    EXPECT_EQ(result(), QStringLiteral("2000000"));
+    EXPECT_EQ(result(), QStringLiteral("2e+20"));
+}
+
+// The box shows six digits; the script gets all that the value holds.
+TEST_F(UnitPageTest, OkInsertsEveryDigit) {
+    convert(QStringLiteral("1.23456789"), 1, 0);
+    ASSERT_EQ(converted(), QStringLiteral("1234.57"));
+    setScript(QString(), 0, 0);
+    click("btn_ok");
+    EXPECT_EQ(script(), QStringLiteral("1234.5678899999998"));
+}
+
+struct GlueRow {
+    const char* name;
+    const char* script;
+    int caret;
+    const char* expected;
+};
+
+class OkGlueTest : public UnitPageTest, public ::testing::WithParamInterface<GlueRow> {};
+
+TEST_P(OkGlueTest, AValueNeverGluesOntoWhatStandsBeforeIt) {
+    convert(QStringLiteral("2"), 1, 0);
+    const QString text = QString::fromUtf8(GetParam().script);
+    setScript(text, GetParam().caret, GetParam().caret);
+    click("btn_ok");
+    EXPECT_EQ(script(), QString::fromUtf8(GetParam().expected));
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(UnitPage, OkGlueTest, ::testing::Values(
+    GlueRow{"AfterDigit",         "3",     1, "3*2000"},
+    GlueRow{"AfterLetter",        "x",     1, "x*2000"},
+    GlueRow{"AfterBracket",       "(1+1)", 5, "(1+1)*2000"},
+    GlueRow{"AfterOperator",      "3+",    2, "3+2000"},
+    GlueRow{"AfterOpenBracket",   "sin(",  4, "sin(2000"},
+    GlueRow{"AtLineStart",        "1\n",  2, "1\n2000"},
+    GlueRow{"AtScriptStart",      "+1",    0, "2000+1"}),
+    [](const auto& row) { return std::string(row.param.name); });
+// clang-format on
+
+TEST_F(UnitPageTest, CutOffUnitNamesHaveTheirWholeNameAsTooltip) {
+    for (int row = 0; row < from()->model()->rowCount(); ++row) {
+        const QModelIndex index = from()->model()->index(row, 0);
+        EXPECT_EQ(index.data(Qt::ToolTipRole), index.data(Qt::DisplayRole)) << row;
+    }
 }
 
 class UnitPageWithoutFileTest : public UnitPageTestBase {};

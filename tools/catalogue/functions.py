@@ -74,19 +74,23 @@ TRIGONOMETRIC = [
           "between -1 and 1."],
          ["返回 x 的双曲正切 sinh(x) / cosh(x)，结果在 -1 与 1 之间。"]),
     func("asinh", ["x"], "Inverse hyperbolic sine", "反双曲正弦", "hyperbolic.html",
-         ["asinh(1)"],
-         ["Returns the number whose hyperbolic sine is x, computed as ln(x + sqrt(x^2 + 1))."],
-         ["返回双曲正弦为 x 的数，按 ln(x + sqrt(x^2 + 1)) 计算。"]),
+         ["asinh(1)", "asinh(-1e10)"],
+         ["Returns the number whose hyperbolic sine is x, as the C library's asinh gives it: "
+          "correct to the last digits also for very large and very small x. Every x is "
+          "allowed."],
+         ["返回双曲正弦为 x 的数，取 C 标准库 asinh 的值：x 很大或很小时也精确到最后几位。"
+          "x 可取任意值。"]),
     func("acosh", ["x"], "Inverse hyperbolic cosine", "反双曲余弦", "hyperbolic.html",
          ["acosh(2)"],
-         ["Returns the non-negative number whose hyperbolic cosine is x, computed as "
-          "ln(x + sqrt(x^2 - 1)). x must be at least 1."],
-         ["返回双曲余弦为 x 的非负数，按 ln(x + sqrt(x^2 - 1)) 计算。x 必须不小于 1。"]),
+         ["Returns the non-negative number whose hyperbolic cosine is x, as the C "
+          "library's acosh gives it. x must be at least 1; a smaller x gives no number."],
+         ["返回双曲余弦为 x 的非负数，取 C 标准库 acosh 的值。x 必须不小于 1，否则没有结果。"]),
     func("atanh", ["x"], "Inverse hyperbolic tangent", "反双曲正切", "hyperbolic.html",
          ["atanh(0.5)"],
-         ["Returns the number whose hyperbolic tangent is x, computed as "
-          "0.5 * ln((1 + x) / (1 - x)). x must lie between -1 and 1."],
-         ["返回双曲正切为 x 的数，按 0.5 * ln((1 + x) / (1 - x)) 计算。x 必须在 -1 与 1 之间。"]),
+         ["Returns the number whose hyperbolic tangent is x, as the C library's atanh "
+          "gives it. x must lie between -1 and 1; atanh(1) is infinity."],
+         ["返回双曲正切为 x 的数，取 C 标准库 atanh 的值。x 必须在 -1 与 1 之间；"
+          "atanh(1) 为无穷大。"]),
     func("degrees", ["x"], "Radians to degrees", "弧度换算为度", "angle.html",
          ["degrees(1)", "degrees(radians(90))"],
          ["Converts the angle x from radians to degrees: 180 * x / π."],
@@ -129,9 +133,11 @@ ARITHMETIC = [
          ["Returns the logarithm of x to base 10, exactly as log()."],
          ["返回 x 以 10 为底的对数，与 log() 完全相同。"]),
     func("log2", ["x"], "Logarithm to base 2", "以 2 为底的对数", "logarithm.html",
-         ["log2(1024)", "log2(10)"],
-         ["Returns the logarithm of x to base 2, computed as ln(x) / ln(2)."],
-         ["返回 x 以 2 为底的对数，按 ln(x) / ln(2) 计算。"]),
+         ["log2(1024)", "log2(10)", "log2(536870912)"],
+         ["Returns the logarithm of x to base 2, as the C library's log2 gives it: a power "
+          "of two gives its exponent exactly, so log2(536870912) is 29."],
+         ["返回 x 以 2 为底的对数，取 C 标准库 log2 的值：2 的整数次幂得到精确的指数，"
+          "例如 log2(536870912) 正好是 29。"]),
     func("abs", ["x"], "Absolute value", "绝对值", "rounding.html",
          ["abs(-7.5)"],
          ["Returns x without its sign."],

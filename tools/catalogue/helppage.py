@@ -16,11 +16,13 @@ table { border-collapse: collapse; margin: 0.5em 0; }
 th, td { border: 1px solid #c8d0d0; padding: 0.2em 0.6em; text-align: left; vertical-align: top; }
 p.nav { font-size: 0.9em; }"""
 
+# "not_whole" is the text of IDS_BASE_NOT_WHOLE in the language's lang.xml;
+# the help examples test compares the two through every base example.
 WORDS = {
     "en": {"contents": "Contents", "example": "Example:", "result": "Result: ",
-           "syntax": "Syntax: ", "lang": "en"},
+           "syntax": "Syntax: ", "lang": "en", "not_whole": "not a whole number in range"},
     "zh": {"contents": "目录", "example": "示例：", "result": "结果：",
-           "syntax": "语法：", "lang": "zh-CN"},
+           "syntax": "语法：", "lang": "zh-CN", "not_whole": "不是范围内的整数"},
 }
 
 
@@ -32,10 +34,11 @@ def attr(s):
     return escape(s, quote=True)
 
 
-def result_of(script, base=None):
-    shown = scriptmodel.format_result(scriptmodel.run(script))
+def result_of(script, lang, base=None):
+    value = scriptmodel.run(script)
+    shown = scriptmodel.format_result(value)
     if base is not None:
-        shown = scriptmodel.convert_base(shown, base)
+        shown = scriptmodel.convert_base(shown, value, base, WORDS[lang]["not_whole"])
     return shown
 
 
@@ -48,7 +51,7 @@ def example(script, lang, base=None):
     return ('<div class="example"%s>\n<p>%s</p>\n<pre class="script">%s</pre>\n'
             '<p>%s<code class="result">%s</code></p>\n</div>'
             % (base_attr, w["example"], text(script), w["result"],
-               text(result_of(script, base))))
+               text(result_of(script, lang, base))))
 
 
 def page(lang, title, body, with_nav=True):

@@ -77,7 +77,10 @@ def body_en(pages):
         _p(["From the lowest to the highest precedence. Operators of the same precedence "
             "group from the left, even ^: 2^3^2 is (2^3)^2 = 64. The minus sign in front of "
             "a value binds like * and /, so -2^2 is -(2^2) = -4. Use brackets when in "
-            "doubt."]),
+            "doubt.",
+            "Two minus signs in a row, as in --2, 1 -- -1 or sin(--1), are rejected. Write "
+            "a subtraction of a negative value with a blank between the signs, 1- -2, or "
+            "with brackets, -(-2)."]),
         _table(["Operators", "Meaning"], [
             ["=", "assignment to a variable, only directly after its name"],
             ["and  or  xor", "bit-wise and, or, exclusive or of whole numbers "
@@ -90,6 +93,8 @@ def body_en(pages):
         ]),
         example("2^3^2", lang),
         example("-2^2", lang),
+        example("1- -2", lang),
+        example("-(-2)", lang),
         example("6 xor 3", lang),
         _h2("results", "Results"),
         _p(["Results from 1 up to 100000000 (without the sign) are shown with up to eight "
@@ -194,7 +199,9 @@ def body_zh(pages):
         _h2("operators", "运算符"),
         _p(["下表按优先级从低到高排列。优先级相同的运算符从左向右结合，^ 也是如此："
             "2^3^2 等于 (2^3)^2 = 64。数前面的负号与 * 和 / 的优先级相同，所以 -2^2 等于 "
-            "-(2^2) = -4。拿不准时请加括号。"]),
+            "-(2^2) = -4。拿不准时请加括号。",
+            "连续两个负号（如 --2、1 -- -1 或 sin(--1)）会被拒绝。减去一个负数时，"
+            "请在两个符号之间加空格，写作 1- -2，或者加括号，写作 -(-2)。"]),
         _table(["运算符", "含义"], [
             ["=", "给变量赋值，只能紧跟在变量名之后"],
             ["and  or  xor", "整数的按位与、或、异或（小数部分被舍去）"],
@@ -206,6 +213,8 @@ def body_zh(pages):
         ]),
         example("2^3^2", lang),
         example("-2^2", lang),
+        example("1- -2", lang),
+        example("-(-2)", lang),
         example("6 xor 3", lang),
         _h2("results", "结果"),
         _p(["绝对值在 1 到 100000000 之间的结果最多显示八位小数，末尾的 0 不显示。"

@@ -69,24 +69,28 @@ def base_body(lang):
             "script, as the = button does, and then shows the result in the result box "
             "twice: as the calculator wrote it, an arrow -->>, and the same number in the "
             "chosen base, in capital letters.",
-            "Only a whole-number result is converted; a result with a fraction, or one shown "
-            "in exponent form (from 100000000 on), converts as 0. A negative number is shown "
-            "as its 64-bit two's complement pattern, so -1 becomes sixteen F digits in "
-            "hexadecimal.",
-            "If the script has an error, the error message appears and the previous result "
-            "is converted.",
+            "The value of the run is converted, not the text in the box, so a large whole "
+            "number shown in exponent form converts exactly. It must be a whole number "
+            "within the 64-bit signed range (about ±9.2e+18); any other result (a fraction, "
+            "an infinity, a larger number) is followed by a note that it is not a whole "
+            "number in range. A negative number is shown as its 64-bit two's complement "
+            "pattern, so -1 becomes sixteen F digits in hexadecimal.",
+            "If the script has an error, the error message appears and nothing is converted; "
+            "the result box keeps what it showed.",
         ]
     else:
         paras = [
             "进制转换条目不插入任何内容。双击时先像按 = 按钮一样运行脚本，然后在结果框中显示："
             "计算器给出的结果、箭头 -->>、以及该数在所选进制下的写法（大写字母）。",
-            "只有整数结果会被转换；带小数的结果或以指数形式显示的结果（100000000 及以上）转换为 0。"
-            "负数显示为 64 位二进制补码，所以 -1 在十六进制下是十六个 F。",
-            "脚本有错误时会显示错误信息，并转换原来的结果。",
+            "转换的是运行得到的数值，而不是结果框中的文字，所以以指数形式显示的大整数也能精确转换。"
+            "该数必须是 64 位有符号整数范围内（约 ±9.2e+18）的整数；其他结果（带小数、无穷大、"
+            "更大的数）后面会注明它不是范围内的整数。负数显示为 64 位二进制补码，"
+            "所以 -1 在十六进制下是十六个 F。",
+            "脚本有错误时会显示错误信息，不做转换，结果框保持原来的内容。",
         ]
     body = ["<p>%s</p>" % text(p) for p in paras]
     for script, b in [("255", 16), ("5", 2), ("64", 8), ("a=12\nb=10\na*b", 16),
-                      ("-1", 16), ("2.5", 16)]:
+                      ("-1", 16), ("2^31", 16)]:
         body.append(example(script, lang, base=b))
     return "\n".join(body)
 

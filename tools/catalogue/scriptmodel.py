@@ -52,9 +52,7 @@ def _log(x, f):
 
 
 def _acosh(x):
-    if x * x < 1:
-        return math.nan
-    return _log(x + math.sqrt(x * x - 1), math.log)
+    return math.acosh(x) if x >= 1 else math.nan
 
 
 def _atanh(x):
@@ -62,7 +60,7 @@ def _atanh(x):
         return math.inf
     if x == -1:
         return -math.inf
-    return 0.5 * _log((1 + x) / (1 - x), math.log)
+    return math.atanh(x) if -1 < x < 1 else math.nan
 
 
 def _pow(x, y):
@@ -122,10 +120,10 @@ FUNCTIONS = {
     "sin": (1, _guard(math.sin)), "cos": (1, _guard(math.cos)), "tan": (1, _guard(math.tan)),
     "asin": (1, _guard(math.asin)), "acos": (1, _guard(math.acos)), "atan": (1, math.atan),
     "sinh": (1, _guard(math.sinh)), "cosh": (1, _guard(math.cosh)), "tanh": (1, math.tanh),
-    "asinh": (1, lambda x: _log(x + math.sqrt(x * x + 1), math.log)),
+    "asinh": (1, math.asinh),
     "acosh": (1, _acosh),
     "atanh": (1, _atanh),
-    "log2": (1, lambda x: _log(x, math.log) / math.log(2.0)),
+    "log2": (1, lambda x: _log(x, math.log2)),
     "log10": (1, lambda x: _log(x, math.log10)),
     "log": (1, lambda x: _log(x, math.log10)),
     "ln": (1, lambda x: _log(x, math.log)),
@@ -342,27 +340,27 @@ def format_result(v):
     return _trim("%.8f" % v)
 
 
-def convert_base(result_text, base):
-    """What a base-conversion entry shows after a run whose result box reads
-    result_text."""
-    try:
-        n = int(result_text, 10) if re.fullmatch(r"[+-]?\d+", result_text) else 0
-    except ValueError:
-        n = 0
-    if not -2**31 <= n < 2**31:
-        n = 0
-    if base != 10 and n < 0:
-        n += 2**64
-    digits = "0123456789abcdefghijklmnopqrstuvwxyz"
-    out = ""
-    m = abs(n)
-    while True:
-        out = digits[m % base] + out
-        m //= base
-        if m == 0:
-            break
-    if n < 0:
-        out = "-" + out
+def convert_base(result_text, value, base, not_whole):
+    """What a base-conversion entry shows after a run that gave value, shown
+    as result_text: a whole number within the 64-bit signed range in the base
+    (a negative one as its 64-bit two's complement pattern outside base 10),
+    anything else followed by the localized not_whole text."""
+    if math.isfinite(value) and value == math.floor(value) and -2**63 <= value < 2**63:
+        n = int(value)
+        if base != 10 and n < 0:
+            n += 2**64
+        digits = "0123456789abcdefghijklmnopqrstuvwxyz"
+        out = ""
+        m = abs(n)
+        while True:
+            out = digits[m % base] + out
+            m //= base
+            if m == 0:
+                break
+        if n < 0:
+            out = "-" + out
+    else:
+        out = not_whole
     return (result_text + " -->> " + out).upper()
 
 
@@ -387,10 +385,12 @@ def _self_test():
     for script, expected in cases:
         got = format_result(run(script))
         assert got == expected, (script, got, expected)
-    assert convert_base("255", 16) == "255 -->> FF"
-    assert convert_base("2.5", 16) == "2.5 -->> 0"
-    assert convert_base("-1", 16) == "-1 -->> FFFFFFFFFFFFFFFF"
-    assert convert_base("5", 2) == "5 -->> 101"
+    assert convert_base("255", 255.0, 16, "x") == "255 -->> FF"
+    assert convert_base("2.5", 2.5, 16, "not whole") == "2.5 -->> NOT WHOLE"
+    assert convert_base("-1", -1.0, 16, "x") == "-1 -->> FFFFFFFFFFFFFFFF"
+    assert convert_base("5", 5.0, 2, "x") == "5 -->> 101"
+    assert convert_base("2.14748e+09", 2.0**31, 16, "x") == "2.14748E+09 -->> 80000000"
+    assert convert_base("9.22337e+18", 2.0**63, 16, "x") == "9.22337E+18 -->> X"
 
 
 _self_test()

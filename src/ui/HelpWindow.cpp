@@ -1,0 +1,58 @@
+#include "HelpWindow.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace {
+
+const QLatin1String contentsPage("main.html");
+constexpr int defaultWidth = 720;
+constexpr int defaultHeight = 560;
+
+} // namespace
+
+HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
+    : QWidget(parent, Qt::Window), browser(new QTextBrowser(this)) {
+    const auto text = [&langTable](const char* key) { return langTable.value(QLatin1String(key)); };
+    setObjectName(QStringLiteral("helpWindow"));
+    setWindowTitle(text("IDS_HELP_TITLE"));
+    browser->setObjectName(QStringLiteral("helpBrowser"));
+    // Links stay inside the help folder; there is nothing to open outside.
+    browser->setOpenExternalLinks(false);
+    browser->setOpenLinks(true);
+
+    auto* toolBar = new QToolBar(this);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    backAction = toolBar->addAction(text("IDS_HELP_BACK"), browser, &QTextBrowser::backward);
+    backAction->setObjectName(QStringLiteral("helpBack"));
+    backAction->setShortcut(QKeySequence::Back);
+    forwardAction = toolBar->addAction(text("IDS_HELP_FORWARD"), browser, &QTextBrowser::forward);
+    forwardAction->setObjectName(QStringLiteral("helpForward"));
+    forwardAction->setShortcut(QKeySequence::Forward);
+    contentsAction = toolBar->addAction(text("IDS_HELP_CONTENTS"), this, [this] {
+        browser->setSource(browser->source().resolved(QUrl(contentsPage)));
+    });
+    contentsAction->setObjectName(QStringLiteral("helpContents"));
+    backAction->setEnabled(false);
+    forwardAction->setEnabled(false);
+    connect(browser, &QTextBrowser::backwardAvailable, backAction, &QAction::setEnabled);
+    connect(browser, &QTextBrowser::forwardAvailable, forwardAction, &QAction::setEnabled);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(browser);
+    resize(defaultWidth, defaultHeight);
+}
+
+void HelpWindow::showPage(const QUrl& url) {
+    browser->setSource(url);
+    show();
+    raise();
+    activateWindow();
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QWidget>
+
+class QAction;
+class QTextBrowser;
+class QUrl;
+
+// The help pages without a browser: a window of its own with a text browser
+// that follows the pages' local links, and Back, Forward and Contents.
+class HelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    // Captions from the string table; the window is a top-level window even
+    // with a parent, which only ties its life to the parent's.
+    explicit HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
+
+    // Shows the page (a file URL, possibly with a fragment) and brings the
+    // window to the front. Contents leads to main.html beside the page.
+    void showPage(const QUrl& url);
+
+private:
+    QTextBrowser* browser;
+    QAction* backAction;
+    QAction* forwardAction;
+    QAction* contentsAction;
+};
