@@ -1,9 +1,13 @@
+#include "CommonFun.h"
 #include "MainWindow.h"
+#include "QtTranslation.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,6 +18,12 @@ int main(int argc, char* argv[]) {
     // monospace font stands in, so the keypad and lists keep fixed widths.
     QFont::insertSubstitution(QStringLiteral("Courier"),
                               QFontDatabase::systemFont(QFontDatabase::FixedFont).family());
+
+    // Qt's own buttons speak the language of our texts, where Qt ships it.
+    QTranslator qtTranslator;
+    if (loadQtTranslation(qtTranslator, CommonFun().currentLanguage(),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTranslator);
 
     MainWindow window;
     window.resize(800, 600);

@@ -8,9 +8,12 @@
 #include "CommonFun.h"
 #include "UnitConversion.h"
 
+#include <QApplication>
+#include <QColor>
 #include <QFile>
 #include <QListView>
 #include <QListWidget>
+#include <QPalette>
 #include <QTabWidget>
 #include <QTest>
 
@@ -416,4 +419,22 @@ TEST(UnitConversion, TextHasSixSignificantDigitsInCsGeneralForm) {
         EXPECT_EQ(unitValueText(value), QString::fromLatin1(text)) << text;
     EXPECT_EQ(unitValueText(convertUnitValue(1, 0, 1)), QStringLiteral("inf"));
     EXPECT_EQ(unitValueText(convertUnitValue(0, 0, 1)), QStringLiteral("nan"));
+}
+
+// A dark theme keeps the converted value readable: its colours come from the
+// palette, not from a fixed light background.
+TEST_F(UnitPageWithoutFileTest, TheConvertedValueTakesThePalettesColours) {
+    const QPalette previous = QApplication::palette();
+    QPalette dark = previous;
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::AlternateBase, QColor(50, 50, 60));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    openWindow();
+    auto* converted = widget<QLineEdit>("edit_2");
+    EXPECT_EQ(converted->styleSheet(), QString());
+    EXPECT_EQ(converted->palette().color(QPalette::Base), QColor(50, 50, 60));
+    EXPECT_EQ(converted->palette().color(QPalette::Text), QColor(230, 230, 230));
+    window.reset();
+    QApplication::setPalette(previous);
 }

@@ -9,7 +9,7 @@ import scriptmodel
 STYLE = """body { font-family: sans-serif; margin: 1em 2em; line-height: 1.45; max-width: 52em; }
 h1 { font-size: 1.5em; } h2 { font-size: 1.2em; margin-top: 1.5em; }
 code, pre { font-family: monospace; }
-pre.script { background: #f4f6f6; border: 1px solid #c8d0d0; padding: 0.4em 0.7em; }
+pre.script { background: #f4f6f6; color: #1a1a1a; border: 1px solid #c8d0d0; padding: 0.4em 0.7em; }
 div.example { margin: 0.4em 0 1em 1.2em; }
 code.result { font-weight: bold; }
 table { border-collapse: collapse; margin: 0.5em 0; }
