@@ -5,9 +5,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh package
-CXXFLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
-LDFLAGS="$(dpkg-buildflags --get LDFLAGS)" \
-    cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSCRIPTCALC_BUILD_TESTS=OFF \
-          -DSCRIPTCALC_BUILD_BENCH=OFF > /dev/null
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cmake -S . -B build-deb -DCMAKE_BUILD_TYPE=Release -DSCRIPTCALC_BUILD_TESTS=OFF \
+      -DSCRIPTCALC_BUILD_BENCH=OFF \
+      -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CXXFLAGS) $(dpkg-buildflags --get CPPFLAGS)" \
+      -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" > /dev/null
 cmake --build build-deb -j "$(nproc)"
 (cd build-deb && cpack -G DEB)
