@@ -59,6 +59,19 @@ foreach(path IN LISTS expected)
     endif()
 endforeach()
 
+# Each PNG is as large as its folder says (width and height of the IHDR chunk).
+foreach(size 16 32 48 64 128 256)
+    file(READ ${root}/usr/share/icons/hicolor/${size}x${size}/apps/${id}.png header
+         OFFSET 16 LIMIT 8 HEX)
+    string(SUBSTRING "${header}" 0 8 width)
+    string(SUBSTRING "${header}" 8 8 height)
+    math(EXPR width "0x${width}")
+    math(EXPR height "0x${height}")
+    if(NOT width EQUAL size OR NOT height EQUAL size)
+        message(FATAL_ERROR "the ${size}x${size} icon is ${width}x${height}")
+    endif()
+endforeach()
+
 execute_process(COMMAND ${root}/usr/bin/scriptcalc-cli -e 2*21
                 WORKING_DIRECTORY ${OUT}
                 OUTPUT_VARIABLE out RESULT_VARIABLE rc)
