@@ -44,19 +44,20 @@ void CAboutDialog::initTexts() {
 }
 
 void CAboutDialog::fitToText() {
-    // The body is short: show all of it, each paragraph on one line where the
-    // screen allows, rather than a box to scroll.
-    QTextDocument* document = ui->tb_about->document();
-    const int maxWidth = fontMetrics().averageCharWidth() * maxLineChars;
-    document->setTextWidth(-1);
-    const qreal natural = document->idealWidth() + 2 * document->documentMargin();
-    document->setTextWidth(std::min(qreal(maxWidth), natural));
-    const QSize text = document->size().toSize();
+    // The body is short: show all of it, each paragraph on one line where it
+    // is not too long, rather than a box to scroll. Measured on a copy, since
+    // the box's own document is laid out for the box's current width.
+    QTextDocument probe;
+    probe.setDefaultFont(ui->tb_about->document()->defaultFont());
+    probe.setDocumentMargin(ui->tb_about->document()->documentMargin());
+    probe.setPlainText(ui->tb_about->toPlainText());
+    const qreal maxWidth = fontMetrics().averageCharWidth() * maxLineChars;
+    probe.setTextWidth(std::min(maxWidth, probe.size().width()));
+    const QSize text = probe.size().toSize();
     const int frame = 2 * ui->tb_about->frameWidth();
     ui->tb_about->setMinimumSize(text.width() + frame, text.height() + frame);
     ui->tb_about->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ui->tb_about->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    adjustSize();
+    resize(minimumSizeHint());
 }
 
 void CAboutDialog::changeEvent(QEvent* event) {

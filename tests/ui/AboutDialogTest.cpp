@@ -169,6 +169,9 @@ TEST_F(AboutTest, ShowsAllItsTextAndCloses) {
     auto* text = dialog.findChild<QTextBrowser*>(QStringLiteral("tb_about"));
     EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
     EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    // Nor a box much larger than its text.
+    const QSizeF used = text->document()->size();
+    EXPECT_LT(text->viewport()->height(), used.height() + 20);
     EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("example")));
     EXPECT_FALSE(text->toPlainText().contains(QStringLiteral("e_mail")));
 
