@@ -73,8 +73,8 @@ void ParserBase::Reset() {
     m_pTokenReader->Restart();
 }
 
-void ParserBase::RaiseError(EParseError a_iCode, int a_iPos, const std::string& a_sTok) const {
-    throw ParserError(a_iCode, a_sTok, m_pTokenReader->Expression(), a_iPos);
+void ParserBase::RaiseError(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const {
+    throw ParserError(a_iCode, std::string(a_sTok), m_pTokenReader->Expression(), a_iPos);
 }
 
 const char* const* ParserBase::DefaultOperatorTable() {
@@ -128,7 +128,8 @@ void ParserBase::SelectEvaluation() {
     const bool bConstant = m_vByteCode.Size() >= static_cast<std::size_t>(V + 4) &&
                            m_pCode[1] == cmVAL && m_pCode[V + 2] == cmEND;
     if (bConstant) {
-        m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
+        // The value entry writes slot 1, however deep the folded steps went.
+        m_vStackBuffer.resize(2, 0.0);
         m_pEvaluate = EvalRoutine::ReturnConstant;
     } else {
         PrepareExecution();

@@ -133,7 +133,7 @@ protected:
 
     // Throws the coded error with the reader's current expression.
     [[noreturn]] void RaiseError(EParseError a_iCode, int a_iPos,
-                                 const std::string& a_sTok = std::string()) const;
+                                 std::string_view a_sTok = {}) const;
 
     // Makes a_Code, which must be sealed, the compiled expression run by later evaluations.
     void InstallBytecode(const ParserBytecode& a_Code);
@@ -173,7 +173,8 @@ private:
     double CallStringFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
     double InvokeNumeric(const token_type& a_FunTok, ArgList a_Args);
     double InvokeString(const token_type& a_FunTok, ArgList a_Args);
-    void CloseBracket(stack_type& a_stOpt, stack_type& a_stVal, ParserStack<int>& a_stArgCount);
+    void CloseBracket(stack_type& a_stOpt, stack_type& a_stVal);
+    void ReserveStacks();
 
     EvalRoutine m_pEvaluate;
     const ParserBytecode::word_type* m_pCode;
@@ -201,11 +202,10 @@ private:
     CharTable m_aInfixOprtCharTable{};
     NameFilter m_FunFilter;
     // Working storage of the compile pass, kept between passes so that compiling again reuses it
-    // instead of allocating: the operator, value and argument-count stacks, and the
-    // argument values of a multi-argument function.
+    // instead of allocating: the operator and value stacks (an opening bracket on the operator
+    // stack counts its arguments), and the argument values of a multi-argument function.
     stack_type m_stOpt;
     stack_type m_stVal;
-    ParserStack<int> m_stArgCount;
     std::vector<double> m_vArgValues;
     ParserProgram m_Program;
 };

@@ -51,6 +51,8 @@ public:
     void DropValues(unsigned a_iNumber);
     void Seal();
     void Clear();
+    // Room for a_iWords words, so that growing to them moves nothing.
+    void Reserve(std::size_t a_iWords) { m_vBase.reserve(a_iWords); }
 
     const word_type* Code() const;
     std::size_t Size() const { return m_vBase.size(); }

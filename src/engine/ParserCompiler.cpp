@@ -14,21 +14,23 @@ double ParserBase::Compile() {
 
     stack_type& stOpt = m_stOpt;
     stack_type& stVal = m_stVal;
-    ParserStack<int>& stArgCount = m_stArgCount;
     stOpt.clear();
     stVal.clear();
-    stArgCount.clear();
+    ReserveStacks();
     // Of the previous token only its kind matters ("()" holds no argument).
     ECmd iPrevCmd = cmNONE;
     for (;;) {
-        // Each token is moved onto a stack, not copied: a copy would clone its callback record.
         token_type tok = m_pTokenReader->NextToken();
         const ECmd iCmd = tok.Cmd();
         switch (iCmd) {
         case cmSTR:
             // The reader stored the literal once already; the token refers to this second copy.
             tok.SetStrIndex(static_cast<int>(m_vStringBuf.size()));
-            m_vStringBuf.push_back(tok.Text());
+            {
+                // Copied out before the buffer grows: the text may view one of its strings.
+                std::string sCopy(tok.Text());
+                m_vStringBuf.push_back(std::move(sCopy));
+            }
             stVal.push(std::move(tok));
             break;
         case cmVAR:
@@ -40,19 +42,24 @@ double ParserBase::Compile() {
             stVal.push(std::move(tok));
             break;
         case cmSEP:
-            if (stArgCount.empty()) {
+            // The innermost opening bracket counts the argument once the operators above it
+            // are applied, when it is on top.
+            if (m_pTokenReader->OpenBrackets() == 0) {
                 RaiseError(peUNEXPECTED_SEPARATOR, m_pTokenReader->Position());
             }
-            ++stArgCount.top();
-            [[fallthrough]];
+            ApplyRemaining(stOpt, stVal);
+            MU_ASSERT(!stOpt.empty() && stOpt.top().Cmd() == cmOPEN,
+                      "a bracket holds the separator");
+            stOpt.top().SetBracketArguments(stOpt.top().BracketArguments() + 1);
+            break;
         case cmCLOSE:
         case cmEND:
             if (iPrevCmd == cmOPEN) {
-                --stArgCount.top(); // "()" holds no argument
+                stOpt.top().SetBracketArguments(0); // "()" holds no argument
             }
             ApplyRemaining(stOpt, stVal);
             if (iCmd == cmCLOSE && !stOpt.empty() && stOpt.top().Cmd() == cmOPEN) {
-                CloseBracket(stOpt, stVal, stArgCount);
+                CloseBracket(stOpt, stVal);
             }
             break;
         case cmLE:
@@ -86,7 +93,7 @@ double ParserBase::Compile() {
             stOpt.push(std::move(tok));
             break;
         case cmOPEN:
-            stArgCount.push(1);
+            tok.SetBracketArguments(1);
             stOpt.push(std::move(tok));
             break;
         case cmFUNC:
@@ -121,13 +128,26 @@ double ParserBase::Compile() {
     return fResult;
 }
 
+// A long expression gets its room at once: every token takes at least one character, so neither
+// stack outgrows the text, and no character adds more than five words to the bytecode ("-1" adds
+// a value entry and a call). Room
+// that is never written costs no memory, while growing by doubling would hold up to twice and,
+// while moving, three times what is needed.
+void ParserBase::ReserveStacks() {
+    constexpr std::size_t c_iLong = 1 << 16;
+    const std::size_t iLength = m_pTokenReader->Expression().size();
+    if (iLength >= c_iLong) {
+        m_stOpt.reserve(iLength + 1);
+        m_stVal.reserve(iLength + 1);
+        m_vByteCode.Reserve(5 * (iLength + 1) + 2);
+    }
+}
+
 // A closing bracket whose "(" is on top of the operator stack: drop the bracket and, when a
 // function stands before it, call the function with the arguments counted.
-void ParserBase::CloseBracket(stack_type& a_stOpt, stack_type& a_stVal,
-                              ParserStack<int>& a_stArgCount) {
-    MU_ASSERT(a_stArgCount.size(), "stArgCount.size()");
-    const int iArgCount = a_stArgCount.pop();
-    a_stOpt.pop();
+void ParserBase::CloseBracket(stack_type& a_stOpt, stack_type& a_stVal) {
+    const int iArgCount = a_stOpt.top().BracketArguments();
+    a_stOpt.drop();
     const bool bFunction =
         !a_stOpt.empty() && (a_stOpt.top().Cmd() == cmFUNC || a_stOpt.top().Cmd() == cmSTRFUNC);
     if (iArgCount > 1 && !bFunction) {

@@ -135,7 +135,9 @@ double ParserBase::InvokeString(const token_type& a_FunTok, ArgList a_Args) {
     for (std::size_t i = 0; i < static_cast<std::size_t>(iArgc); ++i) {
         afValues[i] = a_Args[i + 1].OperandValue();
     }
-    return InvokeStrFun(a_FunTok.GetFuncAddr(), iArgc, a_Args.front().Text().c_str(), afValues);
+    // The string is the compile pass's copy in the string buffer, which the token's index names.
+    const std::string& sArg = m_vStringBuf[static_cast<std::size_t>(a_Args.front().StrIndex())];
+    return InvokeStrFun(a_FunTok.GetFuncAddr(), iArgc, sArg.c_str(), afValues);
 }
 
 } // namespace mu

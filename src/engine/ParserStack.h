@@ -57,6 +57,7 @@ public:
     bool empty() const { return m_Stack.empty(); }
     // Empties the stack but keeps its storage, for a stack reused from one pass to the next.
     void clear() { m_Stack.clear(); }
+    void reserve(std::size_t a_iCount) { m_Stack.reserve(a_iCount); }
 
 private:
     void Require(std::size_t a_iCount) const {

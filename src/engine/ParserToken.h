@@ -1,5 +1,6 @@
-// ParserToken: the unit that flows from the token reader through the compiler's stacks. A token
-// made from a callback owns a private copy of it, so tokens can be copied and destroyed freely.
+// ParserToken: the unit that flows from the token reader through the compiler's stacks. It is
+// small and trivially copyable: texts are views and a callback is referred to, not copied, so
+// moving tokens onto and off the stacks is a copy of 32 bytes.
 #ifndef MU_PARSER_TOKEN_H
 #define MU_PARSER_TOKEN_H
 
@@ -7,7 +8,7 @@
 #include "ParserDef.h"
 #include "ParserError.h"
 
-#include <memory>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,32 +17,12 @@ namespace mu {
 
 template <typename TBase, typename TString> class ParserToken {
 public:
-    // Texts are taken as views, so that a name can be copied into the token straight from the
-    // expression or from a table key without a temporary string.
+    // Texts are views: of the expression, of a definition table's key or of a string buffer.
+    // A token lives for one compile pass, while all of those stay where they are.
     using view_type = std::basic_string_view<typename TString::value_type>;
 
-    ParserToken() = default;
-
-    ParserToken(const ParserToken& a_Tok) { Assign(a_Tok); }
-    // Tokens move onto and off the compiler's stacks; the second text is almost always empty,
-    // so moving it is skipped then.
-    ParserToken(ParserToken&& a_Tok) noexcept
-        : m_iCmd(a_Tok.m_iCmd), m_iValType(a_Tok.m_iValType), m_pVar(a_Tok.m_pVar),
-          m_iFlags(a_Tok.m_iFlags), m_iStrIndex(a_Tok.m_iStrIndex),
-          m_sText(std::move(a_Tok.m_sText)), m_fValue(a_Tok.m_fValue),
-          m_pCallback(std::move(a_Tok.m_pCallback)) {
-        if (!a_Tok.m_sAux.empty()) {
-            m_sAux = std::move(a_Tok.m_sAux);
-        }
-    }
-    ParserToken& operator=(const ParserToken& a_Tok) {
-        if (this != &a_Tok) {
-            Assign(a_Tok);
-        }
-        return *this;
-    }
-    ParserToken& operator=(ParserToken&&) noexcept = default;
-    ~ParserToken() = default;
+    // User-provided, so that a const default token is allowed; every member has its default.
+    ParserToken() noexcept {}
 
     // Operator, bracket, separator and end tokens.
     ParserToken& Set(ECmd a_iType, view_type a_sText) {
@@ -52,16 +33,16 @@ public:
         return *this;
     }
 
-    // Functions and callback operators; a callback that is not foldable makes the token volatile.
-    ParserToken& Set(const ParserCallback& a_pCallback, view_type a_sText) {
-        MU_ASSERT(a_pCallback.GetAddr(), "a_pCallback.GetAddr()");
-        Clear(a_pCallback.Cmd(), vtNONE, a_sText);
-        m_pCallback = a_pCallback.Clone();
-        if (!a_pCallback.IsFoldable()) {
-            AddFlag(tkVOLATILE);
-        }
+    // Functions and callback operators. The token points to the callback, which must outlive
+    // it (the definition tables do); a callback that is not foldable makes the token volatile.
+    ParserToken& Set(const ParserCallback& a_Callback, view_type a_sText) {
+        MU_ASSERT(a_Callback.GetAddr(), "a_pCallback.GetAddr()");
+        Clear(a_Callback.Cmd(), a_Callback.ValType(), a_sText);
+        m_pCallback = &a_Callback;
+        m_iFlags = a_Callback.IsFoldable() ? c_iHasCallback : c_iHasCallback | tkVOLATILE;
         return *this;
     }
+    ParserToken& Set(const ParserCallback&&, view_type) = delete;
 
     ParserToken& SetValue(TBase a_fVal, view_type a_sText) {
         Clear(cmVAL, vtDOUBLE, a_sText);
@@ -74,14 +55,14 @@ public:
         Clear(cmVAR, vtDOUBLE, a_sText);
         m_pVar = a_pVar;
         m_fValue = a_pVar != nullptr ? *a_pVar : TBase();
-        AddFlag(tkVOLATILE);
+        m_iFlags = tkVOLATILE;
         return *this;
     }
 
     ParserToken& SetStringToken(view_type a_sText, int a_iIndex) {
         Clear(cmSTR, vtSTRING, a_sText);
         m_iStrIndex = a_iIndex;
-        AddFlag(tkVOLATILE);
+        m_iFlags = tkVOLATILE;
         return *this;
     }
 
@@ -92,20 +73,21 @@ public:
         m_iStrIndex = a_iIndex;
     }
 
-    // What every consumer reads: a token made from a callback reports the callback's kind.
-    ECmd Cmd() const { return m_pCallback ? m_pCallback->Cmd() : m_iCmd; }
-    EValType ValType() const { return m_pCallback ? m_pCallback->ValType() : m_iValType; }
+    ECmd Cmd() const { return static_cast<ECmd>(m_iCmd); }
+    EValType ValType() const { return static_cast<EValType>(m_iValType); }
 
     int Precedence() const {
-        MU_ASSERT(m_pCallback.get(), "m_pCallback.get()");
+        MU_ASSERT(Callback(), "m_pCallback.get()");
         return m_pCallback->Precedence();
     }
     int ArgCount() const {
-        MU_ASSERT(m_pCallback.get(), "m_pCallback.get()");
+        MU_ASSERT(Callback(), "m_pCallback.get()");
         return m_pCallback->ArgCount();
     }
-    GenericFun GetFuncAddr() const { return m_pCallback ? m_pCallback->GetAddr() : nullptr; }
-    const ParserCallback* Callback() const { return m_pCallback.get(); }
+    GenericFun GetFuncAddr() const { return Callback() ? m_pCallback->GetAddr() : nullptr; }
+    const ParserCallback* Callback() const {
+        return (m_iFlags & c_iHasCallback) != 0 ? m_pCallback : nullptr;
+    }
 
     // The value of a literal, constant or result, or the variable's value at this moment.
     TBase Value() const {
@@ -134,45 +116,44 @@ public:
         return m_pVar;
     }
 
-    const TString& Text() const { return m_sText; }
-    const TString& Aux() const { return m_sAux; }
-    int StrIndex() const { return m_iStrIndex; }
+    view_type Text() const { return view_type(m_pText, m_iLength); }
+    int StrIndex() const { return m_iCmd == cmSTR ? static_cast<int>(m_iStrIndex) : -1; }
     bool HasFlag(int a_iFlag) const { return (m_iFlags & a_iFlag) != 0; }
-    void AddFlag(int a_iFlag) { m_iFlags |= a_iFlag; }
+    void AddFlag(int a_iFlag) { m_iFlags = static_cast<std::uint8_t>(m_iFlags | a_iFlag); }
+
+    // An opening bracket on the compile pass's operator stack counts the arguments between it
+    // and its closing bracket.
+    int BracketArguments() const { return static_cast<int>(m_iStrIndex); }
+    void SetBracketArguments(int a_iCount) { m_iStrIndex = a_iCount; }
 
 private:
+    // Internal flag: the union holds a callback.
+    static constexpr std::uint8_t c_iHasCallback = 0x80;
+
     void Clear(ECmd a_iCode, EValType a_iType, view_type a_sText) {
-        m_iCmd = a_iCode;
-        m_iValType = a_iType;
-        m_pVar = nullptr;
+        m_pText = a_sText.data();
+        m_iLength = static_cast<std::uint32_t>(a_sText.size());
+        m_iCmd = static_cast<std::uint8_t>(a_iCode);
+        m_iValType = static_cast<std::uint8_t>(a_iType);
         m_iFlags = 0;
-        m_iStrIndex = -1;
-        m_sText.assign(a_sText.data(), a_sText.size()); // safe for a view of the own text
-        m_pCallback.reset();
+        m_iStrIndex = 0;
     }
 
-    void Assign(const ParserToken& a_Tok) {
-        m_iCmd = a_Tok.m_iCmd;
-        m_iValType = a_Tok.m_iValType;
-        m_pVar = a_Tok.m_pVar;
-        m_iFlags = a_Tok.m_iFlags;
-        m_iStrIndex = a_Tok.m_iStrIndex;
-        m_sText = a_Tok.m_sText;
-        m_sAux = a_Tok.m_sAux;
-        m_fValue = a_Tok.m_fValue;
-        m_pCallback = a_Tok.m_pCallback ? a_Tok.m_pCallback->Clone() : nullptr;
-    }
-
-    ECmd m_iCmd = cmNONE;
-    EValType m_iValType = vtNONE;
-    TBase* m_pVar = nullptr;
-    int m_iFlags = 0;
-    int m_iStrIndex = -1;
-    TString m_sText;
-    TString m_sAux;
+    const typename TString::value_type* m_pText = nullptr;
+    union {
+        const ParserCallback* m_pCallback;
+        TBase* m_pVar;
+        std::intptr_t m_iStrIndex = 0; // also the argument count of an opening bracket
+    };
     TBase m_fValue = TBase();
-    std::unique_ptr<ParserCallback> m_pCallback;
+    std::uint32_t m_iLength = 0;
+    std::uint8_t m_iCmd = cmNONE;
+    std::uint8_t m_iValType = vtNONE;
+    std::uint8_t m_iFlags = 0;
 };
+
+// The operator stack holds a token per open bracket: a deep nesting costs 32 bytes a level.
+static_assert(sizeof(ParserToken<double, std::string>) <= 32);
 
 } // namespace mu
 

@@ -138,7 +138,7 @@ void ParserTokenReader::AddValueReader(ValueReader a_pReader) {
 }
 
 void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const {
-    m_pParser->RaiseError(a_iCode, a_iPos, std::string(a_sTok));
+    m_pParser->RaiseError(a_iCode, a_iPos, a_sTok);
 }
 
 const CharTable& ParserTokenReader::CharSet(ECharSet a_iSet) const {
@@ -204,7 +204,7 @@ bool ParserTokenReader::ReadEnd(token_type& a_Tok) {
         Error(peMISSING_BRACKET, m_iPos, ")");
     }
     m_iSyntax = synAFTER_END;
-    a_Tok.Set(cmEND, std::string());
+    a_Tok.Set(cmEND, {});
     return true;
 }
 

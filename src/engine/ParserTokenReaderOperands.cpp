@@ -132,8 +132,8 @@ bool ParserTokenReader::ReadStringLiteral(token_type& a_Tok) {
         Error(peUNEXPECTED_STRING, m_iPos, sContents);
     }
     std::vector<std::string>& vStrings = m_pParser->m_vStringBuf;
-    vStrings.push_back(sContents);
-    a_Tok.SetStringToken(sContents, static_cast<int>(vStrings.size()));
+    vStrings.push_back(std::move(sContents));
+    a_Tok.SetStringToken(vStrings.back(), static_cast<int>(vStrings.size()));
     m_iPos = static_cast<int>(iClose) + 1;
     m_iSyntax = synAFTER_STR;
     return true;
@@ -157,11 +157,11 @@ bool ParserTokenReader::ReadUndefinedVariable(token_type& a_Tok) {
         if (pVar == nullptr) {
             Error(peINVALID_VARIABLE, m_iPos, sName);
         }
-        a_Tok.SetVariable(pVar, sName);
+        a_Tok.SetVariable(pVar, sRun);
         m_pVarDef->insert_or_assign(sName, pVar);
         RecordUsed(sName, pVar);
     } else {
-        a_Tok.SetVariable(&m_fZeroValue, sName);
+        a_Tok.SetVariable(&m_fZeroValue, sRun);
         RecordUsed(sName, nullptr);
     }
     m_iPos = iEnd;

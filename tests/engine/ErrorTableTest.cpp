@@ -195,9 +195,11 @@ TEST(InternalErrors, PrecedenceTable) {
         tok.Set(iCode, "");
         EXPECT_EQ(parser.OperatorPrecedence(tok), iPrec) << "code " << iCode;
     }
-    tok.Set(ParserCallback(Mod, true, 7, cmBINOP), "mod");
+    const ParserCallback mod(Mod, true, 7, cmBINOP);
+    tok.Set(mod, "mod");
     EXPECT_EQ(parser.OperatorPrecedence(tok), 7);
-    tok.Set(ParserCallback(Neg, true, 6, cmINFIX), "-");
+    const ParserCallback neg(Neg, true, 6, cmINFIX);
+    tok.Set(neg, "-");
     EXPECT_EQ(parser.OperatorPrecedence(tok), 6);
 }
 

@@ -24,7 +24,7 @@ std::string ReadAll(ParserTokenReader& a_Reader, const std::string& a_sExpr) {
         char szFlags[16];
         std::snprintf(szFlags, sizeof(szFlags), "%X", a_Reader.SyntaxFlags());
         sResult += (sResult.empty() ? "" : " ") + std::string(c_aszCmdNames[tok.Cmd()]) + "'" +
-                   tok.Text() + "'" + szFlags;
+                   std::string(tok.Text()) + "'" + szFlags;
         if (tok.Cmd() == cmEND) {
             break;
         }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <type_traits>
 
 using namespace mu;
 using namespace enginetest;
@@ -87,16 +88,18 @@ TEST(Token, DefaultTokenIsUnset) {
 }
 
 TEST(Token, CallbackTokenReportsTheCallbacksKindAndFoldability) {
+    const ParserCallback neg(Neg, true, 4, cmINFIX);
     Token foldable;
-    foldable.Set(ParserCallback(Neg, true, 4, cmINFIX), "-");
+    foldable.Set(neg, "-");
     EXPECT_EQ(foldable.Cmd(), cmINFIX);
     EXPECT_EQ(foldable.ValType(), vtDOUBLE);
     EXPECT_EQ(foldable.Precedence(), 4);
     EXPECT_EQ(foldable.ArgCount(), 1);
     EXPECT_FALSE(foldable.HasFlag(tkVOLATILE));
 
+    const ParserCallback ticks(Ticks, false);
     Token notFoldable;
-    notFoldable.Set(ParserCallback(Ticks, false), "ticks");
+    notFoldable.Set(ticks, "ticks");
     EXPECT_TRUE(notFoldable.HasFlag(tkVOLATILE));
 }
 
@@ -112,28 +115,35 @@ TEST(Token, VariableValueIsReadAtTheMomentOfTheCall) {
 }
 
 TEST(Token, SettingAValueDropsTheCallback) {
+    const ParserCallback sq(Sq, true);
     Token tok;
-    tok.Set(ParserCallback(Sq, true), "sq");
+    tok.Set(sq, "sq");
     tok.SetValue(3, "3");
     EXPECT_EQ(tok.Cmd(), cmVAL);
     EXPECT_EQ(tok.GetFuncAddr(), nullptr);
     EXPECT_EQ(tok.Value(), 3);
 }
 
-TEST(Token, CopyOwnsADistinctCallbackThatOutlivesTheSource) {
+// A token refers to the definition's callback and to its text: copies are cheap and share both,
+// and the whole token fits in 32 bytes, the compile stacks' cost per open bracket.
+TEST(Token, CopyRefersToTheSameCallbackAndOutlivesTheSource) {
+    const ParserCallback sub(Sub, true);
+    const ParserCallback sq(Sq, true);
     auto pSource = std::make_unique<Token>();
-    pSource->Set(ParserCallback(Sub, true), "sub");
+    pSource->Set(sub, "sub");
     Token copy(*pSource);
     Token assigned;
-    assigned.Set(ParserCallback(Sq, true), "sq");
+    assigned.Set(sq, "sq");
     assigned = *pSource;
-    EXPECT_NE(copy.Callback(), pSource->Callback());
-    EXPECT_NE(assigned.Callback(), pSource->Callback());
+    EXPECT_EQ(copy.Callback(), &sub);
+    EXPECT_EQ(assigned.Callback(), &sub);
     pSource.reset();
     EXPECT_EQ(copy.ArgCount(), 2);
     EXPECT_EQ(assigned.ArgCount(), 2);
     EXPECT_EQ(copy.Text(), "sub");
     EXPECT_EQ(copy.Cmd(), cmFUNC);
+    static_assert(sizeof(Token) <= 32);
+    static_assert(std::is_trivially_copyable_v<Token>);
 }
 
 void ExpectCodeOnlyError(const std::function<void()>& a_Action) {
@@ -186,13 +196,14 @@ TEST(Stack, PopsInReverseOrderAndRefusesToPopWhenEmpty) {
 }
 
 TEST(Stack, HoldsTokensWithTheirCallbacks) {
+    const ParserCallback sq(Sq, true);
     ParserStack<Token> stack;
     Token tok;
-    tok.Set(ParserCallback(Sq, true), "sq");
+    tok.Set(sq, "sq");
     stack.push(tok);
     const Token popped = stack.pop();
     EXPECT_EQ(popped.ArgCount(), 1);
-    EXPECT_NE(popped.Callback(), tok.Callback());
+    EXPECT_EQ(popped.Callback(), &sq);
 }
 
 TEST(NameTables, IterateInByteOrderWithPrefixesFirst) {
