@@ -73,6 +73,14 @@ TEST_P(LangData, VersionLineNamesTheVersion) {
     EXPECT_TRUE(loadLanguage(GetParam()).value("IDS_ALL_VERSION").contains("2.1"));
 }
 
+// Menu entries are reached with Alt and a letter in every language.
+TEST_P(LangData, MenuTextsHaveMnemonics) {
+    const LangMap table = loadLanguage(GetParam());
+    static const QRegularExpression mnemonic(QStringLiteral("&[A-Za-z]"));
+    for (const char* key : {"IDS_TAB_HELP", "IDS_MENU_HELP", "IDS_MENU_ABOUT"})
+        EXPECT_TRUE(mnemonic.match(table.value(QLatin1String(key))).hasMatch()) << key;
+}
+
 INSTANTIATE_TEST_SUITE_P(Shipped, LangData,
                          testing::Values(QStringLiteral("zh_cn"), QStringLiteral("en_us")),
                          [](const testing::TestParamInfo<QString>& row) {
