@@ -12,13 +12,13 @@ cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCRIPTCALC_SANITIZE=ON \
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs")
 
-echo "Fuzzing the engine and the runner for ${SCRIPTCALC_FUZZ_SECONDS:=60} s"
+echo "Fuzzing the engine, the data files and the command line for ${SCRIPTCALC_FUZZ_SECONDS:=60} s"
 if ! tools/run-fuzz.sh "$SCRIPTCALC_FUZZ_SECONDS" > build-fuzz.log 2>&1; then
     tail -n 60 build-fuzz.log
     echo "The fuzzer found a failure (full log: build-fuzz.log)"
     exit 1
 fi
-grep -E '^(Done|stat::number_of_executed_units)' build-fuzz.log || true
+grep -E "^(==|Done|stat::number_of_executed_units)" build-fuzz.log || true
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j "$jobs"

@@ -27,7 +27,22 @@ bool isPlainLocaleName(const QString& name) {
     return true;
 }
 
+// A file name without any folder part: no separator of either kind, no drive
+// or scheme colon, no control character, and not "." or "..".
+bool isPlainFileName(const QString& name) {
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        return false;
+    for (QChar ch : name) {
+        const char16_t u = ch.unicode();
+        if (u == u'/' || u == u'\\' || u == u':' || u < 0x20 || u == 0x7f)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
+
+const char* const CommonFun::helpStartPage = "main.html";
 
 CommonFun::~CommonFun() = default;
 
@@ -82,6 +97,17 @@ QString CommonFun::langFilePath() const {
     return dataDirPath() + langFileRelativePath();
 }
 
+QStringList CommonFun::langFilePathsToTry() const {
+    const QString current = currentLanguage();
+    QStringList paths{langFilePath()};
+    for (const QLatin1String shipped : {fallbackLanguage, QLatin1String("en_us")}) {
+        if (shipped != current)
+            paths << dataDirPath() + QLatin1String("lang/") + shipped +
+                         QLatin1String("/config/lang.xml");
+    }
+    return paths;
+}
+
 QString CommonFun::functionFilePath() const {
     return configFilePath(QStringLiteral("function.xml"));
 }
@@ -96,11 +122,19 @@ QString CommonFun::configFilePath(const QString& fileName) const {
 }
 
 QString CommonFun::helpUrl(const QString& page) const {
+    // The page name comes from a data file: only a plain name stays inside the
+    // help folder, so anything else gets the start page.
+    const qsizetype hash = page.indexOf(QLatin1Char('#'));
+    const QString name = hash < 0 ? page : page.left(hash);
+    const bool plain = isPlainFileName(name);
     // fromLocalFile instead of joining "file:///" and the path by hand: the
     // latter gives four slashes on systems whose paths start with "/".
-    const QString path =
-        dataDirPath() + QLatin1String("lang/") + currentLanguage() + QLatin1String("/help/") + page;
-    return QUrl::fromLocalFile(path).toString();
+    QUrl url = QUrl::fromLocalFile(dataDirPath() + QLatin1String("lang/") + currentLanguage() +
+                                   QLatin1String("/help/") +
+                                   (plain ? name : QLatin1String(helpStartPage)));
+    if (plain && hash >= 0)
+        url.setFragment(page.mid(hash + 1));
+    return url.toString();
 }
 
 QString CommonFun::trimTrailing(const QString& text, QChar c) const {

@@ -2,6 +2,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QStringList>
 
 // Where the installed data lives and which language folder is used.
 //
@@ -15,6 +16,8 @@
 // reflects the folders present at the moment of the request.
 class CommonFun {
 public:
+    static const char* const helpStartPage;
+
     virtual ~CommonFun();
 
     // The executable's directory with a trailing "/". Virtual so tests can
@@ -28,9 +31,14 @@ public:
     QString currentLanguage() const;
     QString langFileRelativePath() const;
     QString langFilePath() const;
+    // langFilePath(), then the lang.xml of each other shipped language: the
+    // tables to try, in order, when one gives no texts.
+    QStringList langFilePathsToTry() const;
     QString functionFilePath() const;
     QString unitFilePath() const;
-    // A file URL naming lang/<language>/help/<page>.
+    // A file URL naming lang/<language>/help/<page>. page is a plain file
+    // name, optionally followed by "#" and the URL's fragment; anything else
+    // (empty, a path, "..") names the start page helpStartPage instead.
     QString helpUrl(const QString& page) const;
     // text without every trailing occurrence of c.
     QString trimTrailing(const QString& text, QChar c) const;

@@ -1,26 +1,28 @@
 #include "LangTable.h"
 
+#include "DataFile.h"
+#include "ProductInfo.h"
 #include "XmlEncoding.h"
 #include "XmlLangHandle.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QByteArrayView>
+#include <QDir>
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
 namespace {
 
-// Large enough to hold any XML declaration, small enough to keep memory flat.
-constexpr qint64 chunkSize = 64 * 1024;
+// Ample for any XML declaration, which is all the encoding is chosen from.
+constexpr qsizetype declarationBytes = 64 * 1024;
 
 XmlLangParseError errorOf(const QXmlStreamReader& reader) {
     return {reader.errorString(), reader.lineNumber(), reader.columnNumber()};
 }
 
-// Feeds the reader's events for the data added so far to the handler. Returns
-// true when the reader needs more data, false when it is done: the document
-// ended, the reader met a fault, or a callback asked to stop.
-bool drive(QXmlStreamReader& reader, XmlLangHandle& handler) {
+// Feeds the reader's events to the handler until the document ends, the
+// reader meets a fault (an unfinished document included) or a callback asks
+// to stop.
+void drive(QXmlStreamReader& reader, XmlLangHandle& handler) {
     for (;;) {
         bool goOn = true;
         switch (reader.readNext()) {
@@ -35,49 +37,80 @@ bool drive(QXmlStreamReader& reader, XmlLangHandle& handler) {
             goOn = handler.characters(reader.text());
             break;
         case QXmlStreamReader::EndDocument:
-            return false;
+            return;
         case QXmlStreamReader::Invalid:
-            if (reader.error() == QXmlStreamReader::PrematureEndOfDocumentError)
-                return true;
             handler.fatalError(errorOf(reader));
-            return false;
+            return;
         default:
             break;
         }
         if (!goOn)
-            return false;
+            return;
     }
 }
 
 } // namespace
 
 void loadLanguageTable(const QString& path, QMap<QString, QString>* table) {
-    if (path.isEmpty() || table == nullptr)
-        return;
-    // Only regular files: a directory has nothing to read, and a FIFO or
-    // device could block or never end.
-    if (!QFileInfo(path).isFile())
-        return;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
+    QByteArray bytes;
+    if (table != nullptr && readDataFile(path, &bytes))
+        parseLanguageTable(bytes, table);
+}
 
+void parseLanguageTable(const QByteArray& bytes, QMap<QString, QString>* table) {
     // The text is decoded here rather than by the reader, which would reject a
-    // whole buffer for one badly encoded byte and lose the pairs before it.
-    XmlLangHandle handler(table);
+    // whole document for one badly encoded byte and lose the pairs before it.
+    // All of it at once: fed in pieces, the reader rescans an unfinished token
+    // (a long comment, say) with every piece.
+    QStringDecoder decoder =
+        decoderForXml(QByteArrayView(bytes).first(qMin(bytes.size(), declarationBytes)));
     QXmlStreamReader reader;
-    QStringDecoder decoder;
-    for (bool first = true;; first = false) {
-        const QByteArray bytes = file.read(chunkSize);
-        if (bytes.isEmpty()) {
-            if (!first)
-                handler.fatalError(errorOf(reader));
-            return;
+    reader.addData(QString(decoder.decode(bytes)));
+    XmlLangHandle handler(table);
+    drive(reader, handler);
+}
+
+QMap<QString, QString> loadUsableLanguageTable(const QStringList& paths) {
+    QStringList failed;
+    for (const QString& path : paths) {
+        QMap<QString, QString> table;
+        loadLanguageTable(path, &table);
+        if (!table.isEmpty()) {
+            if (!failed.isEmpty())
+                reportDataFileProblem(
+                    QStringLiteral("no texts in %1; using %2")
+                        .arg(failed.join(QStringLiteral(", ")), QDir::toNativeSeparators(path)));
+            return table;
         }
-        if (first)
-            decoder = decoderForXml(bytes);
-        reader.addData(QString(decoder.decode(bytes)));
-        if (!drive(reader, handler))
-            return;
+        failed << QDir::toNativeSeparators(path);
     }
+    reportDataFileProblem(QStringLiteral("no texts in %1; using built-in English captions")
+                              .arg(failed.isEmpty() ? QStringLiteral("any string table")
+                                                    : failed.join(QStringLiteral(", "))));
+    return builtinTexts();
+}
+
+QMap<QString, QString> builtinTexts() {
+    return {
+        {QStringLiteral("IDS_APP_NAME"), QStringLiteral("ScriptCalc")},
+        {QStringLiteral("IDS_TAB_ABOUT"), QStringLiteral("About")},
+        {QStringLiteral("IDS_TAB_HELP"), QStringLiteral("Help")},
+        {QStringLiteral("IDS_ALL_VERSION"),
+         QStringLiteral("ScriptCalc version ") + QLatin1String(kProductVersion)},
+        {QStringLiteral("IDS_CB_TRIGONOMETRIC"), QStringLiteral("Trigonometry")},
+        {QStringLiteral("IDS_CB_ARITHMETIC"), QStringLiteral("Arithmetic")},
+        {QStringLiteral("IDS_CB_BASECONVERSION"), QStringLiteral("Bases")},
+        {QStringLiteral("IDS_CB_STATISTICS"), QStringLiteral("Statistics")},
+        {QStringLiteral("IDS_CB_FINANCE"), QStringLiteral("Finance")},
+        {QStringLiteral("IDS_CB_UNITCONVERSION"), QStringLiteral("Units")},
+        {QStringLiteral("IDS_CB_CONSTANTS"), QStringLiteral("Constants")},
+        {QStringLiteral("IDS_CB_DATETIME"), QStringLiteral("Date/time")},
+        {QStringLiteral("IDS_CB_USERDEFINE"), QStringLiteral("Custom")},
+        {QStringLiteral("IDS_CB_LINEAR"), QStringLiteral("Length")},
+        {QStringLiteral("IDS_CB_AREA"), QStringLiteral("Area")},
+        {QStringLiteral("IDS_CB_VOLUME"), QStringLiteral("Volume")},
+        {QStringLiteral("IDS_CB_MASS"), QStringLiteral("Mass")},
+        {QStringLiteral("IDC_BTN_OK"), QStringLiteral("OK")},
+        {QStringLiteral("IDS_ERROR_TITLE"), QStringLiteral("Error")},
+    };
 }

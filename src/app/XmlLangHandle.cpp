@@ -12,7 +12,10 @@ bool XmlLangHandle::endElement(QStringView, QStringView, QStringView qName) {
     if (qName == u"code") {
         currentCode = currentText;
     } else if (qName == u"desc") {
-        currentDesc = currentText;
+        currentDesc = currentText.left(maxTextLength);
+        // A pair of UTF-16 units is one character: never keep half of it.
+        if (currentDesc.size() == maxTextLength && currentDesc.back().isHighSurrogate())
+            currentDesc.chop(1);
         if (table)
             table->insert(currentCode, currentDesc);
     }

@@ -18,12 +18,16 @@ struct XmlLangParseError {
 // key, the text of the next "desc" is its value, and the pair is stored when
 // that "desc" ends (a later duplicate replaces an earlier one). Any start tag
 // clears the collected text, so wrappers around pairs are harmless. Texts are
-// kept exactly as the reader reports them, blanks and line breaks included.
+// kept exactly as the reader reports them, blanks and line breaks included,
+// but cut to maxTextLength characters: they become captions and titles, and a
+// window system refuses a title of megabytes.
 //
 // The reader that drives it calls the callbacks in document order and stops
 // as soon as one of them returns false; the table keeps what was stored.
 class XmlLangHandle {
 public:
+    static constexpr qsizetype maxTextLength = 1000;
+
     // targetTable is filled, not owned, and must outlive the handler.
     explicit XmlLangHandle(QMap<QString, QString>* targetTable);
 

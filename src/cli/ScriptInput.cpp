@@ -5,7 +5,13 @@
 
 #include <cstdio>
 
-bool readScriptBytes(const QString& path, QByteArray* bytes, QString* error) {
+namespace {
+
+constexpr qint64 chunkSize = 1024 * 1024;
+
+} // namespace
+
+bool readScriptBytes(const QString& path, QByteArray* bytes, QString* error, qint64 limit) {
     QFile file;
     bool opened = false;
     if (path == QLatin1String("-")) {
@@ -21,12 +27,27 @@ bool readScriptBytes(const QString& path, QByteArray* bytes, QString* error) {
         *error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString());
         return false;
     }
-    *bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString());
-        return false;
+    // In pieces, so that an endless source stops at the limit instead of
+    // growing until memory runs out.
+    QByteArray piece(chunkSize, Qt::Uninitialized);
+    bytes->clear();
+    for (;;) {
+        const qint64 count = file.read(piece.data(), chunkSize);
+        if (count < 0) {
+            *error = QStringLiteral("cannot read '%1': %2").arg(path, file.errorString());
+            return false;
+        }
+        if (count == 0)
+            return true;
+        if (bytes->size() + count > limit) {
+            *error = QStringLiteral("cannot read '%1': the script is longer than %2 bytes")
+                         .arg(path)
+                         .arg(limit);
+            bytes->clear();
+            return false;
+        }
+        bytes->append(piece.constData(), count);
     }
-    return true;
 }
 
 QString scriptFromFileBytes(QByteArray bytes) {

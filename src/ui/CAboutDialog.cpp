@@ -30,6 +30,8 @@ void CAboutDialog::initTexts() {
     const auto text = [&table](const char* key) { return table.value(QLatin1String(key)); };
 
     setWindowTitle(text("IDS_TAB_ABOUT"));
+    // Plain text: a caption from the language file never renders markup.
+    ui->lb_title->setTextFormat(Qt::PlainText);
     ui->lb_title->setText(text("IDC_BTN_LIC1") + QLatin1Char(' ') + QLatin1String(kProductVersion));
 
     QString body;

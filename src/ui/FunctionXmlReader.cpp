@@ -1,44 +1,55 @@
 #include "FunctionXmlReader.h"
 
+#include "CatalogueXml.h"
+#include "DataFile.h"
+
 #include <QIODevice>
+#include <QXmlStreamReader>
 
 namespace {
 
-// Text content of the first child element of that name, or empty.
-QString field(const QDomElement& parent, const QString& name) {
-    return parent.firstChildElement(name).text();
-}
+// The fields of a "fun" element, in the order FunctionEntry holds them.
+enum Field { Show, In, Bidx, Style, ShortDesc, Help };
 
 } // namespace
 
 FunctionXmlReader::FunctionXmlReader(QList<FunctionEntry>& target) : entries(target) {}
 
 bool FunctionXmlReader::read(QIODevice* device, const QString& category) {
-    if (device == nullptr || !device->isReadable()) {
+    if (device == nullptr || !device->isReadable())
         return false;
-    }
-    if (!document.setContent(device, true)) {
-        return false;
-    }
-    entries.clear();
-    const QDomElement group = document.documentElement().firstChildElement(category);
-    for (QDomElement fun = group.firstChildElement(QStringLiteral("fun")); !fun.isNull();
-         fun = fun.nextSiblingElement(QStringLiteral("fun"))) {
-        entries.append(readEntry(fun));
-    }
-    return true;
+    QXmlStreamReader reader(device);
+    return read(reader, category);
 }
 
-FunctionEntry FunctionXmlReader::readEntry(const QDomElement& fun) const {
+bool FunctionXmlReader::readFile(const QString& path, const QString& category) {
+    QByteArray bytes;
+    if (!readDataFile(path, &bytes))
+        return false;
+    QXmlStreamReader reader(bytes);
+    return read(reader, category);
+}
+
+bool FunctionXmlReader::read(QXmlStreamReader& reader, const QString& category) {
+    static const QStringList fields{QStringLiteral("vk_show"),      QStringLiteral("vk_in"),
+                                    QStringLiteral("vk_bidx"),      QStringLiteral("vk_style"),
+                                    QStringLiteral("vk_shortdesc"), QStringLiteral("vk_help")};
+    QList<QStringList> rows;
+    if (!readCatalogue(reader, {category, QStringLiteral("fun"), fields}, &rows))
+        return false;
     const QLocale system = QLocale::system();
-    FunctionEntry entry;
-    entry.show = field(fun, QStringLiteral("vk_show"));
-    entry.in = field(fun, QStringLiteral("vk_in"));
-    entry.bidx = toInt(field(fun, QStringLiteral("vk_bidx")), system);
-    entry.style = toInt(field(fun, QStringLiteral("vk_style")), system);
-    entry.shortdesc = field(fun, QStringLiteral("vk_shortdesc"));
-    entry.help = field(fun, QStringLiteral("vk_help"));
-    return entry;
+    entries.clear();
+    for (const QStringList& row : rows) {
+        FunctionEntry entry;
+        entry.show = row.at(Show);
+        entry.in = row.at(In);
+        entry.bidx = toInt(row.at(Bidx), system);
+        entry.style = toInt(row.at(Style), system);
+        entry.shortdesc = row.at(ShortDesc);
+        entry.help = row.at(Help);
+        entries.append(entry);
+    }
+    return true;
 }
 
 int FunctionXmlReader::toInt(const QString& text, const QLocale& first) {

@@ -2,12 +2,12 @@
 
 #include "FunctionEntry.h"
 
-#include <QDomDocument>
 #include <QList>
 #include <QLocale>
 #include <QString>
 
 class QIODevice;
+class QXmlStreamReader;
 
 // Reads one category of the function catalogue (function.xml) into a list of
 // entries. The file's document element may have any name; its first child
@@ -24,6 +24,9 @@ public:
     // list as it was; otherwise the list is replaced by the category's entries
     // (none when the category is absent) and the result is true.
     bool read(QIODevice* device, const QString& category);
+    // The same for the data file at path, which must be a regular file within
+    // the size limit of data files (readDataFile).
+    bool readFile(const QString& path, const QString& category);
 
     // A base-10 integer read with `first`'s digits and signs, then in the C
     // notation; 0 when neither accepts the text. Digit grouping is never
@@ -32,8 +35,7 @@ public:
     static int toInt(const QString& text, const QLocale& first);
 
 private:
-    FunctionEntry readEntry(const QDomElement& fun) const;
+    bool read(QXmlStreamReader& reader, const QString& category);
 
     QList<FunctionEntry>& entries;
-    QDomDocument document;
 };

@@ -25,7 +25,7 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::loadLanguage() {
-    loadLanguageTable(commonFun.langFilePath(), &langTable);
+    langTable = loadUsableLanguageTable(commonFun.langFilePathsToTry());
 }
 
 void MainWindow::applyLanguage() {

@@ -12,7 +12,6 @@
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
-#include <QFile>
 #include <QHeaderView>
 #include <QLocale>
 #include <QRadioButton>
@@ -40,13 +39,10 @@ constexpr int unitPageIndex = 1;
 
 void MainWindow::loadFunctionList(const QString& category) {
     const QString path = commonFun.functionFilePath();
-    if (!path.isEmpty()) {
-        // A file that cannot be opened or parsed keeps the entries of the
-        // previous category; the table is rebuilt from them all the same.
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            FunctionXmlReader(functionEntries).read(&file, category);
-    }
+    // A file that cannot be read or parsed keeps the entries of the previous
+    // category; the table is rebuilt from them all the same.
+    if (!path.isEmpty())
+        FunctionXmlReader(functionEntries).readFile(path, category);
 
     functionModel.clear();
     functionModel.setColumnCount(2);

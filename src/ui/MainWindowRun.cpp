@@ -25,8 +25,13 @@ RunResult MainWindow::runScript() {
         return result;
     }
     // The result box keeps what it showed before the failed run.
-    QMessageBox::critical(this, langTable.value(QStringLiteral("IDS_ERROR_TITLE")), result.text,
-                          QMessageBox::Ok, QMessageBox::NoButton);
+    // The message holds script text and data-file text: shown as typed, so
+    // markup in it can neither load a file nor offer a link.
+    QMessageBox box(QMessageBox::Critical, langTable.value(QStringLiteral("IDS_ERROR_TITLE")),
+                    result.text, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
     return result;
 }
 

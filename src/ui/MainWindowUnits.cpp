@@ -12,7 +12,6 @@
 #include "UnitXmlReader.h"
 #include "ui_mainwindow.h"
 
-#include <QFile>
 #include <QItemSelectionModel>
 #include <QListView>
 #include <QLocale>
@@ -54,13 +53,10 @@ void MainWindow::initUnitPage() {
 
 void MainWindow::loadUnitCategory(const QString& category) {
     const QString path = commonFun.unitFilePath();
-    if (!path.isEmpty()) {
-        // A file that cannot be opened or parsed keeps the units read before;
-        // the lists are rebuilt from them all the same.
-        QFile file(path);
-        if (file.open(QIODevice::ReadOnly))
-            UnitXmlReader(unitIndex, unitEntries).read(&file, category);
-    }
+    // A file that cannot be read or parsed keeps the units read before; the
+    // lists are rebuilt from them all the same.
+    if (!path.isEmpty())
+        UnitXmlReader(unitIndex, unitEntries).readFile(path, category);
 
     unitModel.clear();
     unitModel.setColumnCount(1);

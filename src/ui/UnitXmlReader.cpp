@@ -1,27 +1,42 @@
 #include "UnitXmlReader.h"
 
+#include "CatalogueXml.h"
+#include "DataFile.h"
+
 #include <QIODevice>
+#include <QXmlStreamReader>
 
 UnitXmlReader::UnitXmlReader(QHash<QString, double>& factors, QList<QString>& names)
     : unitIndex(factors), unitEntries(names) {}
 
 bool UnitXmlReader::read(QIODevice* device, const QString& category) {
-    if (device == nullptr || !device->isReadable()) {
+    if (device == nullptr || !device->isReadable())
         return false;
-    }
-    if (!document.setContent(device, true)) {
+    QXmlStreamReader reader(device);
+    return read(reader, category);
+}
+
+bool UnitXmlReader::readFile(const QString& path, const QString& category) {
+    QByteArray bytes;
+    if (!readDataFile(path, &bytes))
         return false;
-    }
+    QXmlStreamReader reader(bytes);
+    return read(reader, category);
+}
+
+bool UnitXmlReader::read(QXmlStreamReader& reader, const QString& category) {
+    QList<QStringList> rows;
+    if (!readCatalogue(
+            reader,
+            {category, QStringLiteral("def"), {QStringLiteral("unit"), QStringLiteral("num")}},
+            &rows))
+        return false;
     unitEntries.clear();
     unitIndex = QHash<QString, double>();
     const QLocale system = QLocale::system();
-    const QDomElement kind = document.documentElement().firstChildElement(category);
-    for (QDomElement def = kind.firstChildElement(QStringLiteral("def")); !def.isNull();
-         def = def.nextSiblingElement(QStringLiteral("def"))) {
-        const QString name = def.firstChildElement(QStringLiteral("unit")).text();
-        const QString num = def.firstChildElement(QStringLiteral("num")).text();
-        unitIndex.insert(name, toDouble(num, system));
-        unitEntries.append(name);
+    for (const QStringList& row : rows) {
+        unitIndex.insert(row.at(0), toDouble(row.at(1), system));
+        unitEntries.append(row.at(0));
     }
     return true;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDomDocument>
 #include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QString>
 
 class QIODevice;
+class QXmlStreamReader;
 
 // Reads one kind of quantity of the unit catalogue (unit.xml): the unit names
 // in file order and each unit's factor, that is how many of the unit make up
@@ -23,6 +23,9 @@ public:
     // (none when the kind is absent) and the result is true; a name listed
     // twice appears twice in the entries and keeps the factor read last.
     bool read(QIODevice* device, const QString& category);
+    // The same for the data file at path, which must be a regular file within
+    // the size limit of data files (readDataFile).
+    bool readFile(const QString& path, const QString& category);
 
     // A decimal number read with `first`'s separators, then in the C notation;
     // 0 when neither accepts the text. Digit grouping is never accepted: under
@@ -30,7 +33,8 @@ public:
     static double toDouble(const QString& text, const QLocale& first);
 
 private:
+    bool read(QXmlStreamReader& reader, const QString& category);
+
     QHash<QString, double>& unitIndex;
     QList<QString>& unitEntries;
-    QDomDocument document;
 };

@@ -54,16 +54,16 @@ TEST_P(HelpUrl, NamesThePageInTheHelpFolder) {
 INSTANTIATE_TEST_SUITE_P(CommonFun, HelpUrl,
                          testing::Values(HelpRow{"StartPage", "main.html"},
                                          HelpRow{"Blank", "sin cos.html"},
-                                         HelpRow{"HashAndQuestionMark", "a#b?c.html"},
+                                         HelpRow{"QuestionMark", "b?c.html"},
                                          HelpRow{"Percent", "100%.html"},
                                          HelpRow{"NonAscii", QString::fromUtf8("帮助.html")}),
                          RowName());
 
-TEST(CommonFunPaths, EmptyHelpPageNamesTheHelpFolder) {
+TEST(CommonFunPaths, FragmentBecomesTheUrlFragment) {
     CommonFun fun;
-    const QString url = fun.helpUrl(QString());
-    EXPECT_TRUE(url.endsWith("/help/")) << url.toStdString();
-    EXPECT_EQ(QUrl(url).toLocalFile(), languageFolder(fun) + "help/");
+    const QUrl url(fun.helpUrl("power.html#x^y"));
+    EXPECT_EQ(url.toLocalFile(), languageFolder(fun) + "help/power.html");
+    EXPECT_EQ(url.fragment(), "x^y");
 }
 
 // An installation placed in a temporary folder: the executable in bin/.
@@ -137,6 +137,25 @@ INSTANTIATE_TEST_SUITE_P(
         LayoutRow{
             "SharedIsAFile", {"share/scriptcalc"}, {"share/scriptcalc/lang"}, "bin/", "zh_cn"},
         LayoutRow{"Neither", {"share/scriptcalc"}, {}, "bin/", "zh_cn"}),
+    RowName());
+
+class HelpUrlRefused : public testing::TestWithParam<HelpRow> {};
+
+TEST_P(HelpUrlRefused, OpensTheStartPage) {
+    CommonFun fun;
+    const QUrl url(fun.helpUrl(GetParam().page));
+    EXPECT_EQ(url.toLocalFile(), languageFolder(fun) + "help/main.html");
+    EXPECT_FALSE(url.hasFragment());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    CommonFun, HelpUrlRefused,
+    testing::Values(HelpRow{"Empty", ""}, HelpRow{"OnlyFragment", "#top"},
+                    HelpRow{"Parent", "../../../../tmp/x.desktop"},
+                    HelpRow{"ParentWithFragment", "../a.html#b"}, HelpRow{"Dots", ".."},
+                    HelpRow{"Dot", "."}, HelpRow{"Absolute", "/etc/passwd"},
+                    HelpRow{"SubFolder", "sub/a.html"}, HelpRow{"Backslash", "..\\a.html"},
+                    HelpRow{"Scheme", "file:a.html"}, HelpRow{"LineBreak", "a\n.html"}),
     RowName());
 
 struct TrimRow {

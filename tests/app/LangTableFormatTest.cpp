@@ -162,10 +162,11 @@ TEST(LangTable, UndeclaredGbkStillGivesEveryKey) {
 }
 
 TEST(LangTable, CharactersAcrossReadBoundaries) {
-    // Enough three-byte characters to straddle every internal read boundary.
+    // Enough three-byte characters to straddle every internal read boundary;
+    // the text is then cut to the caption length.
     const QString text(200000, QChar(0x4E2D));
     EXPECT_EQ(load("<lang><code>IDS_A</code><desc>" + text.toUtf8() + "</desc></lang>"),
-              (LangMap{{"IDS_A", text}}));
+              (LangMap{{"IDS_A", text.left(1000)}}));
 }
 
 TEST(LangTable, AddsToWhatTheTableHolds) {

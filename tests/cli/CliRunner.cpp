@@ -15,10 +15,9 @@ QProcessEnvironment cliEnvironment() {
     return environment;
 }
 
-CliRun runCli(const QStringList& arguments, const QByteArray& input,
-              const QProcessEnvironment& environment) {
-    QProcess process;
-    process.setProcessEnvironment(environment);
+namespace {
+
+CliRun runProcess(QProcess& process, const QStringList& arguments, const QByteArray& input) {
     process.start(QStringLiteral(SCRIPTCALC_CLI_PATH), arguments);
     CliRun run;
     if (!process.waitForStarted()) {
@@ -34,6 +33,22 @@ CliRun runCli(const QStringList& arguments, const QByteArray& input,
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+} // namespace
+
+CliRun runCli(const QStringList& arguments, const QByteArray& input,
+              const QProcessEnvironment& environment) {
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    return runProcess(process, arguments, input);
+}
+
+CliRun runPreparedCli(const QStringList& arguments, const std::function<void(QProcess&)>& prepare) {
+    QProcess process;
+    process.setProcessEnvironment(cliEnvironment());
+    prepare(process);
+    return runProcess(process, arguments, QByteArray());
 }
 
 QMap<QString, QString> installedTable(const QString& language) {

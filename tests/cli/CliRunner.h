@@ -8,8 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
+
+class QProcess;
 
 // Names each row of a parameterised table after its "name" field.
 struct RowName {
@@ -38,6 +41,10 @@ QProcessEnvironment cliEnvironment();
 // standard input (which is then closed).
 CliRun runCli(const QStringList& arguments, const QByteArray& input = QByteArray(),
               const QProcessEnvironment& environment = cliEnvironment());
+
+// Runs the built scriptcalc-cli with arguments after prepare has set up the
+// process (its channels, limits), with the environment of cliEnvironment().
+CliRun runPreparedCli(const QStringList& arguments, const std::function<void(QProcess&)>& prepare);
 
 // The string table the executable finds for a language folder beside it.
 QMap<QString, QString> installedTable(const QString& language);

@@ -104,15 +104,17 @@ TEST_F(AboutTest, ShowsTheStringTablesTextsModallyOverTheWindow) {
                                 QStringLiteral("lang/zh_cn/config/lang.xml")));
 }
 
-TEST_F(AboutTest, WithAnEmptyTableOnlyTheFixedPartsRemain) {
+// The built-in captions that stand in for a missing table leave the About
+// texts to the fixed parts, the title and the version line.
+TEST_F(AboutTest, WithoutATableOnlyTheFixedPartsRemain) {
     openWindow();
     const auto shown = openAbout();
     ASSERT_TRUE(shown);
-    EXPECT_EQ(shown->title, QString());
+    EXPECT_EQ(shown->title, QStringLiteral("About"));
     EXPECT_EQ(shown->heading, QStringLiteral(" 2.1"));
     EXPECT_TRUE(shown->body.startsWith(QLatin1Char(' ') + QLatin1String(kProductAuthor) + "\n"));
-    EXPECT_EQ(shown->body,
-              body(QString(), QString(), QString(), QString(), "lang/zh_cn/config/lang.xml"));
+    EXPECT_EQ(shown->body, body(QString(), QString(), QString(), "ScriptCalc version 2.1",
+                                "lang/zh_cn/config/lang.xml"));
 }
 
 // The test locale is C, so a folder lang/c makes "c" the language in use;
@@ -181,6 +183,18 @@ TEST_F(AboutTest, ShowsAllItsTextAndCloses) {
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(AboutTest, MarkupInTheTitleIsShownAsTyped) {
+    openWindow();
+    const QMap<QString, QString> table{
+        {QStringLiteral("IDC_BTN_LIC1"), QStringLiteral("<b>x</b>")}};
+    CAboutDialog dialog(window.get());
+    dialog.langTable = &table;
+    dialog.initTexts();
+    auto* heading = dialog.findChild<QLabel*>(QStringLiteral("lb_title"));
+    EXPECT_EQ(heading->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(heading->text().startsWith(QStringLiteral("<b>x</b> ")));
 }
 
 TEST_F(AboutTest, TheFormHasItsLayoutImageAndCloseButton) {

@@ -34,6 +34,7 @@ void ModalBoxCatcher::closeActiveModal() {
     record.parent = dialog->parent();
     if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         record.text = box->text();
+        record.textFormat = box->textFormat();
         record.icon = box->icon();
         record.buttons = box->standardButtons();
         seen.append(record);

@@ -17,7 +17,8 @@ public:
     struct Seen {
         QString className;
         QString title;
-        QString text; // message boxes only
+        QString text;                             // message boxes only
+        Qt::TextFormat textFormat = Qt::AutoText; // message boxes only
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons; // message boxes only
         QObject* parent = nullptr;

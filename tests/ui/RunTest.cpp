@@ -247,6 +247,19 @@ TEST_F(RunWithoutMessagesTest, TheBoxStillOpens) {
     EXPECT_EQ(result(), QString());
 }
 
+// Markup in a message is shown as typed, so it can neither load a file nor
+// offer a link.
+TEST_F(RunWithoutMessagesTest, MarkupInTheMessageIsShownAsTyped) {
+    installation.writeLangTable({{QStringLiteral("IDS_PARSE_E12"), QStringLiteral("<b>x</b>")}});
+    openWindow();
+    typeScript(QStringLiteral("3*"));
+    click("btn_run");
+    const auto boxes = dialogs.take();
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_EQ(boxes.first().text, QStringLiteral("<b>x</b>"));
+    EXPECT_EQ(boxes.first().textFormat, Qt::PlainText);
+}
+
 TEST_F(RunWithoutMessagesTest, NotANumberShowsAnEmptyText) {
     openWindow();
     typeScript(QStringLiteral("5"));

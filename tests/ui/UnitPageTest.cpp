@@ -326,12 +326,13 @@ TEST_F(UnitPageWithoutFileTest, ListsAreEmptyAndOkOnlyFocusesTheScript) {
     EXPECT_TRUE(editorHasFocus());
 }
 
-TEST_F(UnitPageWithoutFileTest, WithoutAStringTableTheKindsHaveEmptyCaptions) {
+TEST_F(UnitPageWithoutFileTest, WithoutAStringTableTheKindsHaveBuiltInCaptions) {
     installation.writeUnitFile(smallUnits());
     openOnUnitPage();
     ASSERT_EQ(kinds()->count(), 4);
+    const QStringList captions{"Length", "Area", "Volume", "Mass"};
     for (int row = 0; row < 4; ++row)
-        EXPECT_EQ(kinds()->item(row)->text(), QString()) << row;
+        EXPECT_EQ(kinds()->item(row)->text(), captions.at(row)) << row;
     EXPECT_EQ(units(from()), linearUnits);
     chooseKind(1);
     EXPECT_EQ(units(from()), QStringList({"m2", "a"}));

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+
+enum CliExitCode { exitSuccess = 0, exitScriptError = 1, exitUsage = 2 };
+
+// What scriptcalc-cli prints for a script, before anything is written.
+struct CliOutput {
+    int exitCode = exitSuccess;
+    QString out; // for standard output
+    QString err; // for standard error
+};
+
+// Runs script as the run button does. Success: the result box's text, or with
+// raw the value as "%.17g", then with dump the last line's bytecode. Failure
+// (exit code 1): the error box's message on one line, then a line with the
+// error's details.
+CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
+                         bool dump);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QXmlStreamReader;
+
+// The layout shared by function.xml and unit.xml, read as the toolkit's DOM
+// reads it but in one pass with a stream reader, so neither nesting depth nor
+// size costs more than linear time:
+//
+//   any root --> first child named group --> its children named entry
+//            --> per field, the first child of that name --> its text
+//
+// The text of a field is all character data inside it, nested elements
+// included, except that a piece of plain text made of blanks only counts for
+// nothing (CDATA always counts). Element names are compared by local name,
+// with namespace processing on. An empty group name matches any element.
+struct CatalogueLayout {
+    QString group;
+    QString entry;
+    QStringList fields;
+};
+
+// Reads the whole document. Returns false when it is not well-formed (rows is
+// then untouched); otherwise sets rows to one list of field texts per entry,
+// in file order, a missing field giving an empty text.
+bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
+                   QList<QStringList>* rows);
