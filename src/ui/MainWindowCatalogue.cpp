@@ -9,6 +9,7 @@
 
 #include "FunctionXmlReader.h"
 #include "HelpWindow.h"
+#include "PlainToolTip.h"
 #include "ui_mainwindow.h"
 
 #include <QDesktopServices>
@@ -29,7 +30,7 @@ const QLatin1String helpStartPage("main.html");
 // A cell whose text may be cut off by the column width: the tooltip holds it whole.
 QStandardItem* cellItem(const QString& text) {
     auto* item = new QStandardItem(text);
-    item->setToolTip(text);
+    item->setToolTip(plainToolTip(text));
     return item;
 }
 

@@ -8,6 +8,7 @@
 //   btn_ok --> the converted value with full precision --> script
 #include "MainWindow.h"
 
+#include "PlainToolTip.h"
 #include "UnitConversion.h"
 #include "UnitXmlReader.h"
 #include "ui_mainwindow.h"
@@ -64,7 +65,7 @@ void MainWindow::loadUnitCategory(const QString& category) {
     for (int row = 0; row < int(unitEntries.size()); ++row) {
         auto* item = new QStandardItem(unitEntries.at(row));
         // A name too long for the list is read in full from its tooltip.
-        item->setToolTip(unitEntries.at(row));
+        item->setToolTip(plainToolTip(unitEntries.at(row)));
         unitModel.setItem(row, 0, item);
     }
     ui->lst_1->setModel(&unitModel);

@@ -4,6 +4,7 @@
 #include "FunctionListTest.h"
 
 #include "CommonFun.h"
+#include "ShownToolTip.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -103,7 +104,22 @@ TEST_F(CatalogueTest, EveryCellHasItsWholeTextAsTooltip) {
     ASSERT_EQ(rows(), 1);
     for (int column = 0; column < 2; ++column) {
         const QModelIndex index = table()->model()->index(0, column);
-        EXPECT_EQ(index.data(Qt::ToolTipRole).toString(), longText) << column;
+        EXPECT_EQ(shownToolTip(index.data(Qt::ToolTipRole).toString()), longText) << column;
+    }
+}
+
+// Markup in the catalogue is shown as typed, so it can load nothing.
+TEST_F(CatalogueTest, MarkupInATooltipIsShownAsTyped) {
+    installation.writeFunctionFile(
+        "<f><ARITHMETIC>" +
+        fun("&lt;img src=\"x.png\"&gt;", "1", "0", "1", "&lt;b&gt;x  y&lt;/b&gt;", "a.html") +
+        "</ARITHMETIC></f>");
+    clickCategory("rb_ARITHMETIC");
+    ASSERT_EQ(rows(), 1);
+    const QStringList typed{QStringLiteral("<img src=\"x.png\">"), QStringLiteral("<b>x  y</b>")};
+    for (int column = 0; column < 2; ++column) {
+        const QModelIndex index = table()->model()->index(0, column);
+        EXPECT_EQ(shownToolTip(index.data(Qt::ToolTipRole).toString()), typed.at(column));
     }
 }
 
