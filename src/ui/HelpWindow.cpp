@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "HelpBrowser.h"
+
 #include <QAction>
 #include <QKeySequence>
 #include <QTextBrowser>
@@ -16,7 +18,7 @@ constexpr int defaultHeight = 560;
 } // namespace
 
 HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
-    : QWidget(parent, Qt::Window), browser(new QTextBrowser(this)) {
+    : QWidget(parent, Qt::Window), browser(new HelpBrowser(this)) {
     const auto text = [&langTable](const char* key) { return langTable.value(QLatin1String(key)); };
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(text("IDS_HELP_TITLE"));

@@ -4,6 +4,7 @@
 #include "WindowTest.h"
 
 #include "CommonFun.h"
+#include "HelpWindow.h"
 #include "TestInstallation.h"
 
 #include <QAbstractItemModel>
@@ -13,6 +14,8 @@
 #include <QListView>
 #include <QMenu>
 #include <QTableView>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include <sys/stat.h>
 
@@ -102,4 +105,16 @@ TEST_F(DataFileWindowTest, AnEmptyTableGivesWayToTheOtherLanguage) {
     file.close();
     openWindow();
     EXPECT_EQ(widget<QMenu>("menuHelp")->title(), QStringLiteral("English help"));
+}
+
+TEST_F(DataFileWindowTest, AHelpPageThatIsAFifoIsNotOpened) {
+    installation.writeHelpPage(QStringLiteral("main.html"), "<p>Start</p>");
+    const QString page = QUrl(CommonFun().helpUrl(QStringLiteral("main.html"))).toLocalFile();
+    makeFifo(page);
+    openWindow();
+    HelpWindow help({});
+    help.showPage(QUrl::fromLocalFile(page));
+    auto* browser = help.findChild<QTextBrowser*>(QStringLiteral("helpBrowser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->toPlainText(), QString());
 }
