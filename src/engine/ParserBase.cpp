@@ -56,6 +56,7 @@ void ParserBase::Assign(const ParserBase& a_Parser) {
     m_aOprtCharTable = a_Parser.m_aOprtCharTable;
     m_aInfixOprtCharTable = a_Parser.m_aInfixOprtCharTable;
     m_FunFilter = a_Parser.m_FunFilter;
+    ++m_iDefinitions;
 }
 
 void ParserBase::Init() {

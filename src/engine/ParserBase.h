@@ -147,6 +147,9 @@ private:
 
     void Assign(const ParserBase& a_Parser);
     void Reset();
+    // After every change of a definition table, character set or switch: tells the reader to
+    // index the tables again, and forces a recompilation.
+    void DefinitionsChanged();
     void RegisterCallback(const std::string& a_sName, const ParserCallback& a_Callback,
                           CallbackTable& a_Storage, const std::string& a_sCharset);
     void ValidateName(const std::string& a_sName, const std::string& a_sCharset) const;
@@ -201,6 +204,8 @@ private:
     CharTable m_aOprtCharTable{};
     CharTable m_aInfixOprtCharTable{};
     NameFilter m_FunFilter;
+    // Counts the changes of definitions; the reader rebuilds its index when it differs.
+    std::uint64_t m_iDefinitions = 0;
     // Working storage of the compile pass, kept between passes so that compiling again reuses it
     // instead of allocating: the operator and value stacks (an opening bracket on the operator
     // stack counts its arguments), and the argument values of a multi-argument function.

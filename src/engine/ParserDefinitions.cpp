@@ -11,6 +11,11 @@ constexpr int c_iPostfixPrecedence = 4;
 
 } // namespace
 
+void ParserBase::DefinitionsChanged() {
+    ++m_iDefinitions;
+    Reset();
+}
+
 void ParserBase::ValidateName(const std::string& a_sName, const std::string& a_sCharset) const {
     if (a_sName.empty() || a_sName.find_first_not_of(a_sCharset) != std::string::npos ||
         (a_sName[0] >= '0' && a_sName[0] <= '9')) {
@@ -36,7 +41,7 @@ void ParserBase::RegisterCallback(const std::string& a_sName, const ParserCallba
     if (&a_Storage == &m_FunDef) {
         m_FunFilter.Add(a_sName);
     }
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::AddFunction(const std::string& a_sName, Fun0 a_pFun, bool a_bFoldable) {
@@ -112,13 +117,13 @@ void ParserBase::AddVariable(const std::string& a_sName, double* a_pVar) {
     }
     ValidateName(a_sName, m_sNameChars);
     m_VarDef.insert_or_assign(a_sName, a_pVar);
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::AddConstant(const std::string& a_sName, double a_fVal) {
     ValidateName(a_sName, m_sNameChars);
     m_ConstDef.insert_or_assign(a_sName, a_fVal);
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::AddStringConstant(const std::string& a_sName, const std::string& a_sVal) {
@@ -128,61 +133,64 @@ void ParserBase::AddStringConstant(const std::string& a_sName, const std::string
     ValidateName(a_sName, m_sNameChars);
     m_vStringVarBuf.push_back(a_sVal);
     m_StrVarDef.emplace(a_sName, m_vStringVarBuf.size() - 1);
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::RemoveVariable(const std::string& a_sName) {
     if (m_VarDef.erase(a_sName) != 0) {
-        Reset();
+        DefinitionsChanged();
     }
 }
 
 void ParserBase::RemoveAllVariables() {
     m_VarDef.clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::RemoveAllFunctions() {
     m_FunDef.clear();
     m_FunFilter.Clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::RemoveAllOperators() {
     m_OprtDef.clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::RemoveAllInfixOperators() {
     m_InfixOprtDef.clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::RemoveAllPostfixOperators() {
     m_PostOprtDef.clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 // The string-constant buffer keeps its entries; only the names go.
 void ParserBase::RemoveAllConstants() {
     m_ConstDef.clear();
     m_StrVarDef.clear();
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::SetNameChars(const char* a_szCharset) {
     m_sNameChars = a_szCharset != nullptr ? a_szCharset : "";
     m_aNameCharTable = MakeCharTable(m_sNameChars);
+    ++m_iDefinitions;
 }
 
 void ParserBase::SetOperatorChars(const char* a_szCharset) {
     m_sOprtChars = a_szCharset != nullptr ? a_szCharset : "";
     m_aOprtCharTable = MakeCharTable(m_sOprtChars);
+    ++m_iDefinitions;
 }
 
 void ParserBase::SetInfixOperatorChars(const char* a_szCharset) {
     m_sInfixOprtChars = a_szCharset != nullptr ? a_szCharset : "";
     m_aInfixOprtCharTable = MakeCharTable(m_sInfixOprtChars);
+    ++m_iDefinitions;
 }
 
 const std::string& ParserBase::NameChars() const {
@@ -218,18 +226,18 @@ char ParserBase::Separator() const {
 
 void ParserBase::SetDefaultOperatorsEnabled(bool a_bEnabled) {
     m_bDefaultOprt = a_bEnabled;
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::SetFolding(bool a_bFolding) {
     m_bFolding = a_bFolding;
-    Reset();
+    DefinitionsChanged();
 }
 
 void ParserBase::SetBytecodeEnabled(bool a_bEnabled) {
     m_bUseBytecode = a_bEnabled;
     if (!a_bEnabled) {
-        Reset();
+        DefinitionsChanged();
     }
 }
 

@@ -84,6 +84,11 @@ public:
         const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
         return iSlot == c_iNone ? end() : const_iterator(this, m_vIndex[iSlot] - 1);
     }
+    // The value of a_sName, or null: the reader's look-up, without an iterator.
+    const T* Lookup(std::string_view a_sName) const {
+        const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
+        return iSlot == c_iNone ? nullptr : &m_Entries[m_vIndex[iSlot] - 1].m_Value;
+    }
     std::size_t count(std::string_view a_sName) const {
         return Probe(a_sName, Hash(a_sName)) == c_iNone ? 0 : 1;
     }

@@ -86,6 +86,7 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_iLastCmd = cmNONE;
     m_cSeparator = a_Reader.m_cSeparator;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
+    m_iIndexedDefinitions = ~std::uint64_t{0};
 }
 
 std::unique_ptr<ParserTokenReader> ParserTokenReader::Clone(ParserBase* a_pParent) const {
@@ -104,6 +105,67 @@ void ParserTokenReader::AttachTo(ParserBase* a_pParent) {
     m_pStrVarDef = &a_pParent->m_StrVarDef;
     m_pVarDef = &a_pParent->m_VarDef;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
+    m_iIndexedDefinitions = ~std::uint64_t{0};
+}
+
+namespace {
+
+// Marks the first byte of every name in a table.
+template <typename TTable> std::array<bool, 256> FirstBytes(const TTable& a_Table) {
+    std::array<bool, 256> abFirst{};
+    for (const auto& entry : a_Table) {
+        if (!entry.first.empty()) {
+            abFirst[static_cast<unsigned char>(entry.first[0])] = true;
+        }
+    }
+    return abFirst;
+}
+
+} // namespace
+
+// A recognizer is left out at a byte only where it would return false without a look at the
+// rest: its table is empty, or no name in it starts with the byte, or the byte is outside the
+// character set the recognizer reads. An empty character set keeps the recognizer in, so that
+// it stops at the set's assertion as before.
+void ParserTokenReader::IndexReaders() {
+    const ParserBase& parser = *m_pParser;
+    const bool bNoName = parser.m_sNameChars.empty();
+    const bool bNoOprt = parser.m_sOprtChars.empty();
+    const bool bNoInfix = parser.m_sInfixOprtChars.empty();
+    const std::array<bool, 256> abUser = FirstBytes(*m_pOprtDef);
+    const std::array<bool, 256> abFun = FirstBytes(*m_pFunDef);
+    const std::array<bool, 256> abConst = FirstBytes(*m_pConstDef);
+    const std::array<bool, 256> abInfix = FirstBytes(*m_pInfixOprtDef);
+    const std::array<bool, 256> abPost = FirstBytes(*m_pPostOprtDef);
+    for (std::size_t c = 0; c < 256; ++c) {
+        const bool bName = bNoName || parser.m_aNameCharTable[c];
+        const bool bOprt = bNoOprt || parser.m_aOprtCharTable[c];
+        std::uint16_t iReaders = 0;
+        if (!m_pOprtDef->empty() && bOprt && (bNoOprt || abUser[c])) {
+            iReaders |= rdUSER_OPERATOR;
+        }
+        if (!m_pFunDef->empty() && bName && (bNoName || abFun[c])) {
+            iReaders |= rdFUNCTION;
+        }
+        if (c_DefaultOprtIndex.m_aiStartingWith[c] != 0) {
+            iReaders |= rdDEFAULT_OPERATOR;
+        }
+        if (bName && (bNoName || abConst[c])) {
+            iReaders |= rdCONSTANT;
+        }
+        if (bName) {
+            iReaders |= rdVARIABLE | rdSTRING_CONSTANT | rdUNDEFINED;
+        }
+        if (!m_pInfixOprtDef->empty() &&
+            (bNoInfix || (parser.m_aInfixOprtCharTable[c] && abInfix[c]))) {
+            iReaders |= rdINFIX;
+        }
+        if (!m_pPostOprtDef->empty() && bOprt && (bNoOprt || abPost[c])) {
+            iReaders |= rdPOSTFIX;
+        }
+        m_aiReaders[c] = iReaders;
+    }
+    m_iIndexedDefinitions = parser.m_iDefinitions;
 }
 
 void ParserTokenReader::SetExpression(const std::string& a_sExpr) {
@@ -170,12 +232,23 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
         ++m_iPos;
     }
 
+    if (m_iIndexedDefinitions != m_pParser->m_iDefinitions) {
+        IndexReaders();
+    }
+    // The recognizers in their fixed order, skipping those the first byte rules out.
+    const unsigned iReaders =
+        m_aiReaders[static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)])];
     token_type tok;
-    const bool bRead = ReadEnd(tok) || ReadUserOperator(tok) || ReadFunction(tok) ||
-                       ReadDefaultOperator(tok) || ReadSeparator(tok) || ReadValue(tok) ||
-                       ReadVariable(tok) || ReadStringConstant(tok) || ReadStringLiteral(tok) ||
-                       ReadInfixOperator(tok) || ReadPostfixOperator(tok) ||
-                       ((m_bAcceptUndefined || m_pVarFactory) && ReadUndefinedVariable(tok));
+    const bool bRead = ReadEnd(tok) || ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
+                       ((iReaders & rdFUNCTION) && ReadFunction(tok)) ||
+                       ((iReaders & rdDEFAULT_OPERATOR) && ReadDefaultOperator(tok)) ||
+                       ReadSeparator(tok) || ReadValue(tok, (iReaders & rdCONSTANT) != 0) ||
+                       ((iReaders & rdVARIABLE) && ReadVariable(tok)) ||
+                       ((iReaders & rdSTRING_CONSTANT) && ReadStringConstant(tok)) ||
+                       ReadStringLiteral(tok) || ((iReaders & rdINFIX) && ReadInfixOperator(tok)) ||
+                       ((iReaders & rdPOSTFIX) && ReadPostfixOperator(tok)) ||
+                       ((m_bAcceptUndefined || m_pVarFactory) && (iReaders & rdUNDEFINED) &&
+                        ReadUndefinedVariable(tok));
     if (bRead) {
         m_iLastCmd = tok.Cmd();
         return tok;

@@ -10,6 +10,8 @@
 #include "ParserNameTable.h"
 #include "ParserToken.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,12 +90,27 @@ private:
         }
     }
 
+    // Which recognizers may accept a token at a byte: one bit each, in the order they are tried.
+    enum EReader : std::uint16_t {
+        rdUSER_OPERATOR = 0x01,
+        rdFUNCTION = 0x02,
+        rdDEFAULT_OPERATOR = 0x04,
+        rdCONSTANT = 0x08,
+        rdVARIABLE = 0x10,
+        rdSTRING_CONSTANT = 0x20,
+        rdINFIX = 0x40,
+        rdPOSTFIX = 0x80,
+        rdUNDEFINED = 0x100
+    };
+    void IndexReaders();
+
     bool ReadEnd(token_type& a_Tok);
     bool ReadUserOperator(token_type& a_Tok);
     bool ReadFunction(token_type& a_Tok);
     bool ReadDefaultOperator(token_type& a_Tok);
     bool ReadSeparator(token_type& a_Tok);
-    bool ReadValue(token_type& a_Tok);
+    // a_bConstant: the text may start a constant's name.
+    bool ReadValue(token_type& a_Tok, bool a_bConstant);
     bool ReadVariable(token_type& a_Tok);
     bool ReadStringConstant(token_type& a_Tok);
     bool ReadStringLiteral(token_type& a_Tok);
@@ -125,6 +142,11 @@ private:
     ECmd m_iLastCmd = cmNONE;
     char m_cSeparator = ',';
     RunCache m_aRuns[3];
+    // For each first byte, the recognizers that may accept or reject the token there (EReader);
+    // the others certainly pass it on. Built from the parser's tables of generation
+    // m_iIndexedDefinitions.
+    std::array<std::uint16_t, 256> m_aiReaders{};
+    std::uint64_t m_iIndexedDefinitions = ~std::uint64_t{0};
 };
 
 } // namespace mu

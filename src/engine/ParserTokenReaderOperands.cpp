@@ -7,10 +7,10 @@ namespace mu {
 
 // Accepts a constant name, or a literal that one of the value readers recognises (tried in the
 // order added). Leaves synAFTER_VALUE.
-bool ParserTokenReader::ReadValue(token_type& a_Tok) {
+bool ParserTokenReader::ReadValue(token_type& a_Tok, bool a_bConstant) {
     MU_ASSERT(m_pConstDef, "m_pConstDef");
     std::string_view sName;
-    const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    const int iEnd = a_bConstant ? ExtractRun(csNAME, sName, m_iPos) : m_iPos;
     if (!sName.empty()) {
         const auto it = m_pConstDef->find(sName);
         if (it != m_pConstDef->end()) {
@@ -58,16 +58,16 @@ bool ParserTokenReader::ReadVariable(token_type& a_Tok) {
     if (sName.empty()) {
         return false;
     }
-    const auto it = m_pVarDef->find(sName);
-    if (it == m_pVarDef->end()) {
+    double* const* ppVar = m_pVarDef->Lookup(sName);
+    if (ppVar == nullptr) {
         return false;
     }
     if (m_iSyntax & synNO_VAR) {
         Error(peUNEXPECTED_VARIABLE, m_iPos, sName);
     }
     m_iPos = iEnd;
-    a_Tok.SetVariable(it->second, it->first);
-    RecordUsed(it->first, it->second);
+    a_Tok.SetVariable(*ppVar, sName);
+    RecordUsed(sName, *ppVar);
     m_iSyntax = synAFTER_VAR;
     return true;
 }

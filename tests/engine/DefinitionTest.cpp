@@ -135,6 +135,22 @@ TEST(Definitions, ConstantMayTakeAVariablesNameAndThenWins) {
     EXPECT_EQ(parser.Evaluate(), 101);
 }
 
+// The reader knows by the first byte which kinds of names may start there; that knowledge must
+// follow every later definition, including one with a new first byte.
+TEST(Definitions, NamesDefinedAfterACompilationAreRead) {
+    double v = 1;
+    EngineTestParser parser;
+    parser.AddVariable("v", &v);
+    parser.SetExpression("v+1");
+    EXPECT_EQ(parser.Evaluate(), 2);
+    parser.AddConstant("v", 100);
+    parser.SetExpression("v+1");
+    EXPECT_EQ(parser.Evaluate(), 101);
+    parser.AddFunction("zz", Sq);
+    parser.SetExpression("zz(3)");
+    EXPECT_EQ(parser.Evaluate(), 9);
+}
+
 TEST(Definitions, RedefiningReplacesTheEarlierBinding) {
     double v = 1;
     double w = 2;
