@@ -36,9 +36,11 @@ QString errorText(const mu::ParserError& error, const QString& token,
     return formatErrorMessage(format, token);
 }
 
+} // namespace
+
 // The token is shown as the user typed it, not as the engine's bytes.
-RunResult failure(const mu::ParserError& error, int line, QStringView text,
-                  const QMap<QString, QString>& langTable) {
+RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
+                    const QMap<QString, QString>& langTable) {
     RunResult result;
     result.token = typedText(text, error.token(), error.position());
     result.text = errorText(error, result.token, langTable);
@@ -48,8 +50,6 @@ RunResult failure(const mu::ParserError& error, int line, QStringView text,
     result.key = QString::fromLatin1(error.message());
     return result;
 }
-
-} // namespace
 
 ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
 
@@ -71,7 +71,7 @@ RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
             value = parser.Evaluate();
         }
     } catch (const mu::ParserError& error) {
-        return failure(error, line, current, langTable);
+        return failedRun(error, line, current, langTable);
     }
     if (dump)
         parser.Bytecode().Dump(*dump);

@@ -4,8 +4,13 @@
 
 #include <QMap>
 #include <QString>
+#include <QStringView>
 
 #include <ostream>
+
+namespace mu {
+class ParserError;
+}
 
 // The run button's work without the window: a script is evaluated line by line
 // by a fresh engine, and the last line's value or the first error is turned
@@ -38,6 +43,10 @@ public:
 private:
     QMap<QString, QString> langTable;
 };
+
+// What a run reports for error on its 1-based line, whose typed text is text.
+RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
+                    const QMap<QString, QString>& langTable);
 
 // The format with its first "%s" replaced by token. The format comes from a
 // data file, so every other "%" sequence is kept literally, and the result is

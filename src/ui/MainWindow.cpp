@@ -18,6 +18,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     initUnitPage();
     ui->tabMain->setTabText(0, ui->rb_TRIGONOMETRIC->text());
     ui->tabMain->setTabText(1, ui->rb_UNITCONVERSION->text());
+    setupEditing();
 }
 
 MainWindow::~MainWindow() {
@@ -57,6 +58,7 @@ void MainWindow::applyLanguage() {
 
     ui->btn_ok->setText(text("IDC_BTN_OK"));
     ui->menuHelp->setTitle(text("IDS_TAB_HELP"));
+    applyAccessibleNames();
 }
 
 void MainWindow::openAbout() {

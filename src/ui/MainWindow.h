@@ -2,6 +2,7 @@
 
 #include "CommonFun.h"
 #include "FunctionEntry.h"
+#include "LineEvaluator.h"
 
 #include <QHash>
 #include <QList>
@@ -15,6 +16,8 @@
 #include <optional>
 
 class HelpWindow;
+class ErrorLineMark;
+class LiveEvaluation;
 class QRadioButton;
 struct RunResult;
 
@@ -133,6 +136,18 @@ private:
     // when the run fails.
     void convertResultBase(int base);
 
+    // The editing aids (MainWindowEditing.cpp): run and copy actions, the
+    // column of line results with its live evaluation, remembered state.
+    void setupEditing();
+    void applyAccessibleNames();
+    // edit_res's tooltip and Ctrl+Shift+C give the run's value with 17
+    // significant digits.
+    void showFullValue(double value);
+    void forgetFullValue();
+    void copyFullResult() const;
+    void showLineResults(const LineResults& results);
+    void returnToEditor();
+
     Ui::MainWindow* ui;
     QString currentCategoryButton;
     CommonFun commonFun;
@@ -143,4 +158,8 @@ private:
     QStandardItemModel functionModel;
     QStandardItemModel unitModel;
     HelpWindow* helpWindow = nullptr; // made when first needed, a child of the window
+    ErrorLineMark* errorMark = nullptr;
+    LiveEvaluation* liveEvaluation = nullptr;
+    double resultValue = 0.0;
+    bool hasResultValue = false;
 };

@@ -71,10 +71,9 @@ void MainWindow::on_btn_sqrt_clicked() {
 }
 
 void MainWindow::on_btn_del_clicked() {
-    // Through a copy, and without taking the focus back: the focus stays on
-    // the button, so it can be pressed again from the keyboard.
     QTextCursor cursor = ui->text_script->textCursor();
     cursor.deletePreviousChar();
+    ui->text_script->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::on_btn_enter_clicked() {

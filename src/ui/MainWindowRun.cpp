@@ -2,16 +2,22 @@
 // the base conversion that the function list asks for.
 #include "MainWindow.h"
 
+#include "ErrorLineMark.h"
+#include "LineEvaluator.h"
 #include "ResultBase.h"
-#include "ScriptRunner.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
+#include <QTextCursor>
 
 void MainWindow::on_btn_clean_clicked() {
     ui->edit_res->clear();
-    ui->text_script->clear();
-    ui->text_script->setFocus(Qt::OtherFocusReason);
+    forgetFullValue();
+    // Through a cursor, not clear(), so that Ctrl+Z brings the script back.
+    QTextCursor cursor(ui->text_script->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    returnToEditor();
 }
 
 void MainWindow::on_btn_run_clicked() {
@@ -19,19 +25,27 @@ void MainWindow::on_btn_run_clicked() {
 }
 
 RunResult MainWindow::runScript() {
-    const RunResult result = ScriptRunner(langTable).run(ui->text_script->toPlainText());
+    // One evaluation gives the result box and the column the same texts.
+    const LineResults lines = LineEvaluator(langTable).evaluate(ui->text_script->toPlainText());
+    showLineResults(lines);
+    const RunResult& result = lines.run;
     if (result.ok) {
         showResult(result.text);
+        showFullValue(result.value);
+        returnToEditor();
         return result;
     }
-    // The result box keeps what it showed before the failed run.
+    // The result box keeps what it showed before the failed run; the caret
+    // and a mark point at the failing line while the box explains.
+    errorMark->mark(result.line, result.position);
     // The message holds script text and data-file text: shown as typed, so
     // markup in it can neither load a file nor offer a link.
     QMessageBox box(QMessageBox::Critical, langTable.value(QStringLiteral("IDS_ERROR_TITLE")),
-                    result.text, QMessageBox::Ok, this);
+                    lineErrorMessage(result, langTable), QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();
+    returnToEditor();
     return result;
 }
 

@@ -93,6 +93,11 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_LANG_FILE_USE"), QStringLiteral("Language file:")},
         {QStringLiteral("IDS_BASE_NOT_WHOLE"), QStringLiteral("not whole")},
         {QStringLiteral("IDS_ERROR_TITLE"), QStringLiteral("Oops")},
+        {QStringLiteral("IDS_ERROR_LINE"), QStringLiteral("L%1|")},
+        {QStringLiteral("IDS_RUN_TIP"), QStringLiteral("Run (%1)")},
+        {QStringLiteral("IDS_RESULT_TIP"), QStringLiteral("Exact %1")},
+        {QStringLiteral("IDS_UNDEFINED_NAMES"), QStringLiteral("Zero: %1")},
+        {QStringLiteral("IDS_LIVE_OFF"), QStringLiteral("Off over %1")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));

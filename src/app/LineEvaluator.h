@@ -1,0 +1,44 @@
+#pragma once
+
+#include "ScriptRunner.h"
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+// The run button's evaluation, keeping what every line gave: the window's
+// per-line column and its line of undefined names are filled from it.
+//
+//   script --lines--> mu::Parser --value--> formatResult --> texts[i]
+//                               \--ParserError--> failedRun --> run (as ScriptRunner::run)
+//   variable factory --names first met--> readers of unassigned names --> undefinedNames
+
+struct LineResults {
+    // One entry per script line: the text the result box would show for that
+    // line, empty for the failing line and for the lines after it.
+    QStringList texts;
+    // The same result ScriptRunner::run gives for the script.
+    RunResult run;
+    // Names read before any line assigned them (so they counted as 0), in the
+    // order they were first met.
+    QStringList undefinedNames;
+};
+
+class LineEvaluator {
+public:
+    explicit LineEvaluator(const QMap<QString, QString>& langTable);
+
+    LineResults evaluate(const QString& script) const;
+
+private:
+    QMap<QString, QString> langTable;
+};
+
+// The message of a failed run as the window shows it: the table's
+// "IDS_ERROR_LINE" text with %1 replaced by the line number, then the
+// runner's message. Without that key there is no prefix.
+QString lineErrorMessage(const RunResult& failed, const QMap<QString, QString>& langTable);
+
+// "IDS_UNDEFINED_NAMES" with %1 replaced by the names, comma-separated;
+// empty when there are none.
+QString undefinedNamesText(const QStringList& names, const QMap<QString, QString>& langTable);

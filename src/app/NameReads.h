@@ -1,0 +1,9 @@
+#pragma once
+
+#include <string>
+
+// Whether the line reads the variable name somewhere, rather than only
+// assigning it: an occurrence of the whole name (not part of a longer name or
+// of a number such as 2e3) that is not followed, after blanks, by a single
+// "=". nameChars are the characters the engine allows in names.
+bool readsName(const std::string& line, const std::string& name, const std::string& nameChars);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+
+// The column beside the script editor: text line i holds the result of
+// script line i, so it reads line by line, and a gutter on its left numbers
+// the lines. It follows the editor's vertical scrolling (and the editor
+// follows it), so both must show one script line per text line at the same
+// line height.
+class LineResultsView : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit LineResultsView(QWidget* parent = nullptr);
+
+    void follow(QPlainTextEdit* editor);
+
+    // texts has one entry per script line. failedLine (1-based, 0 for none)
+    // shows a marker with shortMessage, and message as its tooltip.
+    void showResults(const QStringList& texts, int failedLine = 0,
+                     const QString& shortMessage = QString(), const QString& message = QString());
+    // One line of explanation instead of results.
+    void showNote(const QString& note);
+
+    int failedLine() const { return failed; }
+    QString failedMessage() const { return failedTip; }
+
+    // The marker that leads the failing line's text.
+    static QString failureMarker();
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    class Gutter;
+    friend class Gutter;
+
+    void paintGutter(QPaintEvent* event);
+    int gutterWidth() const;
+    void updateGutterWidth();
+    void syncScroll();
+
+    Gutter* gutter;
+    QPlainTextEdit* editor = nullptr;
+    int failed = 0;
+    QString failedTip;
+};

@@ -1,0 +1,146 @@
+// The aids around the script editor: the keyboard run, the read-only result
+// box with its full-precision value, the per-line results column with live
+// evaluation, the mark on a failing line, the remembered state and the
+// accessible names.
+//
+//   edit --pause--> LiveEvaluation --LineResults--> showLineResults --> column, undefined names
+//   "=" / Ctrl+Return / F9 --> run --> result box, column; on failure mark + error box
+#include "MainWindow.h"
+
+#include "ErrorLineMark.h"
+#include "LineEvaluator.h"
+#include "LineResultsView.h"
+#include "LiveEvaluation.h"
+#include "WindowSettings.h"
+#include "ui_mainwindow.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeySequence>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+const QList<QKeySequence> runShortcuts{QKeySequence(Qt::CTRL | Qt::Key_Return),
+                                       QKeySequence(Qt::CTRL | Qt::Key_Enter),
+                                       QKeySequence(Qt::Key_F9)};
+const QKeySequence copyResultShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
+
+// A double written so that reading it back gives the same double.
+QString fullPrecision(double value) {
+    return QString::number(value, 'g', 17);
+}
+
+QString shortcutList(const QList<QKeySequence>& shortcuts) {
+    QStringList names;
+    for (const QKeySequence& shortcut : shortcuts)
+        names.append(shortcut.toString(QKeySequence::NativeText));
+    return names.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void MainWindow::setupEditing() {
+    // One text line per script line, so the column lines up with the editor.
+    ui->text_script->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Scripts need no tabs; Tab moves on through the window.
+    ui->text_script->setTabChangesFocus(true);
+    ui->edit_res->setReadOnly(true);
+    ui->label_undefined->setTextFormat(Qt::PlainText);
+
+    auto* run = new QAction(this);
+    run->setObjectName(QStringLiteral("actionRun"));
+    run->setShortcuts(runShortcuts);
+    connect(run, &QAction::triggered, ui->btn_run, &QPushButton::click);
+    addAction(run);
+    auto* copy = new QAction(this);
+    copy->setObjectName(QStringLiteral("actionCopyResult"));
+    copy->setShortcut(copyResultShortcut);
+    connect(copy, &QAction::triggered, this, &MainWindow::copyFullResult);
+    addAction(copy);
+    const QString tip = langTable.value(QStringLiteral("IDS_RUN_TIP"));
+    const QString shortcuts = shortcutList(runShortcuts);
+    ui->btn_run->setToolTip(tip.isEmpty() ? shortcuts : tip.arg(shortcuts));
+
+    errorMark = new ErrorLineMark(ui->text_script);
+    ui->view_lineResults->follow(ui->text_script);
+    liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
+    connect(liveEvaluation, &LiveEvaluation::evaluated, this, &MainWindow::showLineResults);
+    connect(liveEvaluation, &LiveEvaluation::tooLarge, this, [this](int maxLines) {
+        ui->view_lineResults->showNote(
+            langTable.value(QStringLiteral("IDS_LIVE_OFF")).arg(maxLines));
+        ui->label_undefined->clear();
+    });
+
+    (new WindowSettings(this))->restore();
+}
+
+void MainWindow::showFullValue(double value) {
+    resultValue = value;
+    hasResultValue = true;
+    const QString tip = langTable.value(QStringLiteral("IDS_RESULT_TIP"));
+    const QString text = fullPrecision(value);
+    ui->edit_res->setToolTip(tip.isEmpty() ? text : tip.arg(text));
+}
+
+void MainWindow::forgetFullValue() {
+    ui->edit_res->setToolTip(QString());
+    hasResultValue = false;
+}
+
+void MainWindow::copyFullResult() const {
+    if (hasResultValue)
+        QGuiApplication::clipboard()->setText(fullPrecision(resultValue));
+}
+
+void MainWindow::showLineResults(const LineResults& results) {
+    const RunResult& run = results.run;
+    if (run.ok)
+        ui->view_lineResults->showResults(results.texts);
+    else
+        ui->view_lineResults->showResults(results.texts, run.line, run.text,
+                                          lineErrorMessage(run, langTable));
+    ui->label_undefined->setText(undefinedNamesText(results.undefinedNames, langTable));
+}
+
+void MainWindow::returnToEditor() {
+    ui->text_script->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::applyAccessibleNames() {
+    const auto text = [this](const char* key) { return langTable.value(QLatin1String(key)); };
+    const std::array<std::pair<QWidget*, const char*>, 18> names{{
+        {ui->text_script, "IDS_ACC_SCRIPT"},
+        {ui->btn_run, "IDS_ACC_RUN"},
+        {ui->edit_res, "IDS_ACC_RESULT"},
+        {ui->btn_clean, "IDS_ACC_CLEAN"},
+        {ui->view_lineResults, "IDS_ACC_LINE_RESULTS"},
+        {ui->label_undefined, "IDS_ACC_UNDEFINED"},
+        {ui->table_funlist, "IDS_ACC_FUNCTIONS"},
+        {ui->listType, "IDS_ACC_UNIT_KIND"},
+        {ui->edit_1, "IDS_ACC_UNIT_VALUE"},
+        {ui->lst_1, "IDS_ACC_FROM_UNIT"},
+        {ui->lst_2, "IDS_ACC_TO_UNIT"},
+        {ui->edit_2, "IDS_ACC_CONVERTED"},
+        {ui->btn_sqrt, "IDS_ACC_KEY_SQRT"},
+        {ui->btn_del, "IDS_ACC_KEY_DEL"},
+        {ui->btn_enter, "IDS_ACC_KEY_ENTER"},
+        {ui->btn_pi, "IDS_ACC_KEY_PI"},
+        {ui->btn_pow2, "IDS_ACC_KEY_POW2"},
+        {ui->gbRadio, "IDS_ACC_CATEGORIES"},
+    }};
+    for (const auto& [widget, key] : names)
+        widget->setAccessibleName(text(key));
+
+    const std::array<std::pair<QWidget*, const char*>, 4> descriptions{{
+        {ui->text_script, "IDS_ACC_SCRIPT_DESC"},
+        {ui->edit_res, "IDS_ACC_RESULT_DESC"},
+        {ui->view_lineResults, "IDS_ACC_LINE_RESULTS_DESC"},
+        {ui->table_funlist, "IDS_ACC_FUNCTIONS_DESC"},
+    }};
+    for (const auto& [widget, key] : descriptions)
+        widget->setAccessibleDescription(text(key));
+}
