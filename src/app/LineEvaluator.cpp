@@ -73,10 +73,11 @@ LineResults LineEvaluator::evaluate(const QString& script) const {
 }
 
 QString lineErrorMessage(const RunResult& failed, const QMap<QString, QString>& langTable) {
-    const QString prefix = langTable.value(QStringLiteral("IDS_ERROR_LINE"));
-    if (prefix.isEmpty())
+    const QString format = langTable.value(QStringLiteral("IDS_ERROR_LINE"));
+    if (!format.contains(QLatin1String("%2")))
         return failed.text;
-    return prefix.arg(failed.line) + failed.text;
+    // One pass, so a "%" in the message is never taken for a marker.
+    return format.arg(QString::number(failed.line), failed.text);
 }
 
 QString undefinedNamesText(const QStringList& names, const QMap<QString, QString>& langTable) {

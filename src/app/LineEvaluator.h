@@ -35,8 +35,8 @@ private:
 };
 
 // The message of a failed run as the window shows it: the table's
-// "IDS_ERROR_LINE" text with %1 replaced by the line number, then the
-// runner's message. Without that key there is no prefix.
+// "IDS_ERROR_LINE" format with %1 the line number and %2 the runner's
+// message. Without that key (or without %2 in it) the message alone.
 QString lineErrorMessage(const RunResult& failed, const QMap<QString, QString>& langTable);
 
 // "IDS_UNDEFINED_NAMES" with %1 replaced by the names, comma-separated;

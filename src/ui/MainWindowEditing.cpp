@@ -75,6 +75,7 @@ void MainWindow::setupEditing() {
         ui->label_undefined->clear();
     });
 
+    resize(800, 600);
     (new WindowSettings(this))->restore();
 }
 

@@ -14,6 +14,9 @@ int main(int argc, char* argv[]) {
     // The desktop entry, the theme icon and the metainfo share this id.
     const QString appId = QStringLiteral("io.github.scriptcalc.ScriptCalc");
     QGuiApplication::setDesktopFileName(appId);
+    // QSettings keeps the window's state under these names.
+    QApplication::setOrganizationName(QStringLiteral("ScriptCalc"));
+    QApplication::setApplicationName(QStringLiteral("ScriptCalc"));
     // The forms ask for "Courier"; where it is not installed the system's
     // monospace font stands in, so the keypad and lists keep fixed widths.
     QFont::insertSubstitution(QStringLiteral("Courier"),
@@ -25,8 +28,8 @@ int main(int argc, char* argv[]) {
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(&qtTranslator);
 
+    // 800x600 on the first start, as it was closed on later ones.
     MainWindow window;
-    window.resize(800, 600);
     window.setWindowIcon(QIcon::fromTheme(appId, QIcon(QStringLiteral(":/images/brel.PNG"))));
     window.show();
     return app.exec();

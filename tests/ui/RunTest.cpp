@@ -2,6 +2,7 @@
 // the result box read, error boxes closed as a user closes them.
 #include "WindowTest.h"
 
+#include "LineEvaluator.h"
 #include "ScriptRunner.h"
 
 #include <QMessageBox>
@@ -58,12 +59,14 @@ QMap<QString, QString> tableOf(const TestInstallation::Entries& entries) {
     return table;
 }
 
-// The message that the runner gives for a script that fails.
-QString messageFor(const QString& failing,
+// The box's message for a script whose only line fails, when that line is
+// the given line of the script run.
+QString messageFor(const QString& failing, int line = 1,
                    const TestInstallation::Entries& entries = TestInstallation::standardEntries()) {
-    const RunResult expected = ScriptRunner(tableOf(entries)).run(failing);
+    RunResult expected = ScriptRunner(tableOf(entries)).run(failing);
     EXPECT_FALSE(expected.ok) << failing.toStdString();
-    return expected.text;
+    expected.line = line;
+    return lineErrorMessage(expected, tableOf(entries));
 }
 
 } // namespace
@@ -91,7 +94,7 @@ TEST_F(RunTest, AFailingLineShowsTheBoxAndKeepsTheOldResult) {
     editor()->clear();
     typeScript(QStringLiteral("a=1\n3*\nb=2"));
     click("btn_run");
-    expectOneErrorBox(messageFor(QStringLiteral("3*")));
+    expectOneErrorBox(messageFor(QStringLiteral("3*"), 2));
     EXPECT_EQ(result(), QStringLiteral("3"));
     EXPECT_EQ(script(), QStringLiteral("a=1\n3*\nb=2"));
 }
@@ -112,7 +115,7 @@ TEST_F(RunTest, ATrailingLineBreakIsAnEmptyLastLine) {
     click("btn_run");
     typeScript(QStringLiteral("\n"));
     click("btn_run");
-    expectOneErrorBox(messageFor(QString()));
+    expectOneErrorBox(messageFor(QString(), 2));
     EXPECT_EQ(result(), QStringLiteral("5"));
 }
 
@@ -153,11 +156,11 @@ TEST_F(RunTest, CleanEmptiesScriptAndResultAndFocusesTheEditor) {
     EXPECT_TRUE(editorHasFocus());
 }
 
-// The result box is editable, and the run replaces whatever it holds.
-TEST_F(RunTest, ARunReplacesTextTypedIntoTheResultBox) {
-    QTest::keyClicks(widget<QLineEdit>("edit_res"), QStringLiteral("typed"));
+// The result box is read-only: typing into it changes nothing.
+TEST_F(RunTest, TextTypedIntoTheResultBoxIsIgnored) {
     typeScript(QStringLiteral("8"));
     click("btn_run");
+    QTest::keyClicks(widget<QLineEdit>("edit_res"), QStringLiteral("typed"));
     EXPECT_EQ(result(), QStringLiteral("8"));
 }
 
@@ -243,7 +246,7 @@ TEST_F(RunWithoutMessagesTest, TheBoxStillOpens) {
     const auto boxes = dialogs.take();
     ASSERT_EQ(boxes.size(), 1);
     EXPECT_EQ(boxes.first().title, QString());
-    EXPECT_EQ(boxes.first().text, messageFor(QStringLiteral("3*"), entries));
+    EXPECT_EQ(boxes.first().text, messageFor(QStringLiteral("3*"), 1, entries));
     EXPECT_EQ(result(), QString());
 }
 

@@ -4,6 +4,7 @@
 #include "FunctionListTest.h"
 
 #include "LangTable.h"
+#include "LineEvaluator.h"
 #include "ScriptRunner.h"
 
 #include <QFile>
@@ -86,7 +87,8 @@ protected:
         } else {
             EXPECT_EQ(boxes.size(), 1) << qPrintable(where);
             if (!boxes.isEmpty()) {
-                EXPECT_EQ(boxes.first().text, expected.text) << qPrintable(where);
+                EXPECT_EQ(boxes.first().text, lineErrorMessage(expected, langTable))
+                    << qPrintable(where);
             }
         }
         return expected;

@@ -93,7 +93,7 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_LANG_FILE_USE"), QStringLiteral("Language file:")},
         {QStringLiteral("IDS_BASE_NOT_WHOLE"), QStringLiteral("not whole")},
         {QStringLiteral("IDS_ERROR_TITLE"), QStringLiteral("Oops")},
-        {QStringLiteral("IDS_ERROR_LINE"), QStringLiteral("L%1|")},
+        {QStringLiteral("IDS_ERROR_LINE"), QStringLiteral("L%1|%2")},
         {QStringLiteral("IDS_RUN_TIP"), QStringLiteral("Run (%1)")},
         {QStringLiteral("IDS_RESULT_TIP"), QStringLiteral("Exact %1")},
         {QStringLiteral("IDS_UNDEFINED_NAMES"), QStringLiteral("Zero: %1")},

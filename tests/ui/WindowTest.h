@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QString>
 
 #include <memory>
@@ -33,7 +34,11 @@ public:
 // window's widgets by their object names, as a user would.
 class WindowTestBase : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_EQ(installation.problem(), QString()); }
+    // Every case starts without remembered state.
+    void SetUp() override {
+        ASSERT_EQ(installation.problem(), QString());
+        QSettings().clear();
+    }
 
     void TearDown() override {
         window.reset();

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -30,5 +32,14 @@ int main(int argc, char* argv[]) {
 
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    // The window keeps its state with QSettings: here in a folder of the test
+    // run's own, never in the user's settings.
+    const QTemporaryDir settingsDir;
+    if (!settingsDir.isValid())
+        qFatal("no temporary folder for the settings");
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    QApplication::setOrganizationName(QStringLiteral("ScriptCalcTests"));
+    QApplication::setApplicationName(QStringLiteral("ui_tests"));
     return RUN_ALL_TESTS();
 }
