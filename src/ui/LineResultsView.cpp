@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include "ErrorLineMark.h"
+#include "PlainToolTip.h"
 
 // The line numbers, painted left of the results; not part of the text, so a
 // screen reader reads only the results.
@@ -94,7 +95,7 @@ bool LineResultsView::event(QEvent* event) {
         const QPoint inViewport = viewport()->mapFromGlobal(help->globalPos());
         const int line = cursorForPosition(inViewport).blockNumber() + 1;
         if (failed && line == failed)
-            QToolTip::showText(help->globalPos(), failedTip, this);
+            QToolTip::showText(help->globalPos(), plainToolTip(failedTip), this);
         else
             QToolTip::hideText();
         return true;

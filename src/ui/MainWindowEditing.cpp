@@ -11,6 +11,7 @@
 #include "LineEvaluator.h"
 #include "LineResultsView.h"
 #include "LiveEvaluation.h"
+#include "PlainToolTip.h"
 #include "WindowSettings.h"
 #include "ui_mainwindow.h"
 
@@ -63,7 +64,7 @@ void MainWindow::setupEditing() {
     addAction(copy);
     const QString tip = langTable.value(QStringLiteral("IDS_RUN_TIP"));
     const QString shortcuts = shortcutList(runShortcuts);
-    ui->btn_run->setToolTip(tip.isEmpty() ? shortcuts : tip.arg(shortcuts));
+    ui->btn_run->setToolTip(plainToolTip(tip.isEmpty() ? shortcuts : tip.arg(shortcuts)));
 
     errorMark = new ErrorLineMark(ui->text_script);
     ui->view_lineResults->follow(ui->text_script);
@@ -84,7 +85,7 @@ void MainWindow::showFullValue(double value) {
     hasResultValue = true;
     const QString tip = langTable.value(QStringLiteral("IDS_RESULT_TIP"));
     const QString text = fullPrecision(value);
-    ui->edit_res->setToolTip(tip.isEmpty() ? text : tip.arg(text));
+    ui->edit_res->setToolTip(plainToolTip(tip.isEmpty() ? text : tip.arg(text)));
 }
 
 void MainWindow::forgetFullValue() {
