@@ -158,6 +158,7 @@ void ParserBase::PrepareExecution() {
 double ParserBase::ExecuteWithoutProgram() {
     if (!m_Program.IsBuilt() && m_Program.Build(m_pCode, m_vByteCode.Size(), m_vStackBuffer.data(),
                                                 m_vStackBuffer.size(), m_vStringBuf)) {
+        m_pEvaluate = EvalRoutine::RunProgram;
         return m_Program.Run(m_vStringBuf);
     }
     return InterpretBytecode();

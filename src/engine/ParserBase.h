@@ -49,6 +49,8 @@ public:
     // Inline, so that a caller evaluating in a loop pays one call into the engine.
     double Evaluate() {
         switch (m_pEvaluate) {
+        case EvalRoutine::RunProgram:
+            return m_Program.Run(m_vStringBuf);
         case EvalRoutine::ExecuteBytecode:
             return ExecuteBytecode();
         case EvalRoutine::ReturnConstant:
@@ -142,8 +144,9 @@ protected:
     double InterpretBytecode();
 
 private:
-    // The routine Evaluate runs.
-    enum class EvalRoutine { Compile, ReturnConstant, ExecuteBytecode };
+    // The routine Evaluate runs. RunProgram: the pre-decoded form is built and ready, and a plain
+    // evaluation goes straight to it.
+    enum class EvalRoutine { Compile, ReturnConstant, ExecuteBytecode, RunProgram };
 
     void Assign(const ParserBase& a_Parser);
     void Reset();

@@ -62,7 +62,7 @@ public:
     // Runs the program; allocates nothing. Only valid while IsReady().
     double Run(const std::vector<std::string>& a_vStrings) const;
 
-    // Number of instructions, the final opRETURN included, for tests of the translation.
+    // Number of instructions, for tests of the translation.
     std::size_t Size() const { return m_vCode.size(); }
 
     // Operations. M: a memory operand (variable, constant or slot) read through a pointer;
@@ -151,8 +151,10 @@ public:
         opNEG_M,       // acc = -*x
         opCALL,        // acc = f(dst[0] .. dst[argc-1]), or f(dst, n) for argc = -n
         opSTRCALL,     // acc = f(string, dst[0] .. dst[argc-1])
-        opRETURN       // the result is acc; ends every program
+        opRETURN       // the result is acc: a program without instructions (none is built)
     };
+    // The last instruction's code is its operation plus c_iReturning: it returns acc when done.
+    static constexpr int c_iReturning = opRETURN + 1;
 
     struct Instr {
         EOp m_iOp = opLOAD;
@@ -165,6 +167,12 @@ public:
         GenericFun m_pFun = nullptr;
         std::size_t m_iStr = 0; // string calls: index into the string buffer
     };
+
+    // The operation of an instruction, whether or not it is the returning last one.
+    static EOp Operation(const Instr& a_Instr) {
+        return static_cast<EOp>(a_Instr.m_iOp >= c_iReturning ? a_Instr.m_iOp - c_iReturning
+                                                              : a_Instr.m_iOp);
+    }
 
     const std::vector<Instr>& Code() const { return m_vCode; }
 

@@ -233,7 +233,7 @@ bool ParserProgramBuilder::StringCall(std::size_t k, std::int32_t a_iArgc, std::
     return true;
 }
 
-// The result is slot 1; it ends in the accumulator.
+// The result is slot 1; it ends in the accumulator, and the last instruction returns it.
 bool ParserProgramBuilder::End() {
     if (m_iStackSize < 2) {
         return false;
@@ -248,8 +248,15 @@ bool ParserProgramBuilder::End() {
         instr.m_pX = Operand(1);
         Emit(instr);
     }
-    instr.m_iOp = ParserProgram::opRETURN;
-    Emit(instr);
+    // Every instruction leaves the accumulator holding slot 1's value or unchanged, so the last
+    // one may return it.
+    std::vector<Instr>& vCode = m_Program.m_vCode;
+    if (vCode.empty()) {
+        instr.m_iOp = ParserProgram::opRETURN;
+        Emit(instr);
+    } else {
+        vCode.back().m_iOp = static_cast<EOp>(vCode.back().m_iOp + ParserProgram::c_iReturning);
+    }
     return true;
 }
 
