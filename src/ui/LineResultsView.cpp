@@ -63,6 +63,8 @@ QString LineResultsView::failureMarker() {
 void LineResultsView::showResults(const QStringList& texts, int failedLine,
                                   const QString& shortMessage, const QString& message) {
     QStringList lines = texts;
+    noteShown = false;
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     failed = failedLine > 0 && failedLine <= lines.size() ? failedLine : 0;
     failedTip = failed ? message : QString();
     if (failed)
@@ -83,9 +85,13 @@ void LineResultsView::showResults(const QStringList& texts, int failedLine,
 }
 
 void LineResultsView::showNote(const QString& note) {
+    // A note is no script line: the gutter shows no number beside it.
+    noteShown = true;
     failed = 0;
     failedTip.clear();
     setExtraSelections({});
+    // Wrapped, so the whole note fits the narrow column.
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setPlainText(note);
 }
 
@@ -130,6 +136,8 @@ void LineResultsView::syncScroll() {
 void LineResultsView::paintGutter(QPaintEvent* event) {
     QPainter painter(gutter);
     painter.fillRect(event->rect(), palette().color(QPalette::AlternateBase));
+    if (noteShown)
+        return;
     painter.setPen(palette().color(QPalette::PlaceholderText));
     QTextBlock block = firstVisibleBlock();
     int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());

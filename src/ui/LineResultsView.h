@@ -45,6 +45,7 @@ private:
 
     Gutter* gutter;
     QPlainTextEdit* editor = nullptr;
+    bool noteShown = false;
     int failed = 0;
     QString failedTip;
 };

@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QShortcut>
 
 #include <array>
 #include <utility>
@@ -62,6 +63,13 @@ void MainWindow::setupEditing() {
     copy->setShortcut(copyResultShortcut);
     connect(copy, &QAction::triggered, this, &MainWindow::copyFullResult);
     addAction(copy);
+    // Return on a catalogue entry inserts it, as a double-click does.
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+        auto* insert = new QShortcut(QKeySequence(key), ui->table_funlist, nullptr, nullptr,
+                                     Qt::WidgetShortcut);
+        connect(insert, &QShortcut::activated, this,
+                [this] { on_table_funlist_doubleClicked(ui->table_funlist->currentIndex()); });
+    }
     const QString tip = langTable.value(QStringLiteral("IDS_RUN_TIP"));
     const QString shortcuts = shortcutList(runShortcuts);
     ui->btn_run->setToolTip(plainToolTip(tip.isEmpty() ? shortcuts : tip.arg(shortcuts)));

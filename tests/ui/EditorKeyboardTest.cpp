@@ -5,6 +5,7 @@
 #include "ShownToolTip.h"
 #include "WindowTest.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -103,6 +104,22 @@ TEST_F(WindowTest, TheResultBoxGivesTheFullValue) {
     EXPECT_EQ(box->toolTip(), QString());
     QTest::keyClick(editor(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("0.33333333333333331"));
+}
+
+class CatalogueKeyboardTest : public WindowTestBase {};
+
+TEST_F(CatalogueKeyboardTest, ReturnOnAnEntryInsertsItAndReturnsToTheEditor) {
+    QFile functions(shipped::configFile(QStringLiteral("en_us"), QStringLiteral("function.xml")));
+    ASSERT_TRUE(functions.open(QIODevice::ReadOnly));
+    installation.writeFunctionFile(functions.readAll());
+    installation.writeLangTable(TestInstallation::standardEntries());
+    openWindow();
+    auto* table = widget<QAbstractItemView>("table_funlist");
+    table->setFocus();
+    table->setCurrentIndex(table->model()->index(0, 0));
+    QTest::keyClick(table, Qt::Key_Return);
+    EXPECT_EQ(script(), QStringLiteral("sin()"));
+    EXPECT_TRUE(editorHasFocus());
 }
 
 TEST_F(WindowTest, TabVisitsTheWindowInReadingOrder) {
