@@ -1,8 +1,10 @@
 // NameTable: the table from variable names to values. A script can create a variable per line,
 // a million of them, so the table is hashed (one probe sequence instead of a tree descent with a
 // name comparison per level) and compact: a 16-byte entry per name, the names' bytes side by side
-// in one text, and a 4-byte index slot. Entries are kept in insertion order in a deque, so a value
-// never moves while the table lives: its address can be handed out as a variable's storage.
+// in one text, and a 4-byte index slot that also holds a few bits of the name's hash, so that a
+// probe passes other names without reading their entries. Entries are kept in insertion order in a
+// deque, so a value never moves while the table lives: its address can be handed out as a
+// variable's storage.
 #ifndef MU_PARSER_NAME_TABLE_H
 #define MU_PARSER_NAME_TABLE_H
 
@@ -78,16 +80,16 @@ public:
 
     iterator find(std::string_view a_sName) {
         const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? end() : iterator(this, m_vIndex[iSlot] - 1);
+        return iSlot == c_iNone ? end() : iterator(this, EntryOf(m_vIndex[iSlot]));
     }
     const_iterator find(std::string_view a_sName) const {
         const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? end() : const_iterator(this, m_vIndex[iSlot] - 1);
+        return iSlot == c_iNone ? end() : const_iterator(this, EntryOf(m_vIndex[iSlot]));
     }
     // The value of a_sName, or null: the reader's look-up, without an iterator.
     const T* Lookup(std::string_view a_sName) const {
         const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? nullptr : &m_Entries[m_vIndex[iSlot] - 1].m_Value;
+        return iSlot == c_iNone ? nullptr : &m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
     }
     std::size_t count(std::string_view a_sName) const {
         return Probe(a_sName, Hash(a_sName)) == c_iNone ? 0 : 1;
@@ -97,7 +99,7 @@ public:
         if (iSlot == c_iNone) {
             throw std::out_of_range("NameTable::at");
         }
-        return m_Entries[m_vIndex[iSlot] - 1].m_Value;
+        return m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
     }
 
     // The value of a_sName, entered with a_Value when the name is new.
@@ -105,7 +107,7 @@ public:
         const std::uint32_t iHash = Hash(a_sName);
         const std::uint32_t iSlot = Probe(a_sName, iHash);
         if (iSlot != c_iNone) {
-            return m_Entries[m_vIndex[iSlot] - 1].m_Value;
+            return m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
         }
         return Insert(a_sName, iHash, a_Value);
     }
@@ -118,13 +120,13 @@ public:
         if (iSlot == c_iNone) {
             return 0;
         }
-        m_Entries[m_vIndex[iSlot] - 1].m_iLength = c_iErased;
+        m_Entries[EntryOf(m_vIndex[iSlot])].m_iLength = c_iErased;
         --m_iSize;
         // Backward shift: later members of the probe run move up, so no run has a hole.
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
         for (std::uint32_t iNext = (iSlot + 1) & iMask; m_vIndex[iNext] != 0;
              iNext = (iNext + 1) & iMask) {
-            const std::uint32_t iHome = Home(Hash(Key(m_Entries[m_vIndex[iNext] - 1])));
+            const std::uint32_t iHome = Home(Hash(Key(m_Entries[EntryOf(m_vIndex[iNext])])));
             // The entry at iNext may fill the hole unless its home lies cyclically in (hole, next].
             const bool bStays = iSlot <= iNext ? (iHome > iSlot && iHome <= iNext)
                                                : (iHome > iSlot || iHome <= iNext);
@@ -147,6 +149,14 @@ public:
 
 private:
     static constexpr std::uint32_t c_iNone = 0xFFFFFFFFu;
+    // An index slot: (entry number + 1) << c_iTagBits | the low bits of the name's hash; 0 is a
+    // free slot.
+    static constexpr unsigned c_iTagBits = 6;
+    static constexpr std::uint32_t c_iTagMask = (1u << c_iTagBits) - 1;
+    static std::size_t EntryOf(std::uint32_t a_iSlot) { return (a_iSlot >> c_iTagBits) - 1; }
+    static std::uint32_t SlotOf(std::size_t a_iEntry, std::uint32_t a_iHash) {
+        return static_cast<std::uint32_t>(a_iEntry + 1) << c_iTagBits | (a_iHash & c_iTagMask);
+    }
 
     // FNV-1a over the bytes.
     static std::uint32_t Hash(std::string_view a_sName) {
@@ -172,11 +182,14 @@ private:
         }
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
         for (std::uint32_t iSlot = Home(a_iHash);; iSlot = (iSlot + 1) & iMask) {
-            const std::uint32_t iEntry = m_vIndex[iSlot];
-            if (iEntry == 0) {
+            const std::uint32_t iValue = m_vIndex[iSlot];
+            if (iValue == 0) {
                 return c_iNone;
             }
-            const Entry& entry = m_Entries[iEntry - 1];
+            if ((iValue & c_iTagMask) != (a_iHash & c_iTagMask)) {
+                continue;
+            }
+            const Entry& entry = m_Entries[EntryOf(iValue)];
             if (entry.m_iLength == a_sName.size() &&
                 std::memcmp(m_sKeys.data() + entry.m_iKey, a_sName.data(), a_sName.size()) == 0) {
                 return iSlot;
@@ -185,7 +198,8 @@ private:
     }
 
     T& Insert(std::string_view a_sName, std::uint32_t a_iHash, const T& a_Value) {
-        MU_ASSERT(m_sKeys.size() + a_sName.size() < c_iErased && m_Entries.size() < c_iNone - 1,
+        MU_ASSERT(m_sKeys.size() + a_sName.size() < c_iErased &&
+                      m_Entries.size() + 1 < (std::size_t{1} << (32 - c_iTagBits)),
                   "the variable names fit the table");
         // At most three quarters of the slots in use keeps the probe runs short.
         if (4 * (m_Entries.size() + 1) > 3 * m_vIndex.size()) {
@@ -194,18 +208,18 @@ private:
         m_Entries.push_back(Entry{static_cast<std::uint32_t>(m_sKeys.size()),
                                   static_cast<std::uint32_t>(a_sName.size()), a_Value});
         m_sKeys.append(a_sName);
-        Place(a_iHash, static_cast<std::uint32_t>(m_Entries.size()));
+        Place(a_iHash, m_Entries.size() - 1);
         ++m_iSize;
         return m_Entries.back().m_Value;
     }
 
-    void Place(std::uint32_t a_iHash, std::uint32_t a_iEntry) {
+    void Place(std::uint32_t a_iHash, std::size_t a_iEntry) {
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
         std::uint32_t iSlot = Home(a_iHash);
         while (m_vIndex[iSlot] != 0) {
             iSlot = (iSlot + 1) & iMask;
         }
-        m_vIndex[iSlot] = a_iEntry;
+        m_vIndex[iSlot] = SlotOf(a_iEntry, a_iHash);
     }
 
     // Doubles the index and enters every live entry again. Erased entries count towards the
@@ -216,14 +230,14 @@ private:
         m_iShift = 32 - static_cast<unsigned>(std::countr_zero(iSlots));
         for (std::size_t i = 0; i < m_Entries.size(); ++i) {
             if (m_Entries[i].m_iLength != c_iErased) {
-                Place(Hash(Key(m_Entries[i])), static_cast<std::uint32_t>(i + 1));
+                Place(Hash(Key(m_Entries[i])), i);
             }
         }
     }
 
     std::deque<Entry> m_Entries;
     std::string m_sKeys;
-    std::vector<std::uint32_t> m_vIndex; // entry number + 1, 0 for a free slot
+    std::vector<std::uint32_t> m_vIndex; // SlotOf(entry, hash), 0 for a free slot
     std::size_t m_iSize = 0;
     unsigned m_iShift = 32;
 };
