@@ -15,6 +15,7 @@
 #include "ParserError.h"
 #include "ParserLookup.h"
 #include "ParserNameTable.h"
+#include "ParserOperand.h"
 #include "ParserProgram.h"
 #include "ParserStack.h"
 #include "ParserToken.h"
@@ -34,6 +35,7 @@ class ParserBase {
 public:
     using token_type = ParserToken<double, std::string>;
     using stack_type = ParserStack<token_type>;
+    using operand_stack = ParserStack<ParserOperand>;
 
     ParserBase();
     ParserBase(const ParserBase& a_Parser);
@@ -169,17 +171,17 @@ private:
 
     // Steps of the compile pass (ParserCompiler.cpp, ParserCompilerCalls.cpp). The arguments of
     // a call are the top tokens of the value stack, in source order.
-    using ArgList = std::span<const token_type>;
-    void ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal);
-    void ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal);
-    void ApplyAssignment(token_type& a_Left, const token_type& a_Right);
-    void ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_iArgCount);
+    using ArgList = std::span<const ParserOperand>;
+    void ApplyRemaining(stack_type& a_stOpt, operand_stack& a_stVal);
+    void ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal);
+    void ApplyAssignment(ParserOperand& a_Left, const ParserOperand& a_Right);
+    void ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int a_iArgCount);
     // Both return the call's value and say whether it may differ at run time.
     double CallNumericFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
     double CallStringFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
     double InvokeNumeric(const token_type& a_FunTok, ArgList a_Args);
     double InvokeString(const token_type& a_FunTok, ArgList a_Args);
-    void CloseBracket(stack_type& a_stOpt, stack_type& a_stVal);
+    void CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal);
     void ReserveStacks();
 
     EvalRoutine m_pEvaluate;
@@ -213,7 +215,7 @@ private:
     // instead of allocating: the operator and value stacks (an opening bracket on the operator
     // stack counts its arguments), and the argument values of a multi-argument function.
     stack_type m_stOpt;
-    stack_type m_stVal;
+    operand_stack m_stVal;
     std::vector<double> m_vArgValues;
     ParserProgram m_Program;
 };

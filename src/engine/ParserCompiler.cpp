@@ -13,7 +13,7 @@ double ParserBase::Compile() {
     Reset();
 
     stack_type& stOpt = m_stOpt;
-    stack_type& stVal = m_stVal;
+    operand_stack& stVal = m_stVal;
     stOpt.clear();
     stVal.clear();
     ReserveStacks();
@@ -31,15 +31,15 @@ double ParserBase::Compile() {
                 std::string sCopy(tok.Text());
                 m_vStringBuf.push_back(std::move(sCopy));
             }
-            stVal.push(std::move(tok));
+            stVal.push(ParserOperand(tok));
             break;
         case cmVAR:
             m_vByteCode.PushVariable(tok.VarAddr());
-            stVal.push(std::move(tok));
+            stVal.push(ParserOperand(tok));
             break;
         case cmVAL:
             m_vByteCode.PushValue(tok.Value());
-            stVal.push(std::move(tok));
+            stVal.push(ParserOperand(tok));
             break;
         case cmSEP:
             // The innermost opening bracket counts the argument once the operators above it
@@ -145,7 +145,7 @@ void ParserBase::ReserveStacks() {
 
 // A closing bracket whose "(" is on top of the operator stack: drop the bracket and, when a
 // function stands before it, call the function with the arguments counted.
-void ParserBase::CloseBracket(stack_type& a_stOpt, stack_type& a_stVal) {
+void ParserBase::CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal) {
     const int iArgCount = a_stOpt.top().BracketArguments();
     a_stOpt.drop();
     const bool bFunction =
@@ -160,7 +160,7 @@ void ParserBase::CloseBracket(stack_type& a_stOpt, stack_type& a_stVal) {
     }
 }
 
-void ParserBase::ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal) {
+void ParserBase::ApplyRemaining(stack_type& a_stOpt, operand_stack& a_stVal) {
     while (!a_stOpt.empty() && a_stOpt.top().Cmd() != cmOPEN) {
         if (a_stOpt.top().Cmd() == cmINFIX) {
             ApplyFunction(a_stOpt, a_stVal, 1);
@@ -172,15 +172,15 @@ void ParserBase::ApplyRemaining(stack_type& a_stOpt, stack_type& a_stVal) {
 
 // The operands are used where they lie on the value stack, and the left one is overwritten with
 // the result: moving tokens off the stack and a result token onto it would only copy texts.
-void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal) {
+void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal) {
     MU_ASSERT(a_stOpt.size(), "a_stOpt.size()");
     const token_type& optTok = a_stOpt.top();
     if (optTok.Cmd() == cmBINOP) {
         ApplyFunction(a_stOpt, a_stVal, 2);
         return;
     }
-    token_type& valTok2 = a_stVal.fromTop(0);
-    token_type& valTok1 = a_stVal.fromTop(1);
+    ParserOperand& valTok2 = a_stVal.fromTop(0);
+    ParserOperand& valTok1 = a_stVal.fromTop(1);
     if (valTok1.ValType() != valTok2.ValType() ||
         (valTok1.ValType() == vtSTRING && valTok2.ValType() == vtSTRING)) {
         RaiseError(peOPERAND_TYPE_CONFLICT, m_pTokenReader->Position(), optTok.Text());
@@ -202,7 +202,7 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal) {
             m_vByteCode.DropValues(2);
             m_vByteCode.PushValue(fResult);
         }
-        valTok1.SetValue(fResult, {});
+        valTok1.SetValue(fResult);
         if (m_bFolding && bVolatile) {
             valTok1.AddFlag(tkVOLATILE);
         }
@@ -214,7 +214,7 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, stack_type& a_stVal) {
 // Stores at once and is never folded; the result, which replaces a_Left, is volatile so that
 // nothing applied to it is folded either (its code ends in an assignment entry, not a value
 // entry).
-void ParserBase::ApplyAssignment(token_type& a_Left, const token_type& a_Right) {
+void ParserBase::ApplyAssignment(ParserOperand& a_Left, const ParserOperand& a_Right) {
     if (a_Left.Cmd() != cmVAR) {
         RaiseError(peUNEXPECTED_OPERATOR, -1, "=");
     }
@@ -222,7 +222,7 @@ void ParserBase::ApplyAssignment(token_type& a_Left, const token_type& a_Right) 
     double* pVar = a_Left.VarAddr();
     *pVar = fVal;
     m_vByteCode.PushAssignment(pVar);
-    a_Left.SetValue(fVal, {});
+    a_Left.SetValue(fVal);
     a_Left.AddFlag(tkVOLATILE);
 }
 

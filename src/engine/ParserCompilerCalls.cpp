@@ -7,7 +7,7 @@ namespace mu {
 // Applies the function, infix, postfix or user binary operator on top of the operator stack to
 // a_iArgCount arguments; does nothing when the top is no callback. The result replaces the
 // first argument (or, for a call without arguments, is pushed).
-void ParserBase::ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_iArgCount) {
+void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int a_iArgCount) {
     MU_ASSERT(m_pTokenReader.get(), "m_pTokenReader.get()");
     if (a_stOpt.empty() || a_stOpt.top().GetFuncAddr() == nullptr) {
         return;
@@ -43,10 +43,10 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, stack_type& a_stVal, int a_i
     if (n > 0) {
         a_stVal.drop(n - 1);
     } else {
-        a_stVal.push(token_type());
+        a_stVal.push(ParserOperand());
     }
-    token_type& resTok = a_stVal.top();
-    resTok.SetValue(fResult, {});
+    ParserOperand& resTok = a_stVal.top();
+    resTok.SetValue(fResult);
     if (bVolatile) {
         resTok.AddFlag(tkVOLATILE);
     }
@@ -61,7 +61,7 @@ double ParserBase::CallNumericFunction(const token_type& a_FunTok, ArgList a_Arg
     }
     const double fResult = InvokeNumeric(a_FunTok, a_Args);
     a_bVolatile = a_FunTok.HasFlag(tkVOLATILE);
-    for (const token_type& arg : a_Args) {
+    for (const ParserOperand& arg : a_Args) {
         a_bVolatile = a_bVolatile || arg.HasFlag(tkVOLATILE);
     }
     if (!m_bFolding || a_bVolatile) {
