@@ -387,11 +387,6 @@ bool ParserTokenReader::ReadDefaultOperator(token_type& a_Tok) {
     return false;
 }
 
-// GCC 12 sees a possible overlap in the one-character string assignment that Set inlines here
-// and warns (-Wrestrict); the source and the token's text are distinct objects.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wrestrict"
-
 // Accepts the separator character. Leaves synAFTER_OPERATOR.
 bool ParserTokenReader::ReadSeparator(token_type& a_Tok) {
     if (m_sExpr[static_cast<std::size_t>(m_iPos)] != m_cSeparator) {
@@ -406,8 +401,6 @@ bool ParserTokenReader::ReadSeparator(token_type& a_Tok) {
     a_Tok.Set(cmSEP, sSep);
     return true;
 }
-
-#pragma GCC diagnostic pop
 
 // Accepts a run of infix-operator characters that is exactly an infix operator. Leaves
 // synAFTER_INFIX.
