@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QLabel>
 #include <QShortcut>
 
 #include <array>
@@ -34,6 +35,13 @@ const QKeySequence copyResultShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
 // A double written so that reading it back gives the same double.
 QString fullPrecision(double value) {
     return QString::number(value, 'g', 17);
+}
+
+// The label's accessible name says what the line is; its text, the names
+// themselves, reaches assistive technology as the description.
+void showUndefinedNames(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleDescription(text);
 }
 
 QString shortcutList(const QList<QKeySequence>& shortcuts) {
@@ -81,7 +89,7 @@ void MainWindow::setupEditing() {
     connect(liveEvaluation, &LiveEvaluation::tooLarge, this, [this](int maxLines) {
         ui->view_lineResults->showNote(
             langTable.value(QStringLiteral("IDS_LIVE_OFF")).arg(maxLines));
-        ui->label_undefined->clear();
+        showUndefinedNames(ui->label_undefined, QString());
     });
 
     resize(800, 600);
@@ -113,7 +121,7 @@ void MainWindow::showLineResults(const LineResults& results) {
     else
         ui->view_lineResults->showResults(results.texts, run.line, run.text,
                                           lineErrorMessage(run, langTable));
-    ui->label_undefined->setText(undefinedNamesText(results.undefinedNames, langTable));
+    showUndefinedNames(ui->label_undefined, undefinedNamesText(results.undefinedNames, langTable));
 }
 
 void MainWindow::returnToEditor() {

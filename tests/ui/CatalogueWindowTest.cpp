@@ -7,6 +7,7 @@
 #include "ShownToolTip.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
@@ -14,6 +15,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTest>
 #include <QTextBrowser>
 
 namespace {
@@ -270,6 +272,14 @@ TEST_F(CatalogueTest, ATemplateGoesInAtTheCaretWithTheCaretInside) {
     EXPECT_EQ(script(), QStringLiteral("1+sin()\n2"));
     EXPECT_EQ(caret(), 6);
     EXPECT_TRUE(editorHasFocus());
+}
+
+// The arrows move within the list; Tab goes on through the window.
+TEST_F(CatalogueTest, TabLeavesTheListInsteadOfWalkingItsCells) {
+    table()->setFocus();
+    table()->setCurrentIndex(table()->model()->index(0, 0));
+    QTest::keyClick(table(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), table());
 }
 
 TEST_F(CatalogueTest, EitherColumnActsOnItsRowsEntryAndReplacesTheSelection) {

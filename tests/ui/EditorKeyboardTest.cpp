@@ -142,6 +142,19 @@ TEST_F(WindowTest, TabVisitsTheWindowInReadingOrder) {
     EXPECT_GT(table, category);
 }
 
+TEST_F(WindowTest, TabFromTheChosenCategoryGoesOnToItsPage) {
+    click("rb_UNITCONVERSION");
+    widget<QWidget>("rb_UNITCONVERSION")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited.append(QApplication::focusWidget()->objectName());
+    }
+    const qsizetype kinds = visited.indexOf(QStringLiteral("listType"));
+    EXPECT_GE(kinds, 0) << visited.join(' ').toStdString();
+    EXPECT_FALSE(visited.mid(0, kinds).contains(QStringLiteral("text_script")));
+}
+
 // The names a screen reader speaks, from the shipped English table.
 class AccessibleNamesTest : public WindowTestBase {};
 

@@ -7,6 +7,7 @@
 #include "LineResultsView.h"
 #include "LiveEvaluation.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPalette>
 #include <QScrollBar>
@@ -138,6 +139,10 @@ TEST_P(UndefinedNamesTest, TheLineListsNamesReadBeforeAssignment) {
     editor()->setPlainText(QString::fromUtf8(GetParam().script));
     click("btn_run");
     EXPECT_EQ(undefinedLine(), QString::fromUtf8(GetParam().shown));
+    // A screen reader gets the names too, not only the line's name.
+    QAccessibleInterface* spoken =
+        QAccessible::queryAccessibleInterface(widget<QLabel>("label_undefined"));
+    EXPECT_EQ(spoken->text(QAccessible::Description), QString::fromUtf8(GetParam().shown));
 }
 
 INSTANTIATE_TEST_SUITE_P(LineResults, UndefinedNamesTest, ::testing::ValuesIn(undefinedRows),
