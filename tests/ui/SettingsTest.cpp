@@ -30,7 +30,7 @@ protected:
 TEST_F(SettingsTest, TheNextWindowStartsWhereThisOneClosed) {
     typeScript(QStringLiteral("a=2\na*21"));
     click("rb_FINANCE");
-    widget<QListWidget>("listType")->setCurrentRow(0);
+    widget<QListWidget>("listType")->setCurrentRow(2);
     list("lst_1")->setCurrentIndex(list("lst_1")->model()->index(1, 0));
     list("lst_2")->setCurrentIndex(list("lst_2")->model()->index(2, 0));
     window->resize(900, 700);
@@ -39,6 +39,7 @@ TEST_F(SettingsTest, TheNextWindowStartsWhereThisOneClosed) {
     EXPECT_EQ(script(), QStringLiteral("a=2\na*21"));
     EXPECT_EQ(window->size(), QSize(900, 700));
     EXPECT_TRUE(widget<QRadioButton>("rb_FINANCE")->isChecked());
+    EXPECT_EQ(widget<QListWidget>("listType")->currentRow(), 2);
     EXPECT_EQ(list("lst_1")->currentIndex().row(), 1);
     EXPECT_EQ(list("lst_2")->currentIndex().row(), 2);
 }
