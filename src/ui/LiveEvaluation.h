@@ -31,6 +31,8 @@ public:
     bool isPending() const { return timer.isActive(); }
     // Evaluates now, as the timeout would.
     void evaluateNow();
+    // Drops a waiting evaluation: a run has just shown this script's results.
+    void cancel() { timer.stop(); }
 
 signals:
     void evaluated(const LineResults& results);

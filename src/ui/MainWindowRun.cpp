@@ -4,6 +4,7 @@
 
 #include "ErrorLineMark.h"
 #include "LineEvaluator.h"
+#include "LiveEvaluation.h"
 #include "ResultBase.h"
 #include "ui_mainwindow.h"
 
@@ -27,6 +28,7 @@ void MainWindow::on_btn_run_clicked() {
 RunResult MainWindow::runScript() {
     // One evaluation gives the result box and the column the same texts.
     const LineResults lines = LineEvaluator(langTable).evaluate(ui->text_script->toPlainText());
+    liveEvaluation->cancel();
     showLineResults(lines);
     const RunResult& result = lines.run;
     if (result.ok) {

@@ -100,6 +100,16 @@ TEST_F(LineResultsTest, AboveTheSizeCapLiveEvaluationStopsAndSaysSo) {
     EXPECT_EQ(columnLines().size(), LiveEvaluation::maxLines + 1);
 }
 
+// Ctrl+Return straight after the last keystroke: the pending live pass must
+// not replace the run's column with the size note.
+TEST_F(LineResultsTest, ARunRightAfterAnEditKeepsItsColumn) {
+    QStringList lines(LiveEvaluation::maxLines + 1, QStringLiteral("1"));
+    editor()->setPlainText(lines.join(QLatin1Char('\n')));
+    click("btn_run");
+    QTest::qWait(LiveEvaluation::pause + 50);
+    EXPECT_EQ(columnLines().size(), LiveEvaluation::maxLines + 1);
+}
+
 TEST_F(LineResultsTest, TheColumnScrollsWithTheEditor) {
     QStringList lines;
     for (int i = 1; i <= 200; ++i)
