@@ -54,6 +54,9 @@ void LineResultsView::follow(QPlainTextEdit* followed) {
     connect(theirs, &QScrollBar::valueChanged, ours, &QScrollBar::setValue);
     connect(ours, &QScrollBar::valueChanged, theirs, &QScrollBar::setValue);
     connect(theirs, &QScrollBar::rangeChanged, this, &LineResultsView::syncScroll);
+    // The editor scrolls to its caret without a valueChanged (typing on past
+    // the last visible line, the mark on a failing line); it repaints then.
+    connect(editor, &QPlainTextEdit::updateRequest, this, &LineResultsView::syncScroll);
 }
 
 QString LineResultsView::failureMarker() {

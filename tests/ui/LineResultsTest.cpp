@@ -100,6 +100,21 @@ TEST_F(LineResultsTest, AboveTheSizeCapLiveEvaluationStopsAndSaysSo) {
     EXPECT_EQ(columnLines().size(), LiveEvaluation::maxLines + 1);
 }
 
+// The mark scrolls the editor down to a failing line far below; the column,
+// refilled by the same run, follows it.
+TEST_F(LineResultsTest, TheColumnFollowsTheEditorToAFailingLineFarBelow) {
+    QStringList lines;
+    for (int i = 1; i <= 200; ++i)
+        lines.append(QStringLiteral("x=%1").arg(i));
+    lines[149] = QStringLiteral("x=(150");
+    editor()->setPlainText(lines.join(QLatin1Char('\n')));
+    editor()->moveCursor(QTextCursor::Start);
+    click("btn_run");
+    dialogs.take();
+    ASSERT_GT(editor()->verticalScrollBar()->value(), 100);
+    EXPECT_EQ(column()->verticalScrollBar()->value(), editor()->verticalScrollBar()->value());
+}
+
 // Ctrl+Return straight after the last keystroke: the pending live pass must
 // not replace the run's column with the size note.
 TEST_F(LineResultsTest, ARunRightAfterAnEditKeepsItsColumn) {
