@@ -14,6 +14,9 @@ namespace {
 // The message buffer of the error box holds 2048 bytes with its final zero.
 constexpr qsizetype kMaxMessageBytes = 2047;
 
+// From this length on a line's bytes are given back once the engine has its copy.
+constexpr std::size_t longLine = std::size_t(1) << 20;
+
 QByteArray truncatedUtf8(QByteArray bytes) {
     if (bytes.size() <= kMaxMessageBytes)
         return bytes;
@@ -68,6 +71,10 @@ RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
             current = text;
             toEngineText(text, bytes);
             parser.SetExpression(bytes);
+            // The engine holds its own copy of a long line: do not hold a second one while it
+            // compiles.
+            if (bytes.size() >= longLine)
+                std::string().swap(bytes);
             value = parser.Evaluate();
         }
     } catch (const mu::ParserError& error) {

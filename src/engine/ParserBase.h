@@ -22,7 +22,6 @@
 #include "ParserTokenReader.h"
 
 #include <memory>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,7 +34,7 @@ class ParserBase {
 public:
     using token_type = ParserToken<double, std::string>;
     using stack_type = ParserStack<token_type>;
-    using operand_stack = ParserStack<ParserOperand>;
+    using operand_stack = ParserOperandStack;
 
     ParserBase();
     ParserBase(const ParserBase& a_Parser);
@@ -171,10 +170,10 @@ private:
 
     // Steps of the compile pass (ParserCompiler.cpp, ParserCompilerCalls.cpp). The arguments of
     // a call are the top tokens of the value stack, in source order.
-    using ArgList = std::span<const ParserOperand>;
+    using ArgList = ParserOperandRange;
     void ApplyRemaining(stack_type& a_stOpt, operand_stack& a_stVal);
     void ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal);
-    void ApplyAssignment(ParserOperand& a_Left, const ParserOperand& a_Right);
+    void ApplyAssignment(ParserOperand a_Left, ParserOperand a_Right);
     void ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int a_iArgCount);
     // Both return the call's value and say whether it may differ at run time.
     double CallNumericFunction(const token_type& a_FunTok, ArgList a_Args, bool& a_bVolatile);
@@ -213,10 +212,9 @@ private:
     std::uint64_t m_iDefinitions = 0;
     // Working storage of the compile pass, kept between passes so that compiling again reuses it
     // instead of allocating: the operator and value stacks (an opening bracket on the operator
-    // stack counts its arguments), and the argument values of a multi-argument function.
+    // stack counts its arguments).
     stack_type m_stOpt;
     operand_stack m_stVal;
-    std::vector<double> m_vArgValues;
     ParserProgram m_Program;
 };
 

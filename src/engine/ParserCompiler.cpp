@@ -31,15 +31,15 @@ double ParserBase::Compile() {
                 std::string sCopy(tok.Text());
                 m_vStringBuf.push_back(std::move(sCopy));
             }
-            stVal.push(ParserOperand(tok));
+            stVal.push(tok);
             break;
         case cmVAR:
             m_vByteCode.PushVariable(tok.VarAddr());
-            stVal.push(ParserOperand(tok));
+            stVal.push(tok);
             break;
         case cmVAL:
             m_vByteCode.PushValue(tok.Value());
-            stVal.push(ParserOperand(tok));
+            stVal.push(tok);
             break;
         case cmSEP:
             // The innermost opening bracket counts the argument once the operators above it
@@ -179,8 +179,8 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal
         ApplyFunction(a_stOpt, a_stVal, 2);
         return;
     }
-    ParserOperand& valTok2 = a_stVal.fromTop(0);
-    ParserOperand& valTok1 = a_stVal.fromTop(1);
+    const ParserOperand valTok2 = a_stVal.fromTop(0);
+    const ParserOperand valTok1 = a_stVal.fromTop(1);
     if (valTok1.ValType() != valTok2.ValType() ||
         (valTok1.ValType() == vtSTRING && valTok2.ValType() == vtSTRING)) {
         RaiseError(peOPERAND_TYPE_CONFLICT, m_pTokenReader->Position(), optTok.Text());
@@ -214,7 +214,7 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal
 // Stores at once and is never folded; the result, which replaces a_Left, is volatile so that
 // nothing applied to it is folded either (its code ends in an assignment entry, not a value
 // entry).
-void ParserBase::ApplyAssignment(ParserOperand& a_Left, const ParserOperand& a_Right) {
+void ParserBase::ApplyAssignment(ParserOperand a_Left, ParserOperand a_Right) {
     if (a_Left.Cmd() != cmVAR) {
         RaiseError(peUNEXPECTED_OPERATOR, -1, "=");
     }

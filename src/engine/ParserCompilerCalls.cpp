@@ -36,16 +36,16 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int 
             RaiseError(peVALUE_EXPECTED, iPos, funTok.Text());
         }
     }
-    const ArgList args = n > 0 ? ArgList(&a_stVal.fromTop(n - 1), n) : ArgList();
+    const ArgList args = a_stVal.topRange(n);
     bool bVolatile = false;
     const double fResult = bString ? CallStringFunction(funTok, args, bVolatile)
                                    : CallNumericFunction(funTok, args, bVolatile);
     if (n > 0) {
         a_stVal.drop(n - 1);
     } else {
-        a_stVal.push(ParserOperand());
+        a_stVal.pushValue(0);
     }
-    ParserOperand& resTok = a_stVal.top();
+    const ParserOperand resTok = a_stVal.top();
     resTok.SetValue(fResult);
     if (bVolatile) {
         resTok.AddFlag(tkVOLATILE);
@@ -61,8 +61,8 @@ double ParserBase::CallNumericFunction(const token_type& a_FunTok, ArgList a_Arg
     }
     const double fResult = InvokeNumeric(a_FunTok, a_Args);
     a_bVolatile = a_FunTok.HasFlag(tkVOLATILE);
-    for (const ParserOperand& arg : a_Args) {
-        a_bVolatile = a_bVolatile || arg.HasFlag(tkVOLATILE);
+    for (std::size_t i = 0; i < a_Args.size(); ++i) {
+        a_bVolatile = a_bVolatile || a_Args[i].HasFlag(tkVOLATILE);
     }
     if (!m_bFolding || a_bVolatile) {
         m_vByteCode.PushFunction(a_FunTok.GetFuncAddr(),
@@ -82,12 +82,8 @@ double ParserBase::InvokeNumeric(const token_type& a_FunTok, ArgList a_Args) {
         if (iArgc == 0) {
             RaiseError(peTOO_FEW_ARGUMENTS, m_pTokenReader->Position(), a_FunTok.Text());
         }
-        std::vector<double>& vValues = m_vArgValues;
-        vValues.resize(a_Args.size());
-        for (std::size_t i = 0; i < a_Args.size(); ++i) {
-            vValues[i] = a_Args[i].OperandValue();
-        }
-        return InvokeFun(a_FunTok.GetFuncAddr(), -iArgc, vValues.data());
+        // Strings were refused before, so the values are the operands' values.
+        return InvokeFun(a_FunTok.GetFuncAddr(), -iArgc, a_Args.Values());
     }
     if (iFixed < 0 || iFixed > 5) {
         RaiseError(peINTERNAL, 6);

@@ -1,7 +1,10 @@
 // ParserOperand: an entry of the compile pass's value stack. Only what an operand needs is kept:
 // its value (a variable's value when it was read) and, packed into one word, the variable's
-// address or the string's index together with its kind and the volatile flag. At 16 bytes a long
-// argument list such as sum(1,1,...,1) costs 8 bytes of value stack per character of text.
+// address or the string's index together with its kind and the volatile flag. The stack keeps
+// the values and the words in two arrays, so the values of a call's arguments lie side by side
+// and a multi-argument function reads them where they are. The words end at the last operand
+// that is no plain value (the rest are zero), so sum(1,1,...,1) costs 4 bytes of value stack
+// per character of text.
 #ifndef MU_PARSER_OPERAND_H
 #define MU_PARSER_OPERAND_H
 
@@ -9,35 +12,23 @@
 #include "ParserError.h"
 #include "ParserToken.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace mu {
 
+class ParserOperandStack;
+
+// One operand where it lies on the stack: reading and changing it reads and changes the stack.
 class ParserOperand {
 public:
-    ParserOperand() = default;
-    // A literal, constant, variable or string token.
-    explicit ParserOperand(const ParserToken<double, std::string>& a_Tok) {
-        switch (a_Tok.Cmd()) {
-        case cmVAR:
-            m_fValue = a_Tok.OperandValue();
-            m_iRef = reinterpret_cast<std::uintptr_t>(a_Tok.VarAddr()) | c_iVariable;
-            break;
-        case cmSTR:
-            m_iRef = static_cast<std::uintptr_t>(a_Tok.StrIndex()) << c_iRefShift | c_iString;
-            break;
-        default:
-            m_fValue = a_Tok.Value();
-            break;
-        }
-        if (a_Tok.HasFlag(tkVOLATILE)) {
-            m_iRef |= c_iVolatile;
-        }
-    }
+    ParserOperand(ParserOperandStack* a_pStack, std::size_t a_iIdx)
+        : m_pStack(a_pStack), m_iIdx(a_iIdx) {}
 
     ECmd Cmd() const {
-        switch (m_iRef & c_iKindMask) {
+        switch (Ref() & c_iKindMask) {
         case c_iVariable:
             return cmVAR;
         case c_iString:
@@ -46,35 +37,56 @@ public:
             return cmVAL;
         }
     }
-    EValType ValType() const { return (m_iRef & c_iKindMask) == c_iString ? vtSTRING : vtDOUBLE; }
+    EValType ValType() const { return (Ref() & c_iKindMask) == c_iString ? vtSTRING : vtDOUBLE; }
 
     // The value as an operand of the compile pass (a variable's as it was read); a string has none.
     double OperandValue() const {
-        if ((m_iRef & c_iKindMask) == c_iString) {
+        if ((Ref() & c_iKindMask) == c_iString) {
             throw ParserError(peVALUE_EXPECTED);
         }
-        return m_fValue;
+        return Value();
     }
     double* VarAddr() const {
-        if ((m_iRef & c_iKindMask) != c_iVariable) {
+        if ((Ref() & c_iKindMask) != c_iVariable) {
             throw ParserError(peINTERNAL);
         }
-        return reinterpret_cast<double*>(m_iRef & ~c_iLowMask);
+        return reinterpret_cast<double*>(Ref() & ~c_iLowMask);
     }
     int StrIndex() const {
-        return (m_iRef & c_iKindMask) == c_iString ? static_cast<int>(m_iRef >> c_iRefShift) : -1;
+        return (Ref() & c_iKindMask) == c_iString ? static_cast<int>(Ref() >> c_iRefShift) : -1;
     }
-    bool HasFlag(int a_iFlag) const { return a_iFlag == tkVOLATILE && (m_iRef & c_iVolatile) != 0; }
-    void AddFlag(int a_iFlag) {
+    bool HasFlag(int a_iFlag) const { return a_iFlag == tkVOLATILE && (Ref() & c_iVolatile) != 0; }
+    void AddFlag(int a_iFlag) const {
         if (a_iFlag == tkVOLATILE) {
-            m_iRef |= c_iVolatile;
+            SetRef(Ref() | c_iVolatile);
         }
     }
 
     // Becomes a plain value, as the result of a step replaces its first operand.
-    void SetValue(double a_fVal) {
-        m_fValue = a_fVal;
-        m_iRef = 0;
+    void SetValue(double a_fVal) const;
+
+    // The word of a literal, constant, variable or string token; its value is stored beside it.
+    static std::uintptr_t RefOf(const ParserToken<double, std::string>& a_Tok) {
+        std::uintptr_t iRef = 0;
+        if (a_Tok.Cmd() == cmVAR) {
+            iRef = reinterpret_cast<std::uintptr_t>(a_Tok.VarAddr()) | c_iVariable;
+        } else if (a_Tok.Cmd() == cmSTR) {
+            iRef = static_cast<std::uintptr_t>(a_Tok.StrIndex()) << c_iRefShift | c_iString;
+        }
+        if (a_Tok.HasFlag(tkVOLATILE)) {
+            iRef |= c_iVolatile;
+        }
+        return iRef;
+    }
+    static double ValueOf(const ParserToken<double, std::string>& a_Tok) {
+        switch (a_Tok.Cmd()) {
+        case cmVAR:
+            return a_Tok.OperandValue();
+        case cmSTR:
+            return 0;
+        default:
+            return a_Tok.Value();
+        }
     }
 
 private:
@@ -88,11 +100,123 @@ private:
     static constexpr unsigned c_iRefShift = 3;
     static_assert(alignof(double) >= 8);
 
-    double m_fValue = 0;
-    std::uintptr_t m_iRef = 0;
+    double Value() const;
+    std::uintptr_t Ref() const;
+    void SetRef(std::uintptr_t a_iRef) const;
+
+    ParserOperandStack* m_pStack;
+    std::size_t m_iIdx;
 };
 
-static_assert(sizeof(ParserOperand) == 16);
+// The top operands of the stack that a call takes, in source order.
+class ParserOperandRange {
+public:
+    ParserOperandRange() = default;
+    ParserOperandRange(ParserOperandStack* a_pStack, std::size_t a_iFirst, std::size_t a_iSize)
+        : m_pStack(a_pStack), m_iFirst(a_iFirst), m_iSize(a_iSize) {}
+
+    std::size_t size() const { return m_iSize; }
+    bool empty() const { return m_iSize == 0; }
+    ParserOperand operator[](std::size_t a_iIdx) const {
+        return ParserOperand(m_pStack, m_iFirst + a_iIdx);
+    }
+    ParserOperand front() const { return (*this)[0]; }
+    // The values side by side, as a multi-argument function takes them.
+    const double* Values() const;
+
+private:
+    ParserOperandStack* m_pStack = nullptr;
+    std::size_t m_iFirst = 0;
+    std::size_t m_iSize = 0;
+};
+
+// The value stack of the compile pass. Reaching below the bottom is reported as an error, as
+// popping an empty stack is, never undefined behaviour.
+class ParserOperandStack {
+public:
+    void push(const ParserToken<double, std::string>& a_Tok) {
+        m_vValues.push_back(ParserOperand::ValueOf(a_Tok));
+        SetRef(m_vValues.size() - 1, ParserOperand::RefOf(a_Tok));
+    }
+    void pushValue(double a_fVal) { m_vValues.push_back(a_fVal); }
+
+    // The operand a_iDepth places below the top (0: the top).
+    ParserOperand fromTop(std::size_t a_iDepth) {
+        Require(a_iDepth + 1);
+        return ParserOperand(this, m_vValues.size() - 1 - a_iDepth);
+    }
+    ParserOperand top() {
+        MU_ASSERT(!m_vValues.empty(), "!m_Stack.empty()");
+        return fromTop(0);
+    }
+    // The top a_iCount operands in source order.
+    ParserOperandRange topRange(std::size_t a_iCount) {
+        Require(a_iCount);
+        return ParserOperandRange(this, m_vValues.size() - a_iCount, a_iCount);
+    }
+
+    // Removes the top a_iCount operands.
+    void drop(std::size_t a_iCount = 1) {
+        Require(a_iCount);
+        m_vValues.resize(m_vValues.size() - a_iCount);
+        if (m_vRefs.size() > m_vValues.size()) {
+            m_vRefs.resize(m_vValues.size());
+        }
+    }
+
+    std::size_t size() const { return m_vValues.size(); }
+    bool empty() const { return m_vValues.empty(); }
+    // Empties the stack but keeps its storage, for a stack reused from one pass to the next.
+    void clear() {
+        m_vValues.clear();
+        m_vRefs.clear();
+    }
+    void reserve(std::size_t a_iCount) {
+        m_vValues.reserve(a_iCount);
+        m_vRefs.reserve(a_iCount);
+    }
+
+    double& Value(std::size_t a_iIdx) { return m_vValues[a_iIdx]; }
+    std::uintptr_t Ref(std::size_t a_iIdx) const {
+        return a_iIdx < m_vRefs.size() ? m_vRefs[a_iIdx] : 0;
+    }
+    void SetRef(std::size_t a_iIdx, std::uintptr_t a_iRef) {
+        if (a_iIdx >= m_vRefs.size()) {
+            if (a_iRef == 0) {
+                return;
+            }
+            m_vRefs.resize(a_iIdx + 1);
+        }
+        m_vRefs[a_iIdx] = a_iRef;
+    }
+
+private:
+    void Require(std::size_t a_iCount) const {
+        if (m_vValues.size() < a_iCount) {
+            throw ParserError("stack is empty.", -1, std::string());
+        }
+    }
+
+    std::vector<double> m_vValues;
+    std::vector<std::uintptr_t> m_vRefs;
+};
+
+inline double ParserOperand::Value() const {
+    return m_pStack->Value(m_iIdx);
+}
+inline std::uintptr_t ParserOperand::Ref() const {
+    return m_pStack->Ref(m_iIdx);
+}
+inline void ParserOperand::SetRef(std::uintptr_t a_iRef) const {
+    m_pStack->SetRef(m_iIdx, a_iRef);
+}
+inline void ParserOperand::SetValue(double a_fVal) const {
+    m_pStack->Value(m_iIdx) = a_fVal;
+    SetRef(0);
+}
+inline const double* ParserOperandRange::Values() const {
+    return &m_pStack->Value(m_iFirst);
+}
 
 } // namespace mu
 
