@@ -181,7 +181,7 @@ private:
     double InvokeNumeric(const token_type& a_FunTok, ArgList a_Args);
     double InvokeString(const token_type& a_FunTok, ArgList a_Args);
     void CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal);
-    void ReserveStacks();
+    bool ReserveStacks();
 
     EvalRoutine m_pEvaluate;
     const ParserBytecode::word_type* m_pCode;

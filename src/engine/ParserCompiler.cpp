@@ -16,7 +16,7 @@ double ParserBase::Compile() {
     operand_stack& stVal = m_stVal;
     stOpt.clear();
     stVal.clear();
-    ReserveStacks();
+    const bool bLong = ReserveStacks();
     // Of the previous token only its kind matters ("()" holds no argument).
     ECmd iPrevCmd = cmNONE;
     for (;;) {
@@ -124,23 +124,31 @@ double ParserBase::Compile() {
         RaiseError(peSTRING_RESULT, -1);
     }
     const double fResult = stVal.top().OperandValue();
+    if (bLong) {
+        // Kept, the stacks of a long expression would hold memory in proportion to its text
+        // beside the value stack that running it needs.
+        m_stOpt.release();
+        m_stVal.release();
+    }
     SelectEvaluation();
     return fResult;
 }
 
 // A long expression gets its room at once: every token takes at least one character, so neither
 // stack outgrows the text, and no character adds more than five words to the bytecode ("-1" adds
-// a value entry and a call). Room
-// that is never written costs no memory, while growing by doubling would hold up to twice and,
-// while moving, three times what is needed.
-void ParserBase::ReserveStacks() {
+// a value entry and a call). Room that is never written costs no memory, while growing by
+// doubling would hold up to twice and, while moving, three times what is needed. Says whether
+// the expression counts as long.
+bool ParserBase::ReserveStacks() {
     constexpr std::size_t c_iLong = 1 << 16;
     const std::size_t iLength = m_pTokenReader->Expression().size();
     if (iLength >= c_iLong) {
         m_stOpt.reserve(iLength + 1);
         m_stVal.reserve(iLength + 1);
         m_vByteCode.Reserve(5 * (iLength + 1) + 2);
+        return true;
     }
+    return false;
 }
 
 // A closing bracket whose "(" is on top of the operator stack: drop the bracket and, when a

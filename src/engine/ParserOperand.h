@@ -175,6 +175,11 @@ public:
         m_vValues.reserve(a_iCount);
         m_vRefs.reserve(a_iCount);
     }
+    // Empties the stack and gives its storage back.
+    void release() {
+        std::vector<double>().swap(m_vValues);
+        std::vector<std::uintptr_t>().swap(m_vRefs);
+    }
 
     double& Value(std::size_t a_iIdx) { return m_vValues[a_iIdx]; }
     std::uintptr_t Ref(std::size_t a_iIdx) const {

@@ -58,6 +58,8 @@ public:
     // Empties the stack but keeps its storage, for a stack reused from one pass to the next.
     void clear() { m_Stack.clear(); }
     void reserve(std::size_t a_iCount) { m_Stack.reserve(a_iCount); }
+    // Empties the stack and gives its storage back.
+    void release() { std::vector<T>().swap(m_Stack); }
 
 private:
     void Require(std::size_t a_iCount) const {
