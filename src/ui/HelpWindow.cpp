@@ -39,6 +39,11 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
         browser->setSource(browser->source().resolved(QUrl(contentsPage)));
     });
     contentsAction->setObjectName(QStringLiteral("helpContents"));
+    // Closes by keyboard too, also where no window manager offers a way.
+    auto* closeAction = new QAction(this);
+    closeAction->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)});
+    connect(closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(closeAction);
     backAction->setEnabled(false);
     forwardAction->setEnabled(false);
     connect(browser, &QTextBrowser::backwardAvailable, backAction, &QAction::setEnabled);

@@ -345,6 +345,21 @@ INSTANTIATE_TEST_SUITE_P(Catalogue, MultiLinePlacementTest, ::testing::Values(
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
+// The own help window closes with Escape, also where no window manager
+// offers a close button.
+TEST_F(CatalogueTest, TheHelpWindowClosesWithEscape) {
+    installation.writeHelpPage(QStringLiteral("main.html"),
+                               "<html><body><p>Start</p></body></html>");
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    clickHelp();
+    auto* help = window->findChild<QWidget*>(QStringLiteral("helpWindow"));
+    ASSERT_NE(help, nullptr);
+    help->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), help);
+    QTest::keyClick(help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser")), Qt::Key_Escape);
+    EXPECT_FALSE(help->isVisible());
+}
+
 // Without a browser the help page opens in the program's own help window.
 TEST_F(CatalogueTest, WithoutABrowserHelpOpensInItsOwnWindow) {
     installation.writeHelpPage(
