@@ -20,6 +20,7 @@ bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
                    QList<QStringList>* rows) {
     QList<QStringList> found;
     int depth = 0;
+    bool rootSeen = false;
     bool groupSeen = false;
     bool inGroup = false;
     bool inEntry = false;
@@ -30,6 +31,7 @@ bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement: {
             ++depth;
+            rootSeen = true;
             const QStringView name = reader.name();
             if (depth == groupDepth && !groupSeen &&
                 (layout.group.isEmpty() || name == layout.group)) {
@@ -63,6 +65,12 @@ bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
         case QXmlStreamReader::Characters:
             if (field >= 0 && keptText(reader))
                 found.last()[field].append(reader.text());
+            break;
+        case QXmlStreamReader::DTD:
+            // The stream reader lets a document type declaration follow the
+            // root's start tag; the DOM refuses the document.
+            if (rootSeen)
+                return false;
             break;
         default:
             break;

@@ -16,7 +16,9 @@ class QXmlStreamReader;
 // The text of a field is all character data inside it, nested elements
 // included, except that a piece of plain text made of blanks only counts for
 // nothing (CDATA always counts). Element names are compared by local name,
-// with namespace processing on. An empty group name matches any element.
+// with namespace processing on. An empty group name matches any element. A
+// document type declaration after the root's start tag makes the document
+// malformed, as for the DOM.
 struct CatalogueLayout {
     QString group;
     QString entry;

@@ -253,6 +253,8 @@ TEST(CatalogueReader, MalformedDocumentsFailAndKeepThePreviousEntries) {
                              "</TRIGONOMETRIC></functions>"},
         {"bare ampersand", "<functions><X>a & b</X></functions>"},
         {"undeclared prefix", "<functions><p:TRIGONOMETRIC/></functions>"},
+        {"document type inside the root", "<functions><!DOCTYPE f []><TRIGONOMETRIC/></functions>"},
+        {"document type after the root", "<functions><TRIGONOMETRIC/></functions><!DOCTYPE f []>"},
         {"binary", QByteArray("\x00\x01\x02\xff\xfe", 5)},
         {"invalid utf-8", "<functions><X>\xff\xfe</X></functions>"},
     };
