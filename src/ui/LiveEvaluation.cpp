@@ -13,8 +13,8 @@ LiveEvaluation::LiveEvaluation(QPlainTextEdit* watched, const QMap<QString, QStr
 
 void LiveEvaluation::evaluateNow() {
     timer.stop();
-    if (editor->blockCount() > maxLines) {
-        emit tooLarge(maxLines);
+    if (editor->blockCount() > maxLines || editor->document()->characterCount() > maxCharacters) {
+        emit tooLarge();
         return;
     }
     emit evaluated(evaluator.evaluate(editor->toPlainText()));

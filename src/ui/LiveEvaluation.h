@@ -11,8 +11,8 @@ class QPlainTextEdit;
 
 // Evaluates the script again once typing pauses, on the GUI thread while it
 // is idle: each edit restarts a short single-shot timer, and only its
-// timeout evaluates. Longer scripts than maxLines are not evaluated, so that
-// a huge script cannot make typing stutter.
+// timeout evaluates. Scripts longer than maxLines or maxCharacters are not
+// evaluated, so that a huge script cannot make typing stutter.
 class LiveEvaluation : public QObject {
     Q_OBJECT
 
@@ -24,6 +24,9 @@ public:
     // lines, 3.5 ms for 1 000, 45 ms for 10 000 and 0.5 s for 100 000. At this
     // cap one pass stays near 20 ms, a frame or two, and only after a pause.
     static constexpr int maxLines = 5000;
+    // The same cost in a few long lines: those lines average about 30
+    // characters, and the engine's time grows with the characters it reads.
+    static constexpr int maxCharacters = 200000;
 
     LiveEvaluation(QPlainTextEdit* editor, const QMap<QString, QString>& langTable);
 
@@ -36,7 +39,7 @@ public:
 
 signals:
     void evaluated(const LineResults& results);
-    void tooLarge(int maxLines);
+    void tooLarge();
 
 private:
     QPlainTextEdit* editor;

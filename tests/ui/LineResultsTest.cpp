@@ -94,10 +94,19 @@ TEST_F(LineResultsTest, AboveTheSizeCapLiveEvaluationStopsAndSaysSo) {
     QStringList lines(LiveEvaluation::maxLines + 1, QStringLiteral("1"));
     editor()->setPlainText(lines.join(QLatin1Char('\n')));
     waitForLiveEvaluation();
-    EXPECT_EQ(column()->toPlainText(), QStringLiteral("Off over %1").arg(LiveEvaluation::maxLines));
+    const QString note = QStringLiteral("Off over %1/%2")
+                             .arg(QString::number(LiveEvaluation::maxLines),
+                                  QString::number(LiveEvaluation::maxCharacters));
+    EXPECT_EQ(column()->toPlainText(), note);
     // The run still fills it.
     click("btn_run");
     EXPECT_EQ(columnLines().size(), LiveEvaluation::maxLines + 1);
+
+    // One line of that many characters is as costly.
+    editor()->setPlainText(QStringLiteral("1") +
+                           QStringLiteral("+1").repeated(LiveEvaluation::maxCharacters / 2));
+    waitForLiveEvaluation();
+    EXPECT_EQ(column()->toPlainText(), note);
 }
 
 // The mark scrolls the editor down to a failing line far below; the column,

@@ -97,7 +97,7 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_RUN_TIP"), QStringLiteral("Run (%1)")},
         {QStringLiteral("IDS_RESULT_TIP"), QStringLiteral("Exact %1")},
         {QStringLiteral("IDS_UNDEFINED_NAMES"), QStringLiteral("Zero: %1")},
-        {QStringLiteral("IDS_LIVE_OFF"), QStringLiteral("Off over %1")},
+        {QStringLiteral("IDS_LIVE_OFF"), QStringLiteral("Off over %1/%2")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
