@@ -21,11 +21,11 @@ namespace mu {
 
 class ParserOperandStack;
 
-// One operand where it lies on the stack: reading and changing it reads and changes the stack.
+// One operand where it lies on the stack: changing it changes the stack. It reads its word once,
+// so an operand is changed through one view at a time.
 class ParserOperand {
 public:
-    ParserOperand(ParserOperandStack* a_pStack, std::size_t a_iIdx)
-        : m_pStack(a_pStack), m_iIdx(a_iIdx) {}
+    ParserOperand(ParserOperandStack* a_pStack, std::size_t a_iIdx);
 
     ECmd Cmd() const {
         switch (Ref() & c_iKindMask) {
@@ -100,12 +100,14 @@ private:
     static constexpr unsigned c_iRefShift = 3;
     static_assert(alignof(double) >= 8);
 
-    double Value() const;
-    std::uintptr_t Ref() const;
+    double Value() const { return *m_pValue; }
+    std::uintptr_t Ref() const { return m_iRef; }
     void SetRef(std::uintptr_t a_iRef) const;
 
     ParserOperandStack* m_pStack;
     std::size_t m_iIdx;
+    double* m_pValue;
+    mutable std::uintptr_t m_iRef;
 };
 
 // The top operands of the stack that a call takes, in source order.
@@ -135,8 +137,11 @@ private:
 class ParserOperandStack {
 public:
     void push(const ParserToken<double, std::string>& a_Tok) {
+        const std::uintptr_t iRef = ParserOperand::RefOf(a_Tok);
+        if (iRef != 0) {
+            SetRef(m_vValues.size(), iRef);
+        }
         m_vValues.push_back(ParserOperand::ValueOf(a_Tok));
-        SetRef(m_vValues.size() - 1, ParserOperand::RefOf(a_Tok));
     }
     void pushValue(double a_fVal) { m_vValues.push_back(a_fVal); }
 
@@ -186,13 +191,12 @@ public:
         return a_iIdx < m_vRefs.size() ? m_vRefs[a_iIdx] : 0;
     }
     void SetRef(std::size_t a_iIdx, std::uintptr_t a_iRef) {
-        if (a_iIdx >= m_vRefs.size()) {
-            if (a_iRef == 0) {
-                return;
-            }
-            m_vRefs.resize(a_iIdx + 1);
+        if (a_iIdx < m_vRefs.size()) {
+            m_vRefs[a_iIdx] = a_iRef;
+        } else if (a_iRef != 0) {
+            m_vRefs.resize(a_iIdx);
+            m_vRefs.push_back(a_iRef);
         }
-        m_vRefs[a_iIdx] = a_iRef;
     }
 
 private:
@@ -206,17 +210,15 @@ private:
     std::vector<std::uintptr_t> m_vRefs;
 };
 
-inline double ParserOperand::Value() const {
-    return m_pStack->Value(m_iIdx);
-}
-inline std::uintptr_t ParserOperand::Ref() const {
-    return m_pStack->Ref(m_iIdx);
-}
+inline ParserOperand::ParserOperand(ParserOperandStack* a_pStack, std::size_t a_iIdx)
+    : m_pStack(a_pStack), m_iIdx(a_iIdx), m_pValue(&a_pStack->Value(a_iIdx)),
+      m_iRef(a_pStack->Ref(a_iIdx)) {}
 inline void ParserOperand::SetRef(std::uintptr_t a_iRef) const {
+    m_iRef = a_iRef;
     m_pStack->SetRef(m_iIdx, a_iRef);
 }
 inline void ParserOperand::SetValue(double a_fVal) const {
-    m_pStack->Value(m_iIdx) = a_fVal;
+    *m_pValue = a_fVal;
     SetRef(0);
 }
 inline const double* ParserOperandRange::Values() const {
