@@ -137,8 +137,14 @@ private:
 class ParserOperandStack {
 public:
     void push(const ParserToken<double, std::string>& a_Tok) {
+        if (a_Tok.Cmd() == cmVAL && !a_Tok.HasFlag(tkVOLATILE)) {
+            m_vValues.push_back(a_Tok.Value());
+            return;
+        }
         const std::uintptr_t iRef = ParserOperand::RefOf(a_Tok);
-        if (iRef != 0) {
+        if (m_vRefs.size() == m_vValues.size()) {
+            m_vRefs.push_back(iRef);
+        } else {
             SetRef(m_vValues.size(), iRef);
         }
         m_vValues.push_back(ParserOperand::ValueOf(a_Tok));
@@ -163,9 +169,11 @@ public:
     // Removes the top a_iCount operands.
     void drop(std::size_t a_iCount = 1) {
         Require(a_iCount);
-        m_vValues.resize(m_vValues.size() - a_iCount);
+        // Shrinking only: erase, unlike resize, carries no code for growing.
+        m_vValues.erase(m_vValues.end() - static_cast<std::ptrdiff_t>(a_iCount), m_vValues.end());
         if (m_vRefs.size() > m_vValues.size()) {
-            m_vRefs.resize(m_vValues.size());
+            m_vRefs.erase(m_vRefs.begin() + static_cast<std::ptrdiff_t>(m_vValues.size()),
+                          m_vRefs.end());
         }
     }
 
