@@ -45,9 +45,10 @@ def body_en(pages):
     parts = [
         _p(["ScriptCalc evaluates small scripts: a few lines of expressions, where earlier "
             "lines usually give values to variables and the last line computes the answer. "
-            "Type the script in the editor and press = to run it; the value of the last "
-            "line appears in the result box. The keypad, the function catalogue and the "
-            "unit converter help to write the script."]),
+            "Type the script in the editor and press = (or Ctrl+Return, or F9) to run it; "
+            "the value of the last line appears in the result box. The column beside the "
+            "editor shows the value of every line, and it follows your typing. The keypad, "
+            "the function catalogue and the unit converter help to write the script."]),
         example("r=2\n3*r^2", lang),
         _h2("scripts", "Scripts"),
         _ul(["Write one expression per line. The lines are evaluated from top to bottom, "
@@ -116,7 +117,7 @@ def body_en(pages):
             ["x^2", "insert pow(,2) with the caret where the base goes"],
             ["π, e", "insert the name pi or e, and the line that defines it at the top of the "
                      "script if it is not there yet"],
-            ["=", "run the script"],
+            ["=", "run the script (also Ctrl+Return or F9)"],
             ["C", "clear the script and the result"],
         ]),
         _h2("catalogue", "Function catalogue"),
@@ -177,8 +178,8 @@ def body_zh(pages):
     lang = "zh"
     parts = [
         _p(["ScriptCalc 计算由若干行表达式组成的小脚本：前面的行通常给变量赋值，最后一行算出答案。"
-            "在编辑区中输入脚本，按 = 运行，最后一行的值显示在结果框中。键盘、函数目录和单位换算"
-            "帮助您编写脚本。"]),
+            "在编辑区中输入脚本，按 =（或 Ctrl+Return、F9）运行，最后一行的值显示在结果框中。"
+            "编辑区旁的一栏显示每一行的值，并随输入更新。键盘、函数目录和单位换算帮助您编写脚本。"]),
         example("r=2\n3*r^2", lang),
         _h2("scripts", "脚本"),
         _ul(["每行写一个表达式。各行从上到下依次计算，结果框显示最后一行的值。",
@@ -233,7 +234,7 @@ def body_zh(pages):
             ["√", "插入 sqrt()，光标位于括号之间"],
             ["x^2", "插入 pow(,2)，光标位于底数处"],
             ["π、e", "插入名称 pi 或 e；若脚本中还没有定义它的行，则在脚本顶部加上"],
-            ["=", "运行脚本"],
+            ["=", "运行脚本（也可按 Ctrl+Return 或 F9）"],
             ["C", "清除脚本和结果"],
         ]),
         _h2("catalogue", "函数目录"),
