@@ -106,7 +106,7 @@ locale_t ClassicLocale() {
 } // namespace
 
 Parser::Parser() {
-    AddValueReader(ReadNumber);
+    AddValueReader(ReadNumber, c_szNumberStart);
     DefineCharacterSets();
     DefineFunctions();
     DefineOperators();

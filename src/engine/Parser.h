@@ -19,6 +19,8 @@ public:
     // Fails, changing nothing, when no digit converts or the value overflows or underflows to
     // zero; subnormal values are accepted. No hexadecimal, no inf, no nan.
     static int ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal);
+    // Every byte a literal ReadNumber accepts may start with; the reader skips it elsewhere.
+    static constexpr const char* c_szNumberStart = " \t\r\v\f+-.0123456789";
 
 protected:
     void DefineCharacterSets() override;

@@ -100,7 +100,8 @@ public:
     const std::string& OperatorChars() const;
     const std::string& InfixOperatorChars() const;
 
-    void AddValueReader(ValueReader a_pReader);
+    // a_szFirstBytes: the bytes a literal the reader accepts may start with (null: any byte).
+    void AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes = nullptr);
     void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData = nullptr);
     void SetSeparator(char a_cSep);
     char Separator() const;

@@ -208,8 +208,8 @@ const std::string& ParserBase::InfixOperatorChars() const {
     return m_sInfixOprtChars;
 }
 
-void ParserBase::AddValueReader(ValueReader a_pReader) {
-    m_pTokenReader->AddValueReader(a_pReader);
+void ParserBase::AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes) {
+    m_pTokenReader->AddValueReader(a_pReader, a_szFirstBytes);
 }
 
 void ParserBase::SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData) {

@@ -124,9 +124,10 @@ template <typename TTable> std::array<bool, 256> FirstBytes(const TTable& a_Tabl
 } // namespace
 
 // A recognizer is left out at a byte only where it would return false without a look at the
-// rest: its table is empty, or no name in it starts with the byte, or the byte is outside the
-// character set the recognizer reads. An empty character set keeps the recognizer in, so that
-// it stops at the set's assertion as before.
+// rest: the byte is not the one it reads (end, separator, quote), its table is empty, no name in
+// it starts with the byte, the byte is outside the character set it reads, or no value reader
+// accepts a literal starting with it. An empty character set keeps the recognizer in, so that it
+// stops at the set's assertion as before.
 void ParserTokenReader::IndexReaders() {
     const ParserBase& parser = *m_pParser;
     const bool bNoName = parser.m_sNameChars.empty();
@@ -135,12 +136,16 @@ void ParserTokenReader::IndexReaders() {
     const std::array<bool, 256> abUser = FirstBytes(*m_pOprtDef);
     const std::array<bool, 256> abFun = FirstBytes(*m_pFunDef);
     const std::array<bool, 256> abConst = FirstBytes(*m_pConstDef);
+    const std::array<bool, 256> abStrConst = FirstBytes(*m_pStrVarDef);
     const std::array<bool, 256> abInfix = FirstBytes(*m_pInfixOprtDef);
     const std::array<bool, 256> abPost = FirstBytes(*m_pPostOprtDef);
     for (std::size_t c = 0; c < 256; ++c) {
         const bool bName = bNoName || parser.m_aNameCharTable[c];
         const bool bOprt = bNoOprt || parser.m_aOprtCharTable[c];
         std::uint16_t iReaders = 0;
+        if (c == '\0' || c == '\n') {
+            iReaders |= rdEND;
+        }
         if (!m_pOprtDef->empty() && bOprt && (bNoOprt || abUser[c])) {
             iReaders |= rdUSER_OPERATOR;
         }
@@ -150,11 +155,25 @@ void ParserTokenReader::IndexReaders() {
         if (c_DefaultOprtIndex.m_aiStartingWith[c] != 0) {
             iReaders |= rdDEFAULT_OPERATOR;
         }
+        if (c == static_cast<unsigned char>(m_cSeparator)) {
+            iReaders |= rdSEPARATOR;
+        }
         if (bName && (bNoName || abConst[c])) {
             iReaders |= rdCONSTANT;
         }
+        for (const LiteralReader& reader : m_vValueReaders) {
+            if (reader.m_aFirst[c]) {
+                iReaders |= rdLITERAL;
+            }
+        }
         if (bName) {
-            iReaders |= rdVARIABLE | rdSTRING_CONSTANT | rdUNDEFINED;
+            iReaders |= rdVARIABLE | rdUNDEFINED;
+        }
+        if (!m_pStrVarDef->empty() && bName && (bNoName || abStrConst[c])) {
+            iReaders |= rdSTRING_CONSTANT;
+        }
+        if (c == '"') {
+            iReaders |= rdSTRING_LITERAL;
         }
         if (!m_pInfixOprtDef->empty() &&
             (bNoInfix || (parser.m_aInfixOprtCharTable[c] && abInfix[c]))) {
@@ -195,8 +214,15 @@ void ParserTokenReader::SetVariableFactory(VariableFactory a_pFactory, void* a_p
     m_pVarFactoryData = a_pUserData;
 }
 
-void ParserTokenReader::AddValueReader(ValueReader a_pReader) {
-    m_vValueReaders.push_back(a_pReader);
+void ParserTokenReader::AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes) {
+    CharTable aFirst;
+    if (a_szFirstBytes != nullptr) {
+        aFirst = MakeCharTable(a_szFirstBytes);
+    } else {
+        aFirst.fill(true);
+    }
+    m_vValueReaders.push_back(LiteralReader{a_pReader, aFirst});
+    m_iIndexedDefinitions = ~std::uint64_t{0};
 }
 
 void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const {
@@ -204,15 +230,22 @@ void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view 
 }
 
 const CharTable& ParserTokenReader::CharSet(ECharSet a_iSet) const {
+    // The accessors assert a non-empty set; they are asked only when it is empty.
     switch (a_iSet) {
     case csNAME:
-        m_pParser->NameChars(); // asserts a non-empty set
+        if (m_pParser->m_sNameChars.empty()) {
+            m_pParser->NameChars();
+        }
         return m_pParser->m_aNameCharTable;
     case csOPERATOR:
-        m_pParser->OperatorChars();
+        if (m_pParser->m_sOprtChars.empty()) {
+            m_pParser->OperatorChars();
+        }
         return m_pParser->m_aOprtCharTable;
     default:
-        m_pParser->InfixOperatorChars();
+        if (m_pParser->m_sInfixOprtChars.empty()) {
+            m_pParser->InfixOperatorChars();
+        }
         return m_pParser->m_aInfixOprtCharTable;
     }
 }
@@ -239,13 +272,17 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
     const unsigned iReaders =
         m_aiReaders[static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)])];
     token_type tok;
-    const bool bRead = ReadEnd(tok) || ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
+    const bool bRead = ((iReaders & rdEND) && ReadEnd(tok)) ||
+                       ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
                        ((iReaders & rdFUNCTION) && ReadFunction(tok)) ||
                        ((iReaders & rdDEFAULT_OPERATOR) && ReadDefaultOperator(tok)) ||
-                       ReadSeparator(tok) || ReadValue(tok, (iReaders & rdCONSTANT) != 0) ||
+                       ((iReaders & rdSEPARATOR) && ReadSeparator(tok)) ||
+                       ((iReaders & rdCONSTANT) && ReadConstant(tok)) ||
+                       ((iReaders & rdLITERAL) && ReadLiteral(tok)) ||
                        ((iReaders & rdVARIABLE) && ReadVariable(tok)) ||
                        ((iReaders & rdSTRING_CONSTANT) && ReadStringConstant(tok)) ||
-                       ReadStringLiteral(tok) || ((iReaders & rdINFIX) && ReadInfixOperator(tok)) ||
+                       ((iReaders & rdSTRING_LITERAL) && ReadStringLiteral(tok)) ||
+                       ((iReaders & rdINFIX) && ReadInfixOperator(tok)) ||
                        ((iReaders & rdPOSTFIX) && ReadPostfixOperator(tok)) ||
                        ((m_bAcceptUndefined || m_pVarFactory) && (iReaders & rdUNDEFINED) &&
                         ReadUndefinedVariable(tok));

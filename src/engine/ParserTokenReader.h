@@ -50,8 +50,13 @@ public:
     // switches it off otherwise, which saves a map insertion per variable read.
     void SetRecordUsedVariables(bool a_bRecord) { m_bRecordUsed = a_bRecord; }
     void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData);
-    void AddValueReader(ValueReader a_pReader);
-    void SetSeparator(char a_cSep) { m_cSeparator = a_cSep; }
+    // a_szFirstBytes: every byte a literal the reader accepts may start with; elsewhere it is not
+    // asked. Null: it is asked at every byte.
+    void AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes = nullptr);
+    void SetSeparator(char a_cSep) {
+        m_cSeparator = a_cSep;
+        m_iIndexedDefinitions = ~std::uint64_t{0};
+    }
     char Separator() const { return m_cSeparator; }
 
 private:
@@ -92,15 +97,24 @@ private:
 
     // Which recognizers may accept a token at a byte: one bit each, in the order they are tried.
     enum EReader : std::uint16_t {
-        rdUSER_OPERATOR = 0x01,
-        rdFUNCTION = 0x02,
-        rdDEFAULT_OPERATOR = 0x04,
-        rdCONSTANT = 0x08,
-        rdVARIABLE = 0x10,
-        rdSTRING_CONSTANT = 0x20,
-        rdINFIX = 0x40,
-        rdPOSTFIX = 0x80,
-        rdUNDEFINED = 0x100
+        rdEND = 0x001,
+        rdUSER_OPERATOR = 0x002,
+        rdFUNCTION = 0x004,
+        rdDEFAULT_OPERATOR = 0x008,
+        rdSEPARATOR = 0x010,
+        rdCONSTANT = 0x020,
+        rdLITERAL = 0x040,
+        rdVARIABLE = 0x080,
+        rdSTRING_CONSTANT = 0x100,
+        rdSTRING_LITERAL = 0x200,
+        rdINFIX = 0x400,
+        rdPOSTFIX = 0x800,
+        rdUNDEFINED = 0x1000
+    };
+    // A value reader and the first bytes of the literals it accepts.
+    struct LiteralReader {
+        ValueReader m_pReader;
+        CharTable m_aFirst;
     };
     void IndexReaders();
 
@@ -109,8 +123,9 @@ private:
     bool ReadFunction(token_type& a_Tok);
     bool ReadDefaultOperator(token_type& a_Tok);
     bool ReadSeparator(token_type& a_Tok);
-    // a_bConstant: the text may start a constant's name.
-    bool ReadValue(token_type& a_Tok, bool a_bConstant);
+    // A constant's name, then a literal that a value reader accepts: one kind of token, a value.
+    bool ReadConstant(token_type& a_Tok);
+    bool ReadLiteral(token_type& a_Tok);
     bool ReadVariable(token_type& a_Tok);
     bool ReadStringConstant(token_type& a_Tok);
     bool ReadStringLiteral(token_type& a_Tok);
@@ -133,7 +148,7 @@ private:
     VariableTable* m_pVarDef = nullptr;
     VariableFactory m_pVarFactory = nullptr;
     void* m_pVarFactoryData = nullptr;
-    std::vector<ValueReader> m_vValueReaders;
+    std::vector<LiteralReader> m_vValueReaders;
     VariableTable m_UsedVars;
     double m_fZeroValue = 0.0;
     int m_iOpenBrackets = 0;

@@ -5,30 +5,40 @@
 
 namespace mu {
 
-// Accepts a constant name, or a literal that one of the value readers recognises (tried in the
-// order added). Leaves synAFTER_VALUE.
-bool ParserTokenReader::ReadValue(token_type& a_Tok, bool a_bConstant) {
+// Accepts a constant name. Leaves synAFTER_VALUE.
+bool ParserTokenReader::ReadConstant(token_type& a_Tok) {
     MU_ASSERT(m_pConstDef, "m_pConstDef");
     std::string_view sName;
-    const int iEnd = a_bConstant ? ExtractRun(csNAME, sName, m_iPos) : m_iPos;
-    if (!sName.empty()) {
-        const auto it = m_pConstDef->find(sName);
-        if (it != m_pConstDef->end()) {
-            const int iStart = m_iPos;
-            m_iPos = iEnd;
-            a_Tok.SetValue(it->second, sName);
-            if (m_iSyntax & synNO_VAL) {
-                Error(peUNEXPECTED_VALUE, iStart, sName);
-            }
-            m_iSyntax = synAFTER_VALUE;
-            return true;
-        }
+    const int iEnd = ExtractRun(csNAME, sName, m_iPos);
+    if (sName.empty()) {
+        return false;
     }
+    const auto it = m_pConstDef->find(sName);
+    if (it == m_pConstDef->end()) {
+        return false;
+    }
+    const int iStart = m_iPos;
+    m_iPos = iEnd;
+    a_Tok.SetValue(it->second, sName);
+    if (m_iSyntax & synNO_VAL) {
+        Error(peUNEXPECTED_VALUE, iStart, sName);
+    }
+    m_iSyntax = synAFTER_VALUE;
+    return true;
+}
 
-    for (ValueReader pReader : m_vValueReaders) {
+// Accepts a literal that one of the value readers recognises (tried in the order added, each
+// only where its literals may start). Leaves synAFTER_VALUE.
+bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
+    const unsigned char cFirst =
+        static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)]);
+    for (const LiteralReader& reader : m_vValueReaders) {
+        if (!reader.m_aFirst[cFirst]) {
+            continue;
+        }
         int iPos = m_iPos;
         double fVal = 0;
-        if (pReader(m_sExpr.c_str() + m_iPos, &iPos, &fVal) != 1) {
+        if (reader.m_pReader(m_sExpr.c_str() + m_iPos, &iPos, &fVal) != 1) {
             continue;
         }
         MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),

@@ -115,6 +115,21 @@ TEST(ReadNumber, LiteralAtEndOfTextIsRead) {
     EXPECT_EQ(4, iPos);
 }
 
+// The token reader asks ReadNumber only at the bytes it declares: no literal may start elsewhere.
+TEST(ReadNumber, AcceptsOnlyAtTheDeclaredFirstBytes) {
+    const std::string sStart = mu::Parser::c_szNumberStart;
+    for (int c = 1; c < 256; ++c) {
+        for (const char* szRest : {"5", ".5", "5e1", " 5"}) {
+            const std::string sText = std::string(1, static_cast<char>(c)) + szRest;
+            int iPos = 0;
+            double fVal = 0;
+            if (mu::Parser::ReadNumber(sText.c_str(), &iPos, &fVal) == 1) {
+                EXPECT_NE(sStart.find(static_cast<char>(c)), std::string::npos) << c;
+            }
+        }
+    }
+}
+
 // Switches the process to a German locale, whose decimal separator is a
 // comma, building it into a temporary folder when the machine lacks it.
 class DecimalCommaLocale : public testing::Test {

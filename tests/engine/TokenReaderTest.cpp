@@ -215,6 +215,8 @@ TEST(TokenReader, FactoryWithoutStorageIsAnError) {
 
 TEST(TokenReader, SeparatorCanBeChanged) {
     EngineTestParser parser;
+    parser.SetExpression("sum(1,2)");
+    EXPECT_EQ(parser.Evaluate(), 3);
     parser.SetSeparator(';');
     EXPECT_EQ(parser.Separator(), ';');
     parser.SetExpression("sum(1;2;3)");
@@ -222,6 +224,25 @@ TEST(TokenReader, SeparatorCanBeChanged) {
     const ParserError e = ErrorOf(parser, "sum(1,2)");
     EXPECT_EQ(e.code(), peUNKNOWN_TOKEN);
     EXPECT_EQ(e.position(), 5);
+}
+
+// A reader that declares where its literals start is asked there, also when it comes after a
+// compilation.
+TEST(TokenReader, ValueReaderAddedLaterIsAskedAtItsFirstBytes) {
+    EngineTestParser parser;
+    EXPECT_EQ(ErrorOf(parser, "1+#").code(), peUNKNOWN_TOKEN);
+    parser.AddValueReader(
+        [](const char* a_szExpr, int* a_iPos, double* a_fVal) {
+            if (a_szExpr[0] != '#') {
+                return 0;
+            }
+            *a_fVal = 40;
+            *a_iPos += 1;
+            return 1;
+        },
+        "#");
+    parser.SetExpression("1+#");
+    EXPECT_EQ(parser.Evaluate(), 41);
 }
 
 TEST(TokenReader, DefaultOperatorsSwitchedOffAreNotRecognised) {
