@@ -1,7 +1,5 @@
 #include "ParserBase.h"
 
-#include <climits>
-
 namespace mu {
 
 namespace {
@@ -162,61 +160,6 @@ double ParserBase::ExecuteWithoutProgram() {
         return m_Program.Run(m_vStringBuf);
     }
     return InterpretBytecode();
-}
-
-namespace {
-
-constexpr int prNONE = INT_MIN;         // no precedence: cannot stand on the operator stack
-constexpr int prCALLBACK = INT_MIN + 1; // taken from the token's callback
-
-// ORDER CMD: the precedence of each token code; a higher number binds tighter.
-constexpr int c_aiPrecedence[] = {
-    2,          // cmLE
-    2,          // cmGE
-    2,          // cmNEQ
-    2,          // cmEQ
-    2,          // cmLT
-    2,          // cmGT
-    3,          // cmADD
-    3,          // cmSUB
-    4,          // cmMUL
-    4,          // cmDIV
-    5,          // cmPOW
-    1,          // cmAND
-    1,          // cmOR
-    1,          // cmXOR
-    -1,         // cmASSIGN
-    -2,         // cmOPEN
-    -2,         // cmCLOSE
-    -4,         // cmSEP
-    prNONE,     // cmVAR
-    prNONE,     // cmVAL
-    prNONE,     // cmFUNC
-    prNONE,     // cmSTRFUNC
-    prNONE,     // cmSTR
-    prCALLBACK, // cmBINOP
-    prNONE,     // cmPOSTFIX
-    prCALLBACK, // cmINFIX
-    -5,         // cmEND
-    prNONE,     // cmNONE
-};
-static_assert(sizeof(c_aiPrecedence) / sizeof(c_aiPrecedence[0]) == cmNONE + 1);
-
-} // namespace
-
-int ParserBase::OperatorPrecedence(const token_type& a_Tok) const {
-    const int iCode = a_Tok.Cmd();
-    if (iCode < 0 || iCode > cmNONE || c_aiPrecedence[iCode] == prNONE) {
-        RaiseError(peINTERNAL, 5);
-    }
-    if (c_aiPrecedence[iCode] != prCALLBACK) {
-        return c_aiPrecedence[iCode];
-    }
-    const ParserCallback* pCallback = a_Tok.Callback();
-    if (pCallback == nullptr || (pCallback->Cmd() != cmBINOP && pCallback->Cmd() != cmINFIX)) {
-        throw ParserError(peINTERNAL);
-    }
-    return pCallback->Precedence();
 }
 
 } // namespace mu

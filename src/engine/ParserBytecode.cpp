@@ -1,5 +1,6 @@
 #include "ParserBytecode.h"
 
+#include <algorithm>
 #include <cstring>
 #include <iostream>
 
@@ -42,48 +43,53 @@ std::uintptr_t ReadAddressBits(const ParserBytecode::word_type* a_pWords) {
 
 } // namespace
 
-ParserBytecode::ParserBytecode() : m_iStackPos(0), m_iMaxStackPos(0) {
-    m_vBase.reserve(1000);
+ParserBytecode::ParserBytecode() : m_iStackPos(0), m_iMaxStackPos(0) {}
+
+ParserBytecode::ParserBytecode(const ParserBytecode& a_Code)
+    : m_iStackPos(a_Code.m_iStackPos), m_iMaxStackPos(a_Code.m_iMaxStackPos) {
+    Reallocate(a_Code.m_iSize);
+    std::copy_n(a_Code.m_pWords.get(), a_Code.m_iSize, m_pWords.get());
+    m_iSize = a_Code.m_iSize;
 }
 
-// Appends one entry of a_iWords words, zero apart from its two header words, and returns it.
-ParserBytecode::word_type* ParserBytecode::AppendEntry(ECmd a_iCode, std::size_t a_iWords) {
-    m_vBase.push_back(m_iStackPos);
-    m_vBase.push_back(static_cast<word_type>(a_iCode));
-    for (std::size_t i = 2; i < a_iWords; ++i) {
-        m_vBase.push_back(0);
+ParserBytecode& ParserBytecode::operator=(const ParserBytecode& a_Code) {
+    if (this != &a_Code) {
+        if (m_iCapacity < a_Code.m_iSize) {
+            m_iSize = 0;
+            Reallocate(a_Code.m_iSize);
+        }
+        std::copy_n(a_Code.m_pWords.get(), a_Code.m_iSize, m_pWords.get());
+        m_iSize = a_Code.m_iSize;
+        m_iStackPos = a_Code.m_iStackPos;
+        m_iMaxStackPos = a_Code.m_iMaxStackPos;
     }
-    return m_vBase.data() + m_vBase.size() - a_iWords;
+    return *this;
 }
 
-void ParserBytecode::UpdateMax() {
-    if (m_iStackPos > m_iMaxStackPos) {
-        m_iMaxStackPos = m_iStackPos;
+void ParserBytecode::Reserve(std::size_t a_iWords) {
+    if (a_iWords > m_iCapacity) {
+        Reallocate(a_iWords);
     }
 }
 
-void ParserBytecode::PushValue(double a_fVal) {
-    ++m_iStackPos;
-    word_type* pEntry = AppendEntry(cmVAL, 2 + m_iValWords);
-    UpdateMax();
-    std::memcpy(pEntry + 2, &a_fVal, sizeof(a_fVal));
+void ParserBytecode::Grow(std::size_t a_iWords) {
+    constexpr std::size_t c_iFirst = 256;
+    const std::size_t iNeeded = m_iSize + a_iWords;
+    std::size_t iCapacity = m_iCapacity < c_iFirst ? c_iFirst : 2 * m_iCapacity;
+    if (iCapacity < iNeeded) {
+        iCapacity = iNeeded;
+    }
+    Reallocate(iCapacity);
 }
 
-// The address is followed by V - P zero words, so that a variable entry is as long as a value
-// entry.
-void ParserBytecode::PushVariable(double* a_pVar) {
-    const int iSize = m_iValWords - m_iPtrWords;
-    MU_ASSERT(iSize >= 0, "iSize>=0");
-    ++m_iStackPos;
-    word_type* pEntry = AppendEntry(cmVAR, 2 + m_iValWords);
-    UpdateMax();
-    std::memcpy(pEntry + 2, &a_pVar, sizeof(a_pVar));
-}
-
-void ParserBytecode::PushOperator(ECmd a_iCode) {
-    MU_ASSERT(m_iStackPos >= 2, "m_iStackPos >= 2");
-    --m_iStackPos;
-    AppendEntry(a_iCode, 2);
+// Moves the words in use to a new allocation of a_iCapacity words; the rest is left unwritten.
+void ParserBytecode::Reallocate(std::size_t a_iCapacity) {
+    std::unique_ptr<word_type[]> pWords(new word_type[a_iCapacity]);
+    if (m_iSize > 0) {
+        std::copy_n(m_pWords.get(), m_iSize, pWords.get());
+    }
+    m_pWords = std::move(pWords);
+    m_iCapacity = a_iCapacity;
 }
 
 void ParserBytecode::PushAssignment(double* a_pVar) {
@@ -114,28 +120,14 @@ void ParserBytecode::PushStringFunction(GenericFun a_pFun, int a_iArgc, std::siz
     std::memcpy(pEntry + 4, &a_pFun, sizeof(a_pFun));
 }
 
-void ParserBytecode::DropValues(unsigned a_iNumber) {
-    const std::size_t iSize = static_cast<std::size_t>(a_iNumber) * m_iValEntryWords;
-    MU_ASSERT(m_vBase.size() >= iSize, "m_vBase.size() >= iSize");
-    m_vBase.resize(m_vBase.size() - iSize);
-    MU_ASSERT(m_iStackPos >= a_iNumber, "m_iStackPos >= a_iNumber");
-    m_iStackPos -= a_iNumber;
-}
-
 void ParserBytecode::Seal() {
-    m_vBase.push_back(cmEND);
-    m_vBase.push_back(cmEND);
-}
-
-void ParserBytecode::Clear() {
-    m_vBase.clear();
-    m_iStackPos = 0;
-    m_iMaxStackPos = 0;
+    word_type* pEnd = AppendEntry(cmEND, 2);
+    pEnd[0] = cmEND;
 }
 
 const ParserBytecode::word_type* ParserBytecode::Code() const {
-    MU_ASSERT(m_vBase.size(), "m_vBase.size()");
-    return m_vBase.data();
+    MU_ASSERT(m_iSize, "m_vBase.size()");
+    return m_pWords.get();
 }
 
 double ParserBytecode::ReadDouble(const word_type* a_pWords) {
@@ -161,21 +153,22 @@ void ParserBytecode::Dump() const {
 }
 
 void ParserBytecode::Dump(std::ostream& a_Stream) const {
-    if (m_vBase.empty()) {
+    if (m_iSize == 0) {
         a_Stream << "No bytecode available\n" << std::flush;
         return;
     }
     const std::ios_base::fmtflags iFlags = a_Stream.flags();
-    a_Stream << std::dec << "Entries:" << m_vBase.size() << " (ValSize:" << m_iValWords
+    a_Stream << std::dec << "Entries:" << m_iSize << " (ValSize:" << m_iValWords
              << " entries, PtrSize:" << m_iPtrWords << " entries, MapSize:" << sizeof(word_type)
              << " byte)\n";
+    const word_type* pWords = m_pWords.get();
     std::size_t i = 0;
-    while (i + 2 <= m_vBase.size() && m_vBase[i + 1] != cmEND) {
-        const int iWords = EntryWords(m_vBase[i + 1]);
-        if (iWords > 0 && i + static_cast<std::size_t>(iWords) > m_vBase.size()) {
+    while (i + 2 <= m_iSize && pWords[i + 1] != cmEND) {
+        const int iWords = EntryWords(pWords[i + 1]);
+        if (iWords > 0 && i + static_cast<std::size_t>(iWords) > m_iSize) {
             break;
         }
-        DumpEntry(a_Stream, &m_vBase[i]);
+        DumpEntry(a_Stream, &pWords[i]);
         i += static_cast<std::size_t>(iWords > 0 ? iWords : 2);
     }
     a_Stream << "END\n" << std::flush;

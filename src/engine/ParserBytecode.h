@@ -23,8 +23,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <iosfwd>
-#include <vector>
+#include <memory>
 
 namespace mu {
 
@@ -37,25 +38,56 @@ public:
     static constexpr int m_iValEntryWords = 2 + m_iValWords;
 
     ParserBytecode();
-    ParserBytecode(const ParserBytecode&) = default;
-    ParserBytecode& operator=(const ParserBytecode&) = default;
+    ParserBytecode(const ParserBytecode& a_Code);
+    ParserBytecode& operator=(const ParserBytecode& a_Code);
 
-    void PushValue(double a_fVal);
-    void PushVariable(double* a_pVar);
-    void PushOperator(ECmd a_iCode);
+    // Inline: the compile pass appends an entry for nearly every token.
+    void PushValue(double a_fVal) {
+        ++m_iStackPos;
+        UpdateMax();
+        word_type* pEntry = AppendEntry(cmVAL, m_iValEntryWords);
+        std::memcpy(pEntry + 2, &a_fVal, sizeof(a_fVal));
+    }
+    // The address is followed by V - P zero words, so that a variable entry is as long as a value
+    // entry.
+    void PushVariable(double* a_pVar) {
+        ++m_iStackPos;
+        UpdateMax();
+        word_type* pEntry = AppendEntry(cmVAR, m_iValEntryWords);
+        std::memcpy(pEntry + 2, &a_pVar, sizeof(a_pVar));
+        for (int i = 2 + m_iPtrWords; i < m_iValEntryWords; ++i) {
+            pEntry[i] = 0;
+        }
+    }
+    void PushOperator(ECmd a_iCode) {
+        MU_ASSERT(m_iStackPos >= 2, "m_iStackPos >= 2");
+        --m_iStackPos;
+        AppendEntry(a_iCode, 2);
+    }
     void PushAssignment(double* a_pVar);
     // a_iArgc: the fixed count, or -n for a multi-argument function called with n arguments.
     void PushFunction(GenericFun a_pFun, int a_iArgc);
     void PushStringFunction(GenericFun a_pFun, int a_iArgc, std::size_t a_iStrIdx);
     // Removes the last a_iNumber value entries, the operands of a folded step.
-    void DropValues(unsigned a_iNumber);
+    void DropValues(unsigned a_iNumber) {
+        const std::size_t iSize = static_cast<std::size_t>(a_iNumber) * m_iValEntryWords;
+        MU_ASSERT(m_iSize >= iSize, "m_vBase.size() >= iSize");
+        m_iSize -= iSize;
+        MU_ASSERT(m_iStackPos >= a_iNumber, "m_iStackPos >= a_iNumber");
+        m_iStackPos -= a_iNumber;
+    }
     void Seal();
-    void Clear();
-    // Room for a_iWords words, so that growing to them moves nothing.
-    void Reserve(std::size_t a_iWords) { m_vBase.reserve(a_iWords); }
+    void Clear() {
+        m_iSize = 0;
+        m_iStackPos = 0;
+        m_iMaxStackPos = 0;
+    }
+    // Room for a_iWords words, so that growing to them moves nothing. The room is allocated, not
+    // written: words never used cost no memory.
+    void Reserve(std::size_t a_iWords);
 
     const word_type* Code() const;
-    std::size_t Size() const { return m_vBase.size(); }
+    std::size_t Size() const { return m_iSize; }
     // Number of value-stack elements the code needs.
     std::size_t StackSize() const { return static_cast<std::size_t>(m_iMaxStackPos) + 1; }
 
@@ -69,13 +101,33 @@ public:
     static GenericFun ReadFunAddr(const word_type* a_pWords);
 
 private:
-    word_type* AppendEntry(ECmd a_iCode, std::size_t a_iWords);
-    void UpdateMax();
+    // Appends one entry of a_iWords words with its two header words written, and returns it.
+    word_type* AppendEntry(ECmd a_iCode, std::size_t a_iWords) {
+        if (m_iCapacity - m_iSize < a_iWords) {
+            Grow(a_iWords);
+        }
+        word_type* pEntry = m_pWords.get() + m_iSize;
+        m_iSize += a_iWords;
+        pEntry[0] = m_iStackPos;
+        pEntry[1] = static_cast<word_type>(a_iCode);
+        return pEntry;
+    }
+    // Makes room for a_iWords more words, at least doubling.
+    void Grow(std::size_t a_iWords);
+    void Reallocate(std::size_t a_iCapacity);
+    void UpdateMax() {
+        if (m_iStackPos > m_iMaxStackPos) {
+            m_iMaxStackPos = m_iStackPos;
+        }
+    }
     void DumpEntry(std::ostream& a_Stream, const word_type* a_pEntry) const;
 
     std::uint32_t m_iStackPos;
     std::uint32_t m_iMaxStackPos;
-    std::vector<word_type> m_vBase;
+    // The words: m_iSize in use out of m_iCapacity allocated.
+    std::unique_ptr<word_type[]> m_pWords;
+    std::size_t m_iSize = 0;
+    std::size_t m_iCapacity = 0;
 };
 
 static_assert(ParserBytecode::m_iValWords * sizeof(ParserBytecode::word_type) == sizeof(double));

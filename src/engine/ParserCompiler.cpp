@@ -4,7 +4,74 @@
 // operands are all constant into a single value entry.
 #include "ParserBase.h"
 
+#include <climits>
+
 namespace mu {
+
+namespace {
+
+constexpr int prNONE = INT_MIN;         // no precedence: cannot stand on the operator stack
+constexpr int prCALLBACK = INT_MIN + 1; // taken from the token's callback
+
+// ORDER CMD: the precedence of each token code; a higher number binds tighter.
+constexpr int c_aiPrecedence[] = {
+    2,          // cmLE
+    2,          // cmGE
+    2,          // cmNEQ
+    2,          // cmEQ
+    2,          // cmLT
+    2,          // cmGT
+    3,          // cmADD
+    3,          // cmSUB
+    4,          // cmMUL
+    4,          // cmDIV
+    5,          // cmPOW
+    1,          // cmAND
+    1,          // cmOR
+    1,          // cmXOR
+    -1,         // cmASSIGN
+    -2,         // cmOPEN
+    -2,         // cmCLOSE
+    -4,         // cmSEP
+    prNONE,     // cmVAR
+    prNONE,     // cmVAL
+    prNONE,     // cmFUNC
+    prNONE,     // cmSTRFUNC
+    prNONE,     // cmSTR
+    prCALLBACK, // cmBINOP
+    prNONE,     // cmPOSTFIX
+    prCALLBACK, // cmINFIX
+    -5,         // cmEND
+    prNONE,     // cmNONE
+};
+static_assert(sizeof(c_aiPrecedence) / sizeof(c_aiPrecedence[0]) == cmNONE + 1);
+
+// The table's precedence where it has one; the checked look-up for callbacks and for tokens
+// that cannot stand on the stack.
+int StackedPrecedence(const ParserBase& a_Parser, const ParserBase::token_type& a_Tok) {
+    const unsigned iCode = static_cast<unsigned>(a_Tok.Cmd());
+    if (iCode <= cmNONE && c_aiPrecedence[iCode] > prCALLBACK) {
+        return c_aiPrecedence[iCode];
+    }
+    return a_Parser.OperatorPrecedence(a_Tok);
+}
+
+} // namespace
+
+int ParserBase::OperatorPrecedence(const token_type& a_Tok) const {
+    const int iCode = a_Tok.Cmd();
+    if (iCode < 0 || iCode > cmNONE || c_aiPrecedence[iCode] == prNONE) {
+        RaiseError(peINTERNAL, 5);
+    }
+    if (c_aiPrecedence[iCode] != prCALLBACK) {
+        return c_aiPrecedence[iCode];
+    }
+    const ParserCallback* pCallback = a_Tok.Callback();
+    if (pCallback == nullptr || (pCallback->Cmd() != cmBINOP && pCallback->Cmd() != cmINFIX)) {
+        throw ParserError(peINTERNAL);
+    }
+    return pCallback->Precedence();
+}
 
 double ParserBase::Compile() {
     if (m_pTokenReader->Expression().empty()) {
@@ -77,11 +144,12 @@ double ParserBase::Compile() {
         case cmOR:
         case cmXOR:
         case cmASSIGN:
-        case cmBINOP:
+        case cmBINOP: {
             // Equal precedence applies the stacked operator first: every binary operator,
             // "^" and "=" included, groups from the left.
+            const int iPrecedence = StackedPrecedence(*this, tok);
             while (!stOpt.empty() && stOpt.top().Cmd() != cmOPEN) {
-                if (OperatorPrecedence(stOpt.top()) < OperatorPrecedence(tok)) {
+                if (StackedPrecedence(*this, stOpt.top()) < iPrecedence) {
                     break;
                 }
                 if (stOpt.top().Cmd() == cmINFIX) {
@@ -92,6 +160,7 @@ double ParserBase::Compile() {
             }
             stOpt.push(std::move(tok));
             break;
+        }
         case cmOPEN:
             tok.SetBracketArguments(1);
             stOpt.push(std::move(tok));
