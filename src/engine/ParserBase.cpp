@@ -39,6 +39,7 @@ void ParserBase::Assign(const ParserBase& a_Parser) {
     m_bFolding = a_Parser.m_bFolding;
     m_bUseBytecode = a_Parser.m_bUseBytecode;
     m_bDefaultOprt = a_Parser.m_bDefaultOprt;
+    m_bMachineCode = a_Parser.m_bMachineCode;
     m_vStringBuf = a_Parser.m_vStringBuf;
     m_pTokenReader = a_Parser.m_pTokenReader->Clone(this);
     m_StrVarDef = a_Parser.m_StrVarDef;
@@ -154,12 +155,26 @@ void ParserBase::PrepareExecution() {
 // The first execution of a code builds its pre-decoded form (pointing into the value stack,
 // which stays put until the next compilation); code without one is interpreted.
 double ParserBase::ExecuteWithoutProgram() {
-    if (!m_Program.IsBuilt() && m_Program.Build(m_pCode, m_vByteCode.Size(), m_vStackBuffer.data(),
-                                                m_vStackBuffer.size(), m_vStringBuf)) {
+    if (!m_Program.IsBuilt() &&
+        m_Program.Build(m_pCode, m_vByteCode.Size(), m_vStackBuffer.data(), m_vStackBuffer.size(),
+                        m_vStringBuf, m_bMachineCode)) {
+        if (m_Program.MachineCode() != nullptr) {
+            m_pEvaluate = EvalRoutine::RunMachineCode;
+            return m_Program.MachineCode()();
+        }
         m_pEvaluate = EvalRoutine::RunProgram;
         return m_Program.Run(m_vStringBuf);
     }
     return InterpretBytecode();
+}
+
+// The program is built again, with or without machine code, by the next execution.
+void ParserBase::SetMachineCodeEnabled(bool a_bEnabled) {
+    m_bMachineCode = a_bEnabled;
+    if (m_pEvaluate == EvalRoutine::RunMachineCode || m_pEvaluate == EvalRoutine::RunProgram) {
+        m_Program.Clear();
+        m_pEvaluate = EvalRoutine::ExecuteBytecode;
+    }
 }
 
 } // namespace mu

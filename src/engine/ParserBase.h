@@ -4,8 +4,9 @@
 // Evaluate runs one of three routines: Compile (after construction and after every change; it
 // returns the value it computed while compiling), then ReturnConstant when the whole expression
 // folded to one value, else ExecuteBytecode, which runs the pre-decoded ParserProgram built from
-// the sealed code (or, for code that has none, walks the words). A derived parser supplies the
-// character sets, value readers, functions and operators through the Define* hooks.
+// the sealed code (or, for code that has none, walks the words). Once the program is built, a
+// plain evaluation calls its machine code, or its run loop where it has none. A derived parser
+// supplies the character sets, value readers, functions and operators through the Define* hooks.
 #ifndef MU_PARSER_BASE_H
 #define MU_PARSER_BASE_H
 
@@ -50,6 +51,8 @@ public:
     // Inline, so that a caller evaluating in a loop pays one call into the engine.
     double Evaluate() {
         switch (m_pEvaluate) {
+        case EvalRoutine::RunMachineCode:
+            return m_Program.MachineCode()();
         case EvalRoutine::RunProgram:
             return m_Program.Run(m_vStringBuf);
         case EvalRoutine::ExecuteBytecode:
@@ -111,6 +114,9 @@ public:
     bool DefaultOperatorsEnabled() const { return m_bDefaultOprt; }
     void SetFolding(bool a_bFolding);
     void SetBytecodeEnabled(bool a_bEnabled);
+    // Whether a built program may run as machine code (on by default). Off, every evaluation
+    // takes the program's run loop: the reference the machine code is tested against.
+    void SetMachineCodeEnabled(bool a_bEnabled);
 
     const VariableTable& Variables() const { return m_VarDef; }
     const ValueTable& Constants() const { return m_ConstDef; }
@@ -146,9 +152,9 @@ protected:
     double InterpretBytecode();
 
 private:
-    // The routine Evaluate runs. RunProgram: the pre-decoded form is built and ready, and a plain
-    // evaluation goes straight to it.
-    enum class EvalRoutine { Compile, ReturnConstant, ExecuteBytecode, RunProgram };
+    // The routine Evaluate runs. RunMachineCode and RunProgram: the pre-decoded form is built
+    // and ready, and a plain evaluation goes straight to its machine code or its run loop.
+    enum class EvalRoutine { RunMachineCode, RunProgram, ExecuteBytecode, ReturnConstant, Compile };
 
     void Assign(const ParserBase& a_Parser);
     void Reset();
@@ -163,6 +169,9 @@ private:
     double Compile();
     double ReturnConstant() const { return ParserBytecode::ReadDouble(m_pCode + 2); }
     double ExecuteBytecode() {
+        if (m_Program.MachineCode() != nullptr) {
+            return m_Program.MachineCode()();
+        }
         return m_Program.IsReady() ? m_Program.Run(m_vStringBuf) : ExecuteWithoutProgram();
     }
     double ExecuteWithoutProgram();
@@ -200,6 +209,7 @@ private:
     bool m_bFolding;
     bool m_bUseBytecode;
     bool m_bDefaultOprt;
+    bool m_bMachineCode = true;
     std::string m_sNameChars;
     std::string m_sOprtChars;
     std::string m_sInfixOprtChars;

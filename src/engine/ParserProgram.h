@@ -31,6 +31,7 @@
 
 #include "ParserBytecode.h"
 #include "ParserDef.h"
+#include "ParserMachineCode.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -51,9 +52,11 @@ public:
     void Prepare(std::size_t a_iSize, std::size_t a_iStackSize);
     // Translates a sealed code of a_iSize words. a_pStack is the parser's value stack of
     // a_iStackSize elements and must stay where it is while the program is in use; a_vStrings is
-    // the string buffer that string calls index. Returns IsReady().
+    // the string buffer that string calls index. With a_bMachineCode, a program that qualifies
+    // is also translated into machine code (ParserMachineCode.h). Returns IsReady().
     bool Build(const ParserBytecode::word_type* a_pCode, std::size_t a_iSize, double* a_pStack,
-               std::size_t a_iStackSize, const std::vector<std::string>& a_vStrings);
+               std::size_t a_iStackSize, const std::vector<std::string>& a_vStrings,
+               bool a_bMachineCode);
     void Clear();
     // Built since the last Prepare or Clear, whether or not the code could be translated.
     bool IsBuilt() const { return m_bBuilt; }
@@ -61,6 +64,9 @@ public:
 
     // Runs the program; allocates nothing. Only valid while IsReady().
     double Run(const std::vector<std::string>& a_vStrings) const;
+    // The program as machine code, which runs it the same way without the loop; null when the
+    // program has none.
+    ParserMachineCode::Function MachineCode() const { return m_MachineCode.Entry(); }
 
     // Number of instructions, for tests of the translation.
     std::size_t Size() const { return m_vCode.size(); }
@@ -194,6 +200,7 @@ private:
     // Scratch of the translation, kept so that compiling again does not allocate.
     std::vector<Slot> m_vSlots;
     std::vector<std::size_t> m_vPendingVars;
+    ParserMachineCode m_MachineCode;
 };
 
 } // namespace mu

@@ -370,7 +370,7 @@ void ParserProgram::Prepare(std::size_t a_iSize, std::size_t a_iStackSize) {
 
 bool ParserProgram::Build(const ParserBytecode::word_type* a_pCode, std::size_t a_iSize,
                           double* a_pStack, std::size_t a_iStackSize,
-                          const std::vector<std::string>& a_vStrings) {
+                          const std::vector<std::string>& a_vStrings, bool a_bMachineCode) {
     Clear();
     // At most one constant per value entry; reserving keeps their addresses fixed.
     m_vConst.reserve(a_iSize / ParserBytecode::m_iValEntryWords + 1);
@@ -378,12 +378,15 @@ bool ParserProgram::Build(const ParserBytecode::word_type* a_pCode, std::size_t 
     m_bReady = builder.Translate(a_pCode, a_iSize);
     if (!m_bReady) {
         m_vCode.clear();
+    } else if (a_bMachineCode) {
+        m_MachineCode.Translate(*this);
     }
     m_bBuilt = true;
     return m_bReady;
 }
 
 void ParserProgram::Clear() {
+    m_MachineCode.Clear();
     m_vCode.clear();
     m_vConst.clear();
     m_bBuilt = false;

@@ -13,6 +13,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace mu;
@@ -388,6 +389,116 @@ TEST(FastExecution, BuiltInAbsAndSqrtGiveTheCallsValues) {
     parser.Evaluate();
     parser.Evaluate();
     EXPECT_EQ(parser.Program().Size(), 1u); // abs in place, returning
+}
+
+// Equal bit for bit, NaN payloads and signs included.
+bool IdenticalBits(double a_fLeft, double a_fRight) {
+    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
+}
+
+// Every operation of the machine code, on states where one NaN at most enters each operation
+// (with a payload, of either sign, one signalling): the machine code, the run loop, the word walk
+// and the compile pass give the same bits and leave the same variables.
+TEST(FastExecution, MachineCodeRunsEveryOperationAsTheRunLoop) {
+    std::vector<std::string> vExprs = {
+        "a",         "a=b",     "a=sqrt(b)",    "if(a,b,c)", "pow(a,b)",  "sum(a,b,c)",
+        "-sum(a,b)", "sin(a)",  "sin(sqrt(a))", "a^2",       "sqrt(a)^2", "abs(a)",
+        "abs(a-b)",  "sqrt(a)", "sqrt(a+b)",    "-a",        "-(a+b)",    "sqrt(a)+sqrt(b)"};
+    const char* const aszArith[] = {"+", "-", "*", "/"};
+    for (const char* szOuter : {"+", "-", "*", "/", "^", "<", " and ", "!=", " xor "}) {
+        vExprs.push_back(std::string("a") + szOuter + "b");
+        vExprs.push_back(std::string("sqrt(a)") + szOuter + "b");
+        vExprs.push_back(std::string("b") + szOuter + "sqrt(a)");
+        if (std::string("+-*/").find(szOuter) != std::string::npos) {
+            for (const char* szInner : aszArith) {
+                vExprs.push_back(std::string("(a") + szInner + "b)" + szOuter + "c");
+                vExprs.push_back(std::string("(sqrt(a)") + szInner + "b)" + szOuter + "c");
+                vExprs.push_back(std::string("sqrt(a)") + szOuter + "(b" + szInner + "c)");
+            }
+        }
+    }
+    const double fInf = std::numeric_limits<double>::infinity();
+    const std::uint64_t aiNaN[] = {0x7FF8000000000123, 0xFFF4000000000456};
+    double afNaN[2];
+    std::memcpy(afNaN, aiNaN, sizeof(afNaN));
+    const double aafStates[][3] = {{1.5, -2.25, 3.5},
+                                   {afNaN[0], 2.25, 3.5},
+                                   {1.5, afNaN[1], -0.0},
+                                   {-0.0, 1e-310, -fInf},
+                                   {1.4e154, -1e308, 4.9e-324}};
+    double a = 0, b = 0, c = 0;
+    StandardParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &b);
+    parser.AddVariable("c", &c);
+    std::vector<bool> vSeen(ParserProgram::opRETURN, false);
+    for (const std::string& sExpr : vExprs) {
+        for (const auto& afState : aafStates) {
+            parser.SetExpression(sExpr);
+            double afResults[4];
+            double afA[4];
+            for (int iPath = 0; iPath < 4; ++iPath) {
+                a = afState[0];
+                b = afState[1];
+                c = afState[2];
+                switch (iPath) {
+                case 0: // compiles
+                case 1: // builds the program and runs its machine code
+                    afResults[iPath] = parser.Evaluate();
+                    break;
+                case 2:
+                    afResults[iPath] = parser.Program().Run({});
+                    break;
+                default:
+                    afResults[iPath] = parser.InterpretBytecode();
+                }
+                afA[iPath] = a;
+            }
+            ASSERT_NE(parser.Program().MachineCode(), nullptr) << sExpr;
+            for (int iPath = 0; iPath < 4; ++iPath) {
+                EXPECT_TRUE(IdenticalBits(afResults[1], afResults[iPath]))
+                    << sExpr << " path " << iPath << ": " << afResults[1] << " vs "
+                    << afResults[iPath] << " a=" << afState[0] << " b=" << afState[1];
+                EXPECT_TRUE(IdenticalBits(afA[1], afA[iPath])) << sExpr << " path " << iPath;
+            }
+        }
+        for (const ParserProgram::Instr& instr : parser.Program().Code()) {
+            vSeen[ParserProgram::Operation(instr)] = true;
+        }
+    }
+    for (int iOp = 0; iOp < ParserProgram::opRETURN; ++iOp) {
+        EXPECT_TRUE(vSeen[static_cast<std::size_t>(iOp)] || iOp == ParserProgram::opSTRCALL)
+            << "operation " << iOp;
+    }
+}
+
+// Machine code only where every call is one of the engine's numeric built-ins: no exception
+// can pass through it. Anything else, or the switch off, runs the same program in the loop.
+TEST(FastExecution, MachineCodeOnlyForTheEnginesOwnFunctions) {
+    double a = 0.5;
+    StandardParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddFunction("twice", Thousand);
+    for (const auto& [szExpr, bMachineCode] :
+         std::initializer_list<std::pair<const char*, bool>>{{"sin(a)*max(a,2)+if(a,1,2)", true},
+                                                             {"twice(a)+1", false},
+                                                             {"datevalue(a*1e7)", false},
+                                                             {"sin(a)+twice(sin(a))", false}}) {
+        parser.SetExpression(szExpr);
+        const double fCompiled = parser.Evaluate();
+        EXPECT_TRUE(SameBits(parser.Evaluate(), fCompiled)) << szExpr;
+        EXPECT_TRUE(parser.Program().IsReady()) << szExpr;
+        EXPECT_EQ(parser.Program().MachineCode() != nullptr, bMachineCode) << szExpr;
+    }
+    parser.SetExpression("sin(a)");
+    parser.Evaluate();
+    parser.SetMachineCodeEnabled(false);
+    EXPECT_EQ(parser.Evaluate(), std::sin(0.5));
+    EXPECT_TRUE(parser.Program().IsReady());
+    EXPECT_EQ(parser.Program().MachineCode(), nullptr);
+    parser.SetMachineCodeEnabled(true);
+    EXPECT_EQ(parser.Evaluate(), std::sin(0.5));
+    EXPECT_NE(parser.Program().MachineCode(), nullptr);
 }
 
 // "^2" is a multiplication and the prefix minus a negation on every path: folded at compile

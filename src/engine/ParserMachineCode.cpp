@@ -1,0 +1,303 @@
+// The translation of a ParserProgram into machine code: which programs qualify, and the template
+// of each operation.
+#include "ParserMachineCode.h"
+
+#include "BuiltinFunctions.h"
+#include "ParserProgram.h"
+#include "ParserX86Encoder.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace mu {
+
+namespace {
+
+using Enc = ParserX86Encoder;
+using Instr = ParserProgram::Instr;
+
+// Larger programs keep the run loop: the code would take megabytes for little gain.
+constexpr std::size_t c_iMaxInstructions = std::size_t{1} << 16;
+// Room for the longest template (a call of five arguments takes 47 bytes).
+constexpr std::size_t c_iMaxTemplateBytes = 64;
+// Trap bytes before the entry, then the entry's own instructions and the return.
+constexpr std::size_t c_iLeadBytes = 16;
+constexpr std::size_t c_iFrameBytes = 32;
+
+constexpr std::uint64_t c_iSignBit = std::uint64_t{1} << 63;
+
+// The out-of-line forms of what the run loop inlines, with its exact semantics.
+double PowerCall(double a_fX, double a_fY) {
+    return Power(a_fX, a_fY);
+}
+double OperatorCall(int a_iCode, double a_fX, double a_fY) {
+    return ApplyBuiltinOperator(a_iCode, a_fX, a_fY);
+}
+
+// The four basic operations in the order of the fused operations' index.
+const Enc::ESse c_aArithmetic[4] = {Enc::sseADD, Enc::sseSUB, Enc::sseMUL, Enc::sseDIV};
+
+template <typename TFun> GenericFun Untyped(TFun a_pFun) {
+    return reinterpret_cast<GenericFun>(a_pFun);
+}
+
+// The engine's numeric built-ins with the argument count of their signature (-1: any count,
+// passed as an array). None of them throws. The date functions are left out: they go through
+// Qt's date and text classes.
+bool IsBuiltin(GenericFun a_pFun, std::int32_t a_iArgc) {
+    static const GenericFun s_aOneArgument[] = {
+        Untyped(&Sin),   Untyped(&Cos),        Untyped(&Tan),     Untyped(&ASin),   Untyped(&ACos),
+        Untyped(&ATan),  Untyped(&Sinh),       Untyped(&Cosh),    Untyped(&Tanh),   Untyped(&ASinh),
+        Untyped(&ACosh), Untyped(&ATanh),      Untyped(&Log2),    Untyped(&Log10),  Untyped(&Ln),
+        Untyped(&Exp),   Untyped(&Sqrt),       Untyped(&Sign),    Untyped(&Rint),   Untyped(&Abs),
+        Untyped(&Fac),   Untyped(&UnaryMinus), Untyped(&Degrees), Untyped(&Radians)};
+    static const GenericFun s_aArray[] = {Untyped(&Sum), Untyped(&Avg), Untyped(&Min),
+                                          Untyped(&Max)};
+    if (a_iArgc == 1) {
+        for (const GenericFun pFun : s_aOneArgument) {
+            if (pFun == a_pFun) {
+                return true;
+            }
+        }
+        return false;
+    }
+    if (a_iArgc < 0) {
+        for (const GenericFun pFun : s_aArray) {
+            if (pFun == a_pFun) {
+                return true;
+            }
+        }
+        return false;
+    }
+    return (a_iArgc == 2 && a_pFun == Untyped(&Pow)) || (a_iArgc == 3 && a_pFun == Untyped(&If));
+}
+
+// Whether an instruction has a template, and whether that template calls out.
+bool Covered(const Instr& a_Instr, bool& a_bCalls) {
+    switch (ParserProgram::Operation(a_Instr)) {
+    case ParserProgram::opPOW_MM:
+    case ParserProgram::opPOW_AM:
+    case ParserProgram::opPOW_MA:
+    case ParserProgram::opOPR_MM:
+    case ParserProgram::opOPR_AM:
+    case ParserProgram::opOPR_MA:
+        a_bCalls = true;
+        return true;
+    case ParserProgram::opCALL1_A:
+    case ParserProgram::opCALL1_M:
+        a_bCalls = true;
+        return IsBuiltin(a_Instr.m_pFun, 1);
+    case ParserProgram::opCALL:
+        a_bCalls = true;
+        return a_Instr.m_iArgc <= 5 && IsBuiltin(a_Instr.m_pFun, a_Instr.m_iArgc);
+    case ParserProgram::opSTRCALL:
+    case ParserProgram::opRETURN:
+        return false;
+    default:
+        return true;
+    }
+}
+
+void Arithmetic(Enc& a_Enc, const Instr& a_Instr, ParserProgram::EOp a_iOp) {
+    using P = ParserProgram;
+    switch (a_iOp) {
+    case P::opADD_MM:
+    case P::opSUB_MM:
+    case P::opMUL_MM:
+    case P::opDIV_MM: {
+        const int i = a_iOp == P::opADD_MM   ? 0
+                      : a_iOp == P::opSUB_MM ? 1
+                      : a_iOp == P::opMUL_MM ? 2
+                                             : 3;
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        a_Enc.Memory(c_aArithmetic[i], 0, a_Instr.m_pY);
+        return;
+    }
+    case P::opADD_AM:
+    case P::opSUB_AM:
+    case P::opMUL_AM:
+    case P::opDIV_AM: {
+        const int i = a_iOp == P::opADD_AM   ? 0
+                      : a_iOp == P::opSUB_AM ? 1
+                      : a_iOp == P::opMUL_AM ? 2
+                                             : 3;
+        a_Enc.Memory(c_aArithmetic[i], 0, a_Instr.m_pY);
+        return;
+    }
+    default: // opSUB_MA, opDIV_MA: the accumulator is the right operand
+        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
+        a_Enc.Register(a_iOp == P::opSUB_MA ? Enc::sseSUB : Enc::sseDIV, 1, 0);
+        a_Enc.Packed(Enc::pkMOVE, 0, 1);
+        return;
+    }
+}
+
+// "^" and the other built-in operators: x in xmm0, y in xmm1, then the call.
+void OperatorByCall(Enc& a_Enc, const Instr& a_Instr, int a_iForm, bool a_bPower) {
+    switch (a_iForm) {
+    case 0: // both in memory
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pY);
+        break;
+    case 1: // the accumulator on the left
+        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pY);
+        break;
+    default: // the accumulator on the right
+        a_Enc.Packed(Enc::pkMOVE, 1, 0);
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        break;
+    }
+    if (a_bPower) {
+        a_Enc.Call(reinterpret_cast<std::uintptr_t>(&PowerCall));
+    } else {
+        a_Enc.IntToEdi(a_Instr.m_iCode);
+        a_Enc.Call(reinterpret_cast<std::uintptr_t>(&OperatorCall));
+    }
+}
+
+void Operation(Enc& a_Enc, const Instr& a_Instr) {
+    using P = ParserProgram;
+    const P::EOp iOp = P::Operation(a_Instr);
+    if (iOp >= P::opADD_ADD && iOp <= P::opDIV_DIV) { // acc = acc outer (*x inner *y)
+        const int i = iOp - P::opADD_ADD;
+        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
+        a_Enc.Memory(c_aArithmetic[i % 4], 1, a_Instr.m_pY);
+        a_Enc.Register(c_aArithmetic[i / 4], 0, 1);
+        return;
+    }
+    if (iOp >= P::opMM2_ADD_ADD && iOp <= P::opMM2_DIV_DIV) { // acc = (*x first *y) second *z
+        const int i = iOp - P::opMM2_ADD_ADD;
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        a_Enc.Memory(c_aArithmetic[i / 4], 0, a_Instr.m_pY);
+        a_Enc.Memory(c_aArithmetic[i % 4], 0, a_Instr.m_pZ);
+        return;
+    }
+    if (iOp >= P::opAM2_ADD_ADD && iOp <= P::opAM2_DIV_DIV) { // acc = (acc first *x) second *y
+        const int i = iOp - P::opAM2_ADD_ADD;
+        a_Enc.Memory(c_aArithmetic[i / 4], 0, a_Instr.m_pX);
+        a_Enc.Memory(c_aArithmetic[i % 4], 0, a_Instr.m_pY);
+        return;
+    }
+    switch (iOp) {
+    case P::opSTORE:
+    case P::opASSIGN_A:
+        a_Enc.Memory(Enc::sseSTORE, 0, a_Instr.m_pDst);
+        return;
+    case P::opCOPY:
+        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
+        a_Enc.Memory(Enc::sseSTORE, 1, a_Instr.m_pDst);
+        return;
+    case P::opLOAD:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        return;
+    case P::opPOW_MM:
+    case P::opPOW_AM:
+    case P::opPOW_MA:
+        OperatorByCall(a_Enc, a_Instr, iOp - P::opPOW_MM, true);
+        return;
+    case P::opOPR_MM:
+    case P::opOPR_AM:
+    case P::opOPR_MA:
+        OperatorByCall(a_Enc, a_Instr, iOp - P::opOPR_MM, false);
+        return;
+    case P::opASSIGN_M:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        a_Enc.Memory(Enc::sseSTORE, 0, a_Instr.m_pDst);
+        return;
+    case P::opCALL1_M:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        [[fallthrough]];
+    case P::opCALL1_A:
+        a_Enc.Call(reinterpret_cast<std::uintptr_t>(a_Instr.m_pFun));
+        return;
+    case P::opSQR_M:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        [[fallthrough]];
+    case P::opSQR_A:
+        a_Enc.Register(Enc::sseMUL, 0, 0);
+        return;
+    case P::opABS_M:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        [[fallthrough]];
+    case P::opABS_A: // fabs: the sign bit cleared
+        a_Enc.Bits(1, ~c_iSignBit);
+        a_Enc.Packed(Enc::pkAND, 0, 1);
+        return;
+    case P::opSQRT_M:
+        a_Enc.Memory(Enc::sseSQRT, 0, a_Instr.m_pX);
+        return;
+    case P::opSQRT_A: // sqrt is the correctly rounded square root of the instruction
+        a_Enc.Register(Enc::sseSQRT, 0, 0);
+        return;
+    case P::opNEG_M:
+        a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
+        [[fallthrough]];
+    case P::opNEG_A: // the sign bit flipped, as the negation does
+        a_Enc.Bits(1, c_iSignBit);
+        a_Enc.Packed(Enc::pkXOR, 0, 1);
+        return;
+    case P::opCALL:
+        if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0..xmm4
+            a_Enc.AddressToRax(a_Instr.m_pDst);
+            for (int i = 0; i < a_Instr.m_iArgc; ++i) {
+                a_Enc.RaxOffset(Enc::sseLOAD, i, 8 * i);
+            }
+        } else { // the array and its length
+            a_Enc.AddressToRdi(a_Instr.m_pDst);
+            a_Enc.IntToEsi(static_cast<std::uint32_t>(-a_Instr.m_iArgc));
+        }
+        a_Enc.Call(reinterpret_cast<std::uintptr_t>(a_Instr.m_pFun));
+        return;
+    default:
+        Arithmetic(a_Enc, a_Instr, iOp);
+        return;
+    }
+}
+
+} // namespace
+
+bool ParserMachineCode::Translate(const ParserProgram& a_Program) {
+    m_pFunction = nullptr;
+    const std::vector<Instr>& vCode = a_Program.Code();
+    if (vCode.empty() || vCode.size() > c_iMaxInstructions) {
+        return false;
+    }
+    bool bCalls = false;
+    for (std::size_t i = 0; i < vCode.size(); ++i) {
+        // Only the last instruction returns; the code returns after it.
+        const bool bReturning = vCode[i].m_iOp >= ParserProgram::c_iReturning;
+        if (!Covered(vCode[i], bCalls) || bReturning != (i + 1 == vCode.size())) {
+            return false;
+        }
+    }
+    std::uint8_t* pCode =
+        m_Memory.Write(c_iLeadBytes + c_iFrameBytes + vCode.size() * c_iMaxTemplateBytes);
+    if (pCode == nullptr) {
+        return false;
+    }
+    Enc enc(pCode);
+    // Nothing runs before the entry; a checker that peeks at the bytes before a called function
+    // finds them mapped.
+    for (std::size_t i = 0; i < c_iLeadBytes; ++i) {
+        enc.Trap();
+    }
+    std::uint8_t* pEntry = enc.Cursor();
+    enc.BranchTarget();
+    if (bCalls) {
+        enc.AlignStack();
+    }
+    for (const Instr& instr : vCode) {
+        Operation(enc, instr);
+    }
+    if (bCalls) {
+        enc.RestoreStack();
+    }
+    enc.Return();
+    if (!m_Memory.Seal()) {
+        return false;
+    }
+    m_pFunction = reinterpret_cast<Function>(reinterpret_cast<std::uintptr_t>(pEntry));
+    return true;
+}
+
+} // namespace mu
