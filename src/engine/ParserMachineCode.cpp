@@ -17,14 +17,18 @@ using Enc = ParserX86Encoder;
 using Instr = ParserProgram::Instr;
 
 // Larger programs keep the run loop: the code would take megabytes for little gain.
-constexpr std::size_t c_iMaxInstructions = std::size_t{1} << 16;
-// Room for the longest template (a call of five arguments takes 47 bytes).
-constexpr std::size_t c_iMaxTemplateBytes = 64;
+constexpr std::size_t c_iMaxInstructions = std::size_t{1} << 14;
+// Room for the longest template: a call of five arguments, each perhaps with its own address
+// load, then the call.
+constexpr std::size_t c_iMaxTemplateBytes = 5 * (ParserX86Encoder::c_iMaxOperandBytes + 4) + 16;
 // Trap bytes before the entry, then the entry's own instructions and the return.
 constexpr std::size_t c_iLeadBytes = 16;
 constexpr std::size_t c_iFrameBytes = 32;
 
-constexpr std::uint64_t c_iSignBit = std::uint64_t{1} << 63;
+// The masks of fabs and of the negation, 16 bytes each for the packed operations.
+alignas(16) const std::uint64_t c_aiAbsMask[2] = {~(std::uint64_t{1} << 63),
+                                                  ~(std::uint64_t{1} << 63)};
+alignas(16) const std::uint64_t c_aiSignMask[2] = {std::uint64_t{1} << 63, std::uint64_t{1} << 63};
 
 // The out-of-line forms of what the run loop inlines, with its exact semantics.
 double PowerCall(double a_fX, double a_fY) {
@@ -150,7 +154,7 @@ void OperatorByCall(Enc& a_Enc, const Instr& a_Instr, int a_iForm, bool a_bPower
     if (a_bPower) {
         a_Enc.Call(reinterpret_cast<std::uintptr_t>(&PowerCall));
     } else {
-        a_Enc.IntToEdi(a_Instr.m_iCode);
+        a_Enc.ArgumentCode(a_Instr.m_iCode);
         a_Enc.Call(reinterpret_cast<std::uintptr_t>(&OperatorCall));
     }
 }
@@ -220,8 +224,7 @@ void Operation(Enc& a_Enc, const Instr& a_Instr) {
         a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
         [[fallthrough]];
     case P::opABS_A: // fabs: the sign bit cleared
-        a_Enc.Bits(1, ~c_iSignBit);
-        a_Enc.Packed(Enc::pkAND, 0, 1);
+        a_Enc.PackedMemory(Enc::pkAND, 0, c_aiAbsMask);
         return;
     case P::opSQRT_M:
         a_Enc.Memory(Enc::sseSQRT, 0, a_Instr.m_pX);
@@ -233,18 +236,16 @@ void Operation(Enc& a_Enc, const Instr& a_Instr) {
         a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
         [[fallthrough]];
     case P::opNEG_A: // the sign bit flipped, as the negation does
-        a_Enc.Bits(1, c_iSignBit);
-        a_Enc.Packed(Enc::pkXOR, 0, 1);
+        a_Enc.PackedMemory(Enc::pkXOR, 0, c_aiSignMask);
         return;
     case P::opCALL:
         if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0..xmm4
-            a_Enc.AddressToRax(a_Instr.m_pDst);
             for (int i = 0; i < a_Instr.m_iArgc; ++i) {
-                a_Enc.RaxOffset(Enc::sseLOAD, i, 8 * i);
+                a_Enc.Memory(Enc::sseLOAD, i, a_Instr.m_pDst + i);
             }
         } else { // the array and its length
-            a_Enc.AddressToRdi(a_Instr.m_pDst);
-            a_Enc.IntToEsi(static_cast<std::uint32_t>(-a_Instr.m_iArgc));
+            a_Enc.ArgumentAddress(a_Instr.m_pDst);
+            a_Enc.ArgumentCount(static_cast<std::uint32_t>(-a_Instr.m_iArgc));
         }
         a_Enc.Call(reinterpret_cast<std::uintptr_t>(a_Instr.m_pFun));
         return;
