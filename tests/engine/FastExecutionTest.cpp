@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -469,6 +470,42 @@ TEST(FastExecution, MachineCodeRunsEveryOperationAsTheRunLoop) {
     for (int iOp = 0; iOp < ParserProgram::opRETURN; ++iOp) {
         EXPECT_TRUE(vSeen[static_cast<std::size_t>(iOp)] || iOp == ParserProgram::opSTRCALL)
             << "operation " << iOp;
+    }
+}
+
+// The machine code reaches operands relative to a few base registers holding nearby addresses;
+// variables far apart (static storage, the stack, the heap, a thread's storage) take turns in
+// them with the value stack, the constants and the masks of abs and the sign.
+double g_fFarVariable = 0;
+thread_local double t_fFarVariable = 0;
+
+TEST(FastExecution, MachineCodeReachesOperandsFarApart) {
+    double a = 0;
+    const auto pHeap = std::make_unique<double>(0);
+    StandardParser parser;
+    parser.AddVariable("a", &a);
+    parser.AddVariable("b", &g_fFarVariable);
+    parser.AddVariable("c", pHeap.get());
+    parser.AddVariable("d", &t_fFarVariable);
+    parser.SetExpression("-(a*b+c*d)-abs(a-d)*(b+2.5)/(c-a*0.5)+(a=d+b)*(d=c*a)+sqrt(b*1.5+a)");
+    parser.Evaluate(); // compiles; the next evaluation builds the program
+    for (int i = 0; i < 3; ++i) {
+        double afFinal[2][5];
+        for (int iPath = 0; iPath < 2; ++iPath) {
+            a = 1.5 + i;
+            g_fFarVariable = -2.25;
+            *pHeap = 3.5 * i;
+            t_fFarVariable = 0.75;
+            afFinal[iPath][0] = iPath == 0 ? parser.Evaluate() : parser.Program().Run({});
+            afFinal[iPath][1] = a;
+            afFinal[iPath][2] = g_fFarVariable;
+            afFinal[iPath][3] = *pHeap;
+            afFinal[iPath][4] = t_fFarVariable;
+        }
+        ASSERT_NE(parser.Program().MachineCode(), nullptr);
+        for (int v = 0; v < 5; ++v) {
+            EXPECT_TRUE(IdenticalBits(afFinal[0][v], afFinal[1][v])) << i << " " << v;
+        }
     }
 }
 
