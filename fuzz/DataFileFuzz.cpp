@@ -8,7 +8,6 @@
 #include "LangTable.h"
 #include "ScriptRunner.h"
 #include "UnitXmlReader.h"
-#include "VariableStore.h"
 #include "XmlLangHandle.h"
 
 #include <QBuffer>
@@ -33,7 +32,6 @@ void checkLanguageTable(const QByteArray& bytes) {
     const RunResult result = ScriptRunner(table).run(QStringLiteral("3*\n"));
     if (result.ok || result.text.toUtf8().size() > 2047)
         std::abort();
-    variableStore().clear();
 }
 
 void checkCatalogue(const QByteArray& bytes, const CatalogueLayout& layout) {

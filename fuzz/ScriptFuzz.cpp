@@ -5,7 +5,6 @@
 #include "Parser.h"
 #include "ParserError.h"
 #include "ScriptRunner.h"
-#include "VariableStore.h"
 
 #include <QMap>
 #include <QString>
@@ -69,9 +68,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const QMap<QString, QString> langTable;
     const ScriptRunner runner(langTable);
     (void)runner.run(QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size())));
-    // The store keeps every name a run ever created, as the window needs; across
-    // millions of random inputs that would only measure the fuzzer's own growth.
-    variableStore().clear();
 
     // The runner hands the engine one line at a time; the parser stops at a
     // line break anyway, so a single line is the interesting case here.

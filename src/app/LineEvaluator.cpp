@@ -13,14 +13,17 @@
 
 namespace {
 
-// The names the engine meets for the first time while one line compiles.
+// The names the engine meets for the first time while one line compiles, and the run's
+// variables.
 struct NewNames {
     std::vector<std::string> names;
+    VariableStore variables;
 };
 
 double* recordingFactory(const char* a_szName, void* a_pUserData) {
-    static_cast<NewNames*>(a_pUserData)->names.emplace_back(a_szName);
-    return createVariable(a_szName, nullptr);
+    auto* met = static_cast<NewNames*>(a_pUserData);
+    met->names.emplace_back(a_szName);
+    return createVariable(a_szName, &met->variables);
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "VariableStore.h"
 
 #include <QByteArray>
+#include <QStringDecoder>
 #include <QStringTokenizer>
 
 #include <string>
@@ -39,6 +40,13 @@ QString errorText(const mu::ParserError& error, const QString& token,
     return formatErrorMessage(format, token);
 }
 
+bool isAscii(QByteArrayView bytes) {
+    unsigned char any = 0;
+    for (const char c : bytes)
+        any |= static_cast<unsigned char>(c);
+    return any < 0x80;
+}
+
 } // namespace
 
 // The token is shown as the user typed it, not as the engine's bytes.
@@ -54,39 +62,84 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
     return result;
 }
 
-ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
+ScriptRun::ScriptRun(const QMap<QString, QString>& table)
+    : langTable(table), parser(std::make_unique<mu::Parser>()) {
+    parser->SetVariableFactory(createVariable, &variables);
+}
 
-RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
-    mu::Parser parser;
-    parser.SetVariableFactory(createVariable, &parser);
-    double value = 0.0;
-    int line = 0;
-    // One buffer for the bytes of every line, and lines viewed in place: a long script pays no
-    // allocation per line.
-    std::string bytes;
-    QStringView current;
+ScriptRun::~ScriptRun() = default;
+
+void ScriptRun::addLine(QStringView text) {
+    if (failure)
+        return;
+    ++line;
+    toEngineText(text, bytes);
     try {
-        for (const QStringView text : QStringTokenizer(script, u'\n')) {
-            ++line;
-            current = text;
-            toEngineText(text, bytes);
-            parser.SetExpression(bytes);
-            // The engine holds its own copy of a long line: do not hold a second one while it
-            // compiles.
-            if (bytes.size() >= longLine)
-                std::string().swap(bytes);
-            value = parser.Evaluate();
-        }
+        evaluate(bytes);
     } catch (const mu::ParserError& error) {
-        return failedRun(error, line, current, langTable);
+        failure = std::make_unique<RunResult>(failedRun(error, line, text, langTable));
     }
+}
+
+void ScriptRun::addLines(QStringView script) {
+    // Lines are viewed in place: a long script pays no allocation per line.
+    for (const QStringView text : QStringTokenizer(script, u'\n')) {
+        if (failure)
+            return;
+        addLine(text);
+    }
+}
+
+void ScriptRun::addUtf8Line(QByteArrayView utf8) {
+    if (failure)
+        return;
+    if (!isAscii(utf8)) {
+        // Decoding stops at the line's end, where the whole script's decoding would start
+        // afresh as well: a line break is never part of a character. Only the first line may
+        // lose a byte-order mark, as the start of the whole text would.
+        using Flag = QStringDecoder::Flag;
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               line == 0 ? Flag::Stateless
+                                         : Flag::Stateless | Flag::ConvertInitialBom);
+        addLine(QString(decoder(utf8)));
+        return;
+    }
+    // ASCII is the engine's text as it stands.
+    ++line;
+    try {
+        evaluate(std::string_view(utf8.data(), std::size_t(utf8.size())));
+    } catch (const mu::ParserError& error) {
+        failure = std::make_unique<RunResult>(
+            failedRun(error, line, QString::fromLatin1(utf8), langTable));
+    }
+}
+
+void ScriptRun::evaluate(std::string_view engineText) {
+    parser->SetExpression(engineText);
+    // The engine holds its own copy of a long line: do not hold a second one while it compiles.
+    if (bytes.size() >= longLine)
+        std::string().swap(bytes);
+    value = parser->Evaluate();
+}
+
+RunResult ScriptRun::finish(std::ostream* dump) {
+    if (failure)
+        return *failure;
     if (dump)
-        parser.Bytecode().Dump(*dump);
+        parser->Bytecode().Dump(*dump);
     RunResult result;
     result.ok = true;
     result.value = value;
     result.text = formatResult(value, langTable);
     return result;
+}
+
+ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
+
+RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
+    ScriptRun run(langTable);
+    run.addLines(script);
+    return run.finish(dump);
 }
 
 QString formatErrorMessage(const QString& format, const QString& token) {

@@ -1,23 +1,29 @@
 #pragma once
 
 #include "ResultFormat.h"
+#include "VariableStore.h"
 
+#include <QByteArrayView>
 #include <QMap>
 #include <QString>
 #include <QStringView>
 
+#include <memory>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 namespace mu {
+class Parser;
 class ParserError;
-}
+} // namespace mu
 
 // The run button's work without the window: a script is evaluated line by line
 // by a fresh engine, and the last line's value or the first error is turned
 // into the text the window shows.
 //
-//   script --split at "\n"--> lines --toEngineText--> mu::Parser (variables from
-//   variableStore) --> value --formatResult--> result text
+//   script --split at "\n"--> lines --toEngineText--> mu::Parser (variables in
+//   the run's VariableStore) --> value --formatResult--> result text
 //                  \--ParserError--> formatErrorMessage --> error text
 
 struct RunResult {
@@ -27,6 +33,41 @@ struct RunResult {
     int line = 0;                 // failed: 1-based line number
     int code = -1, position = -1; // failed: ParserError code() and position()
     QString key, token;           // failed: ParserError message() and token()
+};
+
+// One run in progress, fed a line at a time, so that a caller reading a script piece by piece
+// never holds all of it.
+class ScriptRun {
+public:
+    explicit ScriptRun(const QMap<QString, QString>& langTable);
+    ~ScriptRun();
+    ScriptRun(const ScriptRun&) = delete;
+    ScriptRun& operator=(const ScriptRun&) = delete;
+
+    // Evaluates the next line, unless an earlier one failed.
+    void addLine(QStringView text);
+    // Every line of script, split at "\n".
+    void addLines(QStringView script);
+    // The same for a line of a UTF-8 script, read as QString::fromUtf8 reads the whole script:
+    // invalid bytes as replacement characters, a byte-order mark dropped at the start of the
+    // first line only.
+    void addUtf8Line(QByteArrayView bytes);
+    bool failed() const { return failure != nullptr; }
+    // The result after the last line. When dump is given and the run succeeded, the bytecode of
+    // the last line is written to it.
+    RunResult finish(std::ostream* dump = nullptr);
+
+private:
+    // Compiles and evaluates the engine's text of the current line.
+    void evaluate(std::string_view engineText);
+
+    QMap<QString, QString> langTable;
+    VariableStore variables;
+    std::unique_ptr<mu::Parser> parser;
+    std::string bytes;
+    double value = 0.0;
+    int line = 0;
+    std::unique_ptr<RunResult> failure;
 };
 
 class ScriptRunner {

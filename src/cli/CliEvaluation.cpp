@@ -38,8 +38,14 @@ CliOutput failure(const RunResult& result) {
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump) {
+    ScriptRun run(langTable);
+    run.addLines(script);
+    return finishedRunOutput(run, raw, dump);
+}
+
+CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump) {
     std::ostringstream bytecode;
-    const RunResult result = ScriptRunner(langTable).run(script, dump ? &bytecode : nullptr);
+    const RunResult result = run.finish(dump ? &bytecode : nullptr);
     if (!result.ok)
         return failure(result);
     CliOutput output;

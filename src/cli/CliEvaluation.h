@@ -3,6 +3,8 @@
 #include <QMap>
 #include <QString>
 
+class ScriptRun;
+
 enum CliExitCode { exitSuccess = 0, exitScriptError = 1, exitUsage = 2 };
 
 // What scriptcalc-cli prints for a script, before anything is written.
@@ -18,3 +20,6 @@ struct CliOutput {
 // error's details.
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump);
+
+// The same for a run that has had every line of its script.
+CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump);

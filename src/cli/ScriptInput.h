@@ -1,19 +1,43 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+
+#include <functional>
 
 // Past this a script is refused rather than read: the engine refuses lines
 // over 64 MiB anyway, and a device such as /dev/zero never ends.
 constexpr qint64 maxScriptBytes = qint64(256) * 1024 * 1024;
 
-// Reads the whole script from path, or from standard input when path is "-".
-// On failure, or when there is more than limit bytes to read, returns false
-// and says why in error.
-bool readScriptBytes(const QString& path, QByteArray* bytes, QString* error,
-                     qint64 limit = maxScriptBytes);
+// Receives one line of a script file, UTF-8 bytes without the line break.
+using ScriptLineSink = std::function<void(QByteArrayView)>;
 
-// A script file's text as the editor would hold it: UTF-8 without a leading
-// byte-order mark, a "\r" before each "\n" dropped, and one line break at the
-// very end taken as the end of the last line rather than an empty line.
-QString scriptFromFileBytes(QByteArray bytes);
+// Cuts a script file, handed over in pieces of any size, into the lines the
+// editor would hold: without a leading byte-order mark, a "\r" before each
+// "\n" dropped, and one line break at the very end taken as the end of the
+// last line rather than an empty line. A line that lies within one piece is
+// handed over in place; only one that spans pieces is copied.
+class ScriptLineSplitter {
+public:
+    explicit ScriptLineSplitter(ScriptLineSink sink);
+
+    // Hands over every line that piece completes.
+    void feed(QByteArrayView piece);
+    // Hands over the last line, after the last piece.
+    void finish();
+
+private:
+    void emitLine(QByteArrayView line, bool ended);
+
+    ScriptLineSink sink;
+    QByteArray pending; // the start of a line that no piece has ended yet
+    bool emitted = false;
+};
+
+// Reads the script from path, or from standard input when path is "-", and
+// hands its lines to sink as they arrive, so that the script is never held
+// whole. On failure, or when there is more than limit bytes to read, returns
+// false and says why in error (after some lines may have been handed over).
+bool readScriptLines(const QString& path, const ScriptLineSink& sink, QString* error,
+                     qint64 limit = maxScriptBytes);

@@ -8,6 +8,7 @@
 #include "LangTable.h"
 #include "ProductInfo.h"
 #include "ScriptInput.h"
+#include "ScriptRunner.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -16,7 +17,6 @@
 #include <cstdio>
 #include <cstring>
 #include <new>
-#include <utility>
 
 namespace {
 
@@ -68,21 +68,22 @@ int run(int argc, char* argv[]) {
         return finish(exitSuccess);
     }
 
-    QString script;
-    if (!options.texts.isEmpty()) {
-        script = options.texts.join(QLatin1Char('\n'));
-    } else {
-        QByteArray bytes;
-        QString error;
-        if (!readScriptBytes(options.readsStandardInput() ? QStringLiteral("-") : options.file,
-                             &bytes, &error))
-            return usageError(error);
-        script = scriptFromFileBytes(std::move(bytes));
-    }
-
     QMap<QString, QString> langTable;
     loadLanguageTable(languageFilePath(options.language), &langTable);
-    const CliOutput output = evaluateScript(script, langTable, options.raw, options.dump);
+    CliOutput output;
+    if (!options.texts.isEmpty()) {
+        output = evaluateScript(options.texts.join(QLatin1Char('\n')), langTable, options.raw,
+                                options.dump);
+    } else {
+        // Each line is evaluated as it is read, so the script is never held whole.
+        ScriptRun scriptRun(langTable);
+        QString error;
+        if (!readScriptLines(
+                options.readsStandardInput() ? QStringLiteral("-") : options.file,
+                [&scriptRun](QByteArrayView line) { scriptRun.addUtf8Line(line); }, &error))
+            return usageError(error);
+        output = finishedRunOutput(scriptRun, options.raw, options.dump);
+    }
     write(stdout, output.out);
     write(stderr, output.err);
     return output.exitCode == exitSuccess ? finish(exitSuccess) : output.exitCode;

@@ -146,7 +146,6 @@ TEST(ScriptRunner, StopsAtTheFailingLine) {
         ScriptRunner(testTable()).run(QStringLiteral("3*\nnotEvaluatedVariable=5\n1"));
     ASSERT_FALSE(result.ok);
     EXPECT_EQ(1, result.line);
-    EXPECT_FALSE(variableStore().contains(QStringLiteral("notEvaluatedVariable")));
 }
 
 TEST(ScriptRunner, MissingKeyShowsTheEngineMessage) {
@@ -183,25 +182,69 @@ TEST(ScriptRunner, DumpsTheLastLine) {
     EXPECT_EQ(std::string::npos, dump.str().find("ASSIGN"));
 }
 
-TEST(VariableStore, FactoryResetsAndKeepsTheAddress) {
-    double* first = createVariable("storeTestVariable", nullptr);
-    ASSERT_NE(nullptr, first);
-    EXPECT_EQ(0.0, *first);
-    *first = 42;
-    EXPECT_EQ(42, variableStore().value(QStringLiteral("storeTestVariable")));
-    double* second = createVariable("storeTestVariable", nullptr);
-    EXPECT_EQ(first, second);
-    EXPECT_EQ(0.0, *second);
+struct Utf8Row {
+    const char* name;
+    QByteArray script;
+};
+
+void PrintTo(const Utf8Row& a_Row, std::ostream* a_pOs) {
+    *a_pOs << a_Row.name;
 }
 
-TEST(VariableStore, AddressesSurviveManyInsertions) {
-    double* kept = createVariable("storeTestKept", nullptr);
+class Utf8LinesTest : public testing::TestWithParam<Utf8Row> {};
+
+// Lines handed over as UTF-8 bytes one at a time run as the whole script decoded at once.
+TEST_P(Utf8LinesTest, RunAsTheDecodedScript) {
+    const QByteArray& script = GetParam().script;
+    const RunResult whole = ScriptRunner(testTable()).run(QString::fromUtf8(script));
+    ScriptRun run(testTable());
+    for (const QByteArray& line : script.split('\n'))
+        run.addUtf8Line(line);
+    const RunResult lines = run.finish();
+    EXPECT_EQ(whole.ok, lines.ok);
+    EXPECT_EQ(whole.text, lines.text);
+    EXPECT_EQ(whole.line, lines.line);
+    EXPECT_EQ(whole.position, lines.position);
+    EXPECT_EQ(whole.token, lines.token);
+}
+
+const Utf8Row kUtf8Rows[] = {
+    {"ascii", "a=2\na*3"},
+    {"ascii_error", "a=2\n3*#"},
+    {"mark_on_the_first_line_dropped", "\xEF\xBB\xBF"
+                                       "1+1"},
+    {"mark_on_a_later_line_kept", "1\n\xEF\xBB\xBF"
+                                  "2"},
+    {"two_marks_on_the_first_line", "\xEF\xBB\xBF\xEF\xBB\xBF"
+                                    "3"},
+    {"full_width_brackets", "x=2\n\xEF\xBC\x88x+1\xEF\xBC\x89*2"},
+    {"latin1_token", "2*\xC3\xA9"},
+    {"invalid_byte", "1+\xFF"},
+    {"sequence_cut_by_the_line_end", "1+\xE2\x82\n2"},
+};
+
+INSTANTIATE_TEST_SUITE_P(ScriptRun, Utf8LinesTest, testing::ValuesIn(kUtf8Rows), RowName());
+
+TEST(VariableStore, EveryNameGetsItsOwnZeroWhoseAddressSurvivesManyMore) {
+    VariableStore store;
+    double* kept = createVariable("kept", &store);
+    ASSERT_NE(nullptr, kept);
+    EXPECT_EQ(0.0, *kept);
     *kept = 7;
+    double* other = createVariable("other", &store);
+    EXPECT_NE(kept, other);
+    EXPECT_EQ(0.0, *other);
     for (int i = 0; i < 10000; ++i)
-        createVariable(QByteArray("storeTestFill").append(QByteArray::number(i)).constData(),
-                       nullptr);
-    EXPECT_EQ(kept, &variableStore()[QStringLiteral("storeTestKept")]);
+        *createVariable("fill", &store) = i;
     EXPECT_EQ(7, *kept);
+    EXPECT_EQ(10002u, store.size());
+}
+
+// Variables live as long as their run: the next run starts them at 0 again.
+TEST(ScriptRunner, EveryRunStartsItsVariablesAtZero) {
+    const ScriptRunner runner(testTable());
+    ASSERT_TRUE(runner.run(QStringLiteral("a=a+5")).ok);
+    EXPECT_EQ(5, runner.run(QStringLiteral("a=a+5")).value);
 }
 
 } // namespace

@@ -85,6 +85,19 @@ TEST(CliFile, DropsCarriageReturnsBeforeLineFeeds) {
     EXPECT_EQ(QStringLiteral("6\n"), run.out);
 }
 
+// The file is read in pieces of 1 MiB: here the first piece ends between "\r" and "\n".
+TEST(CliFile, CarriageReturnAtTheEndOfAReadPieceIsDropped) {
+    const qsizetype piece = 1024 * 1024;
+    QByteArray script = "a=2";
+    script += QByteArray(piece - 1 - script.size(), ' ');
+    script += "\r\na*3\r\n";
+    ASSERT_EQ('\r', script.at(piece - 1));
+    const ScriptFile file(script);
+    const CliRun run = runCli({file.path()});
+    EXPECT_EQ(0, run.exitCode);
+    EXPECT_EQ(QStringLiteral("6\n"), run.out);
+}
+
 TEST(CliFile, LastLineWithoutLineBreakIsRead) {
     const ScriptFile file("a=2\na*5");
     EXPECT_EQ(QStringLiteral("10\n"), runCli({file.path()}).out);
