@@ -1,10 +1,10 @@
 // NameTable: the table from variable names to values. A script can create a variable per line,
 // a million of them, so the table is hashed (one probe sequence instead of a tree descent with a
 // name comparison per level) and compact: a 16-byte entry per name, the names' bytes side by side
-// in one text, and a 4-byte index slot that also holds a few bits of the name's hash, so that a
-// probe passes other names without reading their entries. Entries are kept in insertion order in a
-// deque, so a value never moves while the table lives: its address can be handed out as a
-// variable's storage.
+// in one text, and an 8-byte index slot that also holds the name's hash, so that a probe passes
+// other names without reading their entries and growing the index reads neither entries nor names.
+// Entries are kept in insertion order in a deque, so a value never moves while the table lives:
+// its address can be handed out as a variable's storage.
 #ifndef MU_PARSER_NAME_TABLE_H
 #define MU_PARSER_NAME_TABLE_H
 
@@ -78,54 +78,55 @@ public:
     bool empty() const { return m_iSize == 0; }
 
     iterator find(std::string_view a_sName) {
-        const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? end() : iterator(this, EntryOf(m_vIndex[iSlot]));
+        const Found found = Probe(a_sName, Hash(a_sName));
+        return found.m_bFound ? iterator(this, EntryOf(found.m_iSlot)) : end();
     }
     const_iterator find(std::string_view a_sName) const {
-        const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? end() : const_iterator(this, EntryOf(m_vIndex[iSlot]));
+        const Found found = Probe(a_sName, Hash(a_sName));
+        return found.m_bFound ? const_iterator(this, EntryOf(found.m_iSlot)) : end();
     }
     // The value of a_sName, or null: the reader's look-up, without an iterator.
     const T* Lookup(std::string_view a_sName) const {
-        const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        return iSlot == c_iNone ? nullptr : &m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
+        const Found found = Probe(a_sName, Hash(a_sName));
+        return found.m_bFound ? &m_Entries[EntryOf(found.m_iSlot)].m_Value : nullptr;
     }
     std::size_t count(std::string_view a_sName) const {
-        return Probe(a_sName, Hash(a_sName)) == c_iNone ? 0 : 1;
+        return Probe(a_sName, Hash(a_sName)).m_bFound ? 1 : 0;
     }
     const T& at(std::string_view a_sName) const {
-        const std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        if (iSlot == c_iNone) {
+        const Found found = Probe(a_sName, Hash(a_sName));
+        if (!found.m_bFound) {
             throw std::out_of_range("NameTable::at");
         }
-        return m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
+        return m_Entries[EntryOf(found.m_iSlot)].m_Value;
     }
 
     // The value of a_sName, entered with a_Value when the name is new.
     T& emplace(std::string_view a_sName, const T& a_Value) {
         const std::uint32_t iHash = Hash(a_sName);
-        const std::uint32_t iSlot = Probe(a_sName, iHash);
-        if (iSlot != c_iNone) {
-            return m_Entries[EntryOf(m_vIndex[iSlot])].m_Value;
+        const Found found = Probe(a_sName, iHash);
+        if (found.m_bFound) {
+            return m_Entries[EntryOf(found.m_iSlot)].m_Value;
         }
-        return Insert(a_sName, iHash, a_Value);
+        return Insert(a_sName, iHash, found.m_iSlot, a_Value);
     }
     void insert_or_assign(std::string_view a_sName, const T& a_Value) {
         emplace(a_sName, a_Value) = a_Value;
     }
 
     std::size_t erase(std::string_view a_sName) {
-        std::uint32_t iSlot = Probe(a_sName, Hash(a_sName));
-        if (iSlot == c_iNone) {
+        const Found found = Probe(a_sName, Hash(a_sName));
+        if (!found.m_bFound) {
             return 0;
         }
-        m_Entries[EntryOf(m_vIndex[iSlot])].m_iLength = c_iErased;
+        std::uint32_t iSlot = found.m_iSlot;
+        m_Entries[EntryOf(iSlot)].m_iLength = c_iErased;
         --m_iSize;
         // Backward shift: later members of the probe run move up, so no run has a hole.
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
-        for (std::uint32_t iNext = (iSlot + 1) & iMask; m_vIndex[iNext] != 0;
+        for (std::uint32_t iNext = (iSlot + 1) & iMask; m_vIndex[iNext].m_iEntry != 0;
              iNext = (iNext + 1) & iMask) {
-            const std::uint32_t iHome = Home(Hash(Key(m_Entries[EntryOf(m_vIndex[iNext])])));
+            const std::uint32_t iHome = Home(m_vIndex[iNext].m_iHash);
             // The entry at iNext may fill the hole unless its home lies cyclically in (hole, next].
             const bool bStays = iSlot <= iNext ? (iHome > iSlot && iHome <= iNext)
                                                : (iHome > iSlot || iHome <= iNext);
@@ -134,7 +135,7 @@ public:
                 iSlot = iNext;
             }
         }
-        m_vIndex[iSlot] = 0;
+        m_vIndex[iSlot] = Slot{};
         return 1;
     }
 
@@ -147,15 +148,18 @@ public:
     }
 
 private:
-    static constexpr std::uint32_t c_iNone = 0xFFFFFFFFu;
-    // An index slot: (entry number + 1) << c_iTagBits | the low bits of the name's hash; 0 is a
-    // free slot.
-    static constexpr unsigned c_iTagBits = 6;
-    static constexpr std::uint32_t c_iTagMask = (1u << c_iTagBits) - 1;
-    static std::size_t EntryOf(std::uint32_t a_iSlot) { return (a_iSlot >> c_iTagBits) - 1; }
-    static std::uint32_t SlotOf(std::size_t a_iEntry, std::uint32_t a_iHash) {
-        return static_cast<std::uint32_t>(a_iEntry + 1) << c_iTagBits | (a_iHash & c_iTagMask);
-    }
+    // An index slot: the entry's number + 1 (0: a free slot) and its name's hash.
+    struct Slot {
+        std::uint32_t m_iEntry = 0;
+        std::uint32_t m_iHash = 0;
+    };
+    // Where a probe stopped: at the name's slot, or at the free slot that ends its run.
+    struct Found {
+        std::uint32_t m_iSlot;
+        bool m_bFound;
+    };
+    static constexpr std::size_t c_iFirstSlots = 16;
+    std::size_t EntryOf(std::uint32_t a_iSlot) const { return m_vIndex[a_iSlot].m_iEntry - 1; }
 
     // FNV-1a over the bytes.
     static std::uint32_t Hash(std::string_view a_sName) {
@@ -183,69 +187,81 @@ private:
         return std::string_view(m_sKeys.data() + a_Entry.m_iKey, a_Entry.m_iLength);
     }
 
-    // The index slot holding a_sName, or c_iNone.
-    std::uint32_t Probe(std::string_view a_sName, std::uint32_t a_iHash) const {
+    // The slot holding a_sName, or the free slot where its probe run ends (not found; the index
+    // may be empty).
+    Found Probe(std::string_view a_sName, std::uint32_t a_iHash) const {
         if (m_vIndex.empty()) {
-            return c_iNone;
+            return Found{0, false};
         }
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
         for (std::uint32_t iSlot = Home(a_iHash);; iSlot = (iSlot + 1) & iMask) {
-            const std::uint32_t iValue = m_vIndex[iSlot];
-            if (iValue == 0) {
-                return c_iNone;
+            const Slot slot = m_vIndex[iSlot];
+            if (slot.m_iEntry == 0) {
+                return Found{iSlot, false};
             }
-            if ((iValue & c_iTagMask) != (a_iHash & c_iTagMask)) {
+            if (slot.m_iHash != a_iHash) {
                 continue;
             }
-            const Entry& entry = m_Entries[EntryOf(iValue)];
+            const Entry& entry = m_Entries[slot.m_iEntry - 1];
             if (entry.m_iLength == a_sName.size() &&
                 SameBytes(m_sKeys.data() + entry.m_iKey, a_sName)) {
-                return iSlot;
+                return Found{iSlot, true};
             }
         }
     }
 
-    T& Insert(std::string_view a_sName, std::uint32_t a_iHash, const T& a_Value) {
+    // Enters a_sName, which a probe did not find, ending at the free slot a_iFree.
+    T& Insert(std::string_view a_sName, std::uint32_t a_iHash, std::uint32_t a_iFree,
+              const T& a_Value) {
         MU_ASSERT(m_sKeys.size() + a_sName.size() < c_iErased &&
-                      m_Entries.size() + 1 < (std::size_t{1} << (32 - c_iTagBits)),
+                      m_Entries.size() + 1 < std::size_t{0xFFFFFFFFu},
                   "the variable names fit the table");
         // At most three quarters of the slots in use keeps the probe runs short.
         if (4 * (m_Entries.size() + 1) > 3 * m_vIndex.size()) {
             Grow();
+            a_iFree = FreeSlot(a_iHash);
         }
         m_Entries.push_back(Entry{static_cast<std::uint32_t>(m_sKeys.size()),
                                   static_cast<std::uint32_t>(a_sName.size()), a_Value});
         m_sKeys.append(a_sName);
-        Place(a_iHash, m_Entries.size() - 1);
+        m_vIndex[a_iFree] = Slot{static_cast<std::uint32_t>(m_Entries.size()), a_iHash};
         ++m_iSize;
         return m_Entries.back().m_Value;
     }
 
-    void Place(std::uint32_t a_iHash, std::size_t a_iEntry) {
+    // The first free slot from a hash's home on.
+    std::uint32_t FreeSlot(std::uint32_t a_iHash) const {
         const std::uint32_t iMask = static_cast<std::uint32_t>(m_vIndex.size() - 1);
         std::uint32_t iSlot = Home(a_iHash);
-        while (m_vIndex[iSlot] != 0) {
+        while (m_vIndex[iSlot].m_iEntry != 0) {
             iSlot = (iSlot + 1) & iMask;
         }
-        m_vIndex[iSlot] = SlotOf(a_iEntry, a_iHash);
+        return iSlot;
     }
 
-    // Doubles the index and enters every live entry again. Erased entries count towards the
-    // load until then, which only makes the index grow a little earlier.
+    // Doubles the index and enters every slot again, from the hash it holds. Erased entries have
+    // no slot but count towards the load, which only makes the index grow a little earlier.
     void Grow() {
-        const std::size_t iSlots = m_vIndex.empty() ? 16 : 2 * m_vIndex.size();
-        m_vIndex.assign(iSlots, 0);
+        if (m_vIndex.empty()) {
+            // The first slots, or those of a cleared table, whose room is still there.
+            m_vIndex.assign(c_iFirstSlots, Slot{});
+            m_iShift = 32 - static_cast<unsigned>(std::countr_zero(c_iFirstSlots));
+            return;
+        }
+        const std::size_t iSlots = 2 * m_vIndex.size();
+        std::vector<Slot> vOld(iSlots);
+        vOld.swap(m_vIndex);
         m_iShift = 32 - static_cast<unsigned>(std::countr_zero(iSlots));
-        for (std::size_t i = 0; i < m_Entries.size(); ++i) {
-            if (m_Entries[i].m_iLength != c_iErased) {
-                Place(Hash(Key(m_Entries[i])), i);
+        for (const Slot slot : vOld) {
+            if (slot.m_iEntry != 0) {
+                m_vIndex[FreeSlot(slot.m_iHash)] = slot;
             }
         }
     }
 
     std::deque<Entry> m_Entries;
     std::string m_sKeys;
-    std::vector<std::uint32_t> m_vIndex; // SlotOf(entry, hash), 0 for a free slot
+    std::vector<Slot> m_vIndex;
     std::size_t m_iSize = 0;
     unsigned m_iShift = 32;
 };
