@@ -21,9 +21,21 @@ char engineByte(char16_t unit) {
 } // namespace
 
 void toEngineText(QStringView line, std::string& bytes) {
-    bytes.resize(static_cast<std::size_t>(line.size()));
-    for (qsizetype i = 0; i < line.size(); ++i)
-        bytes[static_cast<std::size_t>(i)] = engineByte(line[i].unicode());
+    const auto size = static_cast<std::size_t>(line.size());
+    const char16_t* units = line.utf16();
+    bytes.resize(size);
+    // Lines are nearly always Latin-1, which narrows unit by unit; both loops run in vector
+    // registers.
+    char16_t any = 0;
+    for (std::size_t i = 0; i < size; ++i)
+        any |= units[i];
+    if (any <= latin1Last) {
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(units[i]);
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = engineByte(units[i]);
 }
 
 QString typedText(QStringView line, const std::string& token, int position) {
