@@ -24,18 +24,20 @@ void toEngineText(QStringView line, std::string& bytes) {
     const auto size = static_cast<std::size_t>(line.size());
     const char16_t* units = line.utf16();
     bytes.resize(size);
-    // Lines are nearly always Latin-1, which narrows unit by unit; both loops run in vector
-    // registers.
+    // Written through a pointer of its own: a store through the string's own could change the
+    // string, which keeps the loops out of vector registers.
+    char* out = bytes.data();
+    // Lines are nearly always Latin-1, which narrows unit by unit.
     char16_t any = 0;
     for (std::size_t i = 0; i < size; ++i)
         any |= units[i];
     if (any <= latin1Last) {
         for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>(units[i]);
+            out[i] = static_cast<char>(units[i]);
         return;
     }
     for (std::size_t i = 0; i < size; ++i)
-        bytes[i] = engineByte(units[i]);
+        out[i] = engineByte(units[i]);
 }
 
 QString typedText(QStringView line, const std::string& token, int position) {
