@@ -12,10 +12,11 @@
 #include "ParserError.h"
 #include "ParserToken.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace mu {
 
@@ -133,89 +134,114 @@ private:
 };
 
 // The value stack of the compile pass. Reaching below the bottom is reported as an error, as
-// popping an empty stack is, never undefined behaviour.
+// popping an empty stack is, never undefined behaviour. Both arrays are allocated without being
+// written, so room reserved for a long expression costs memory only where it is used.
 class ParserOperandStack {
 public:
     void push(const ParserToken<double, std::string>& a_Tok) {
         if (a_Tok.Cmd() == cmVAL && !a_Tok.HasFlag(tkVOLATILE)) {
-            m_vValues.push_back(a_Tok.Value());
+            pushValue(a_Tok.Value());
             return;
         }
-        const std::uintptr_t iRef = ParserOperand::RefOf(a_Tok);
-        if (m_vRefs.size() == m_vValues.size()) {
-            m_vRefs.push_back(iRef);
-        } else {
-            SetRef(m_vValues.size(), iRef);
-        }
-        m_vValues.push_back(ParserOperand::ValueOf(a_Tok));
+        SetRef(m_iSize, ParserOperand::RefOf(a_Tok));
+        pushValue(ParserOperand::ValueOf(a_Tok));
     }
-    void pushValue(double a_fVal) { m_vValues.push_back(a_fVal); }
+    void pushValue(double a_fVal) {
+        if (m_iSize == m_iValueCapacity) {
+            Grow(m_pValues, m_iValueCapacity, m_iSize, m_iSize + 1);
+        }
+        m_pValues[m_iSize++] = a_fVal;
+    }
 
     // The operand a_iDepth places below the top (0: the top).
     ParserOperand fromTop(std::size_t a_iDepth) {
         Require(a_iDepth + 1);
-        return ParserOperand(this, m_vValues.size() - 1 - a_iDepth);
+        return ParserOperand(this, m_iSize - 1 - a_iDepth);
     }
     ParserOperand top() {
-        MU_ASSERT(!m_vValues.empty(), "!m_Stack.empty()");
+        MU_ASSERT(m_iSize != 0, "!m_Stack.empty()");
         return fromTop(0);
     }
     // The top a_iCount operands in source order.
     ParserOperandRange topRange(std::size_t a_iCount) {
         Require(a_iCount);
-        return ParserOperandRange(this, m_vValues.size() - a_iCount, a_iCount);
+        return ParserOperandRange(this, m_iSize - a_iCount, a_iCount);
     }
 
     // Removes the top a_iCount operands.
     void drop(std::size_t a_iCount = 1) {
         Require(a_iCount);
-        // Shrinking only: erase, unlike resize, carries no code for growing.
-        m_vValues.erase(m_vValues.end() - static_cast<std::ptrdiff_t>(a_iCount), m_vValues.end());
-        if (m_vRefs.size() > m_vValues.size()) {
-            m_vRefs.erase(m_vRefs.begin() + static_cast<std::ptrdiff_t>(m_vValues.size()),
-                          m_vRefs.end());
+        m_iSize -= a_iCount;
+        if (m_iRefs > m_iSize) {
+            m_iRefs = m_iSize;
         }
     }
 
-    std::size_t size() const { return m_vValues.size(); }
-    bool empty() const { return m_vValues.empty(); }
+    std::size_t size() const { return m_iSize; }
+    bool empty() const { return m_iSize == 0; }
     // Empties the stack but keeps its storage, for a stack reused from one pass to the next.
     void clear() {
-        m_vValues.clear();
-        m_vRefs.clear();
+        m_iSize = 0;
+        m_iRefs = 0;
     }
     void reserve(std::size_t a_iCount) {
-        m_vValues.reserve(a_iCount);
-        m_vRefs.reserve(a_iCount);
+        if (a_iCount > m_iValueCapacity) {
+            Grow(m_pValues, m_iValueCapacity, m_iSize, a_iCount);
+        }
+        if (a_iCount > m_iRefCapacity) {
+            Grow(m_pRefs, m_iRefCapacity, m_iRefs, a_iCount);
+        }
     }
     // Empties the stack and gives its storage back.
     void release() {
-        std::vector<double>().swap(m_vValues);
-        std::vector<std::uintptr_t>().swap(m_vRefs);
+        m_pValues.reset();
+        m_pRefs.reset();
+        m_iSize = m_iRefs = m_iValueCapacity = m_iRefCapacity = 0;
     }
 
-    double& Value(std::size_t a_iIdx) { return m_vValues[a_iIdx]; }
-    std::uintptr_t Ref(std::size_t a_iIdx) const {
-        return a_iIdx < m_vRefs.size() ? m_vRefs[a_iIdx] : 0;
-    }
+    double& Value(std::size_t a_iIdx) { return m_pValues[a_iIdx]; }
+    std::uintptr_t Ref(std::size_t a_iIdx) const { return a_iIdx < m_iRefs ? m_pRefs[a_iIdx] : 0; }
     void SetRef(std::size_t a_iIdx, std::uintptr_t a_iRef) {
-        if (a_iIdx < m_vRefs.size()) {
-            m_vRefs[a_iIdx] = a_iRef;
+        if (a_iIdx < m_iRefs) {
+            m_pRefs[a_iIdx] = a_iRef;
         } else if (a_iRef != 0) {
-            m_vRefs.resize(a_iIdx);
-            m_vRefs.push_back(a_iRef);
+            if (a_iIdx >= m_iRefCapacity) {
+                Grow(m_pRefs, m_iRefCapacity, m_iRefs, a_iIdx + 1);
+            }
+            while (m_iRefs < a_iIdx) {
+                m_pRefs[m_iRefs++] = 0;
+            }
+            m_pRefs[m_iRefs++] = a_iRef;
         }
     }
 
 private:
     void Require(std::size_t a_iCount) const {
-        if (m_vValues.size() < a_iCount) {
+        if (m_iSize < a_iCount) {
             throw ParserError("stack is empty.", -1, std::string());
         }
     }
+    // Moves the a_iUsed elements of a_pArray to an allocation of at least a_iNeeded (and at
+    // least twice the old capacity).
+    template <typename T>
+    static void Grow(std::unique_ptr<T[]>& a_pArray, std::size_t& a_iCapacity, std::size_t a_iUsed,
+                     std::size_t a_iNeeded) {
+        std::size_t iCapacity = a_iCapacity < 32 ? 32 : 2 * a_iCapacity;
+        if (iCapacity < a_iNeeded) {
+            iCapacity = a_iNeeded;
+        }
+        std::unique_ptr<T[]> pArray(new T[iCapacity]);
+        std::copy_n(a_pArray.get(), a_iUsed, pArray.get());
+        a_pArray = std::move(pArray);
+        a_iCapacity = iCapacity;
+    }
 
-    std::vector<double> m_vValues;
-    std::vector<std::uintptr_t> m_vRefs;
+    std::unique_ptr<double[]> m_pValues;
+    std::unique_ptr<std::uintptr_t[]> m_pRefs;
+    std::size_t m_iSize = 0;          // operands on the stack
+    std::size_t m_iRefs = 0;          // words in use; past them every word counts as 0
+    std::size_t m_iValueCapacity = 0; // elements allocated
+    std::size_t m_iRefCapacity = 0;
 };
 
 inline ParserOperand::ParserOperand(ParserOperandStack* a_pStack, std::size_t a_iIdx)

@@ -41,7 +41,8 @@ public:
     // Removes the top a_iCount elements without handing them out.
     void drop(std::size_t a_iCount = 1) {
         Require(a_iCount);
-        m_Stack.resize(m_Stack.size() - a_iCount);
+        // Shrinking only: erase, unlike resize, carries no code for growing.
+        m_Stack.erase(m_Stack.end() - static_cast<std::ptrdiff_t>(a_iCount), m_Stack.end());
     }
 
     T& top() {

@@ -202,7 +202,10 @@ void ParserTokenReader::Restart() {
     m_iPos = 0;
     m_iSyntax = synSTART;
     m_iOpenBrackets = 0;
-    m_UsedVars.clear();
+    // Only a pass that records fills the table; most passes find it empty.
+    if (!m_UsedVars.empty()) {
+        m_UsedVars.clear();
+    }
     m_iLastCmd = cmNONE;
     // An assignment to an undefined name writes here; the next pass must read 0 again.
     m_fZeroValue = 0.0;
@@ -230,33 +233,39 @@ void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view 
 }
 
 const CharTable& ParserTokenReader::CharSet(ECharSet a_iSet) const {
-    // The accessors assert a non-empty set; they are asked only when it is empty.
     switch (a_iSet) {
     case csNAME:
-        if (m_pParser->m_sNameChars.empty()) {
-            m_pParser->NameChars();
-        }
         return m_pParser->m_aNameCharTable;
     case csOPERATOR:
-        if (m_pParser->m_sOprtChars.empty()) {
-            m_pParser->OperatorChars();
-        }
         return m_pParser->m_aOprtCharTable;
     default:
-        if (m_pParser->m_sInfixOprtChars.empty()) {
-            m_pParser->InfixOperatorChars();
-        }
         return m_pParser->m_aInfixOprtCharTable;
     }
 }
 
+// No set holds the terminating NUL, so the run ends inside the text.
 void ParserTokenReader::FindRun(ECharSet a_iSet, int a_iPos) {
     const CharTable& aInSet = CharSet(a_iSet);
-    std::size_t iEnd = static_cast<std::size_t>(a_iPos);
-    while (iEnd < m_sExpr.size() && aInSet[static_cast<unsigned char>(m_sExpr[iEnd])]) {
+    const char* const pText = m_sExpr.c_str();
+    int iEnd = a_iPos;
+    while (aInSet[static_cast<unsigned char>(pText[iEnd])]) {
         ++iEnd;
     }
-    m_aRuns[a_iSet] = RunCache{a_iPos, static_cast<int>(iEnd)};
+    if (iEnd == a_iPos) {
+        // An empty set is a fault of the derived parser; its accessor asserts.
+        switch (a_iSet) {
+        case csNAME:
+            m_pParser->NameChars();
+            break;
+        case csOPERATOR:
+            m_pParser->OperatorChars();
+            break;
+        default:
+            m_pParser->InfixOperatorChars();
+            break;
+        }
+    }
+    m_aRuns[a_iSet] = RunCache{a_iPos, iEnd};
 }
 
 ParserTokenReader::token_type ParserTokenReader::NextToken() {

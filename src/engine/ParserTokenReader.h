@@ -87,7 +87,7 @@ private:
         return run.m_iEnd;
     }
     void FindRun(ECharSet a_iSet, int a_iPos);
-    // Membership table of a set; asserts that the set is not empty.
+    // Membership table of a set.
     const CharTable& CharSet(ECharSet a_iSet) const;
     void RecordUsed(std::string_view a_sName, double* a_pVar) {
         if (m_bRecordUsed) {
