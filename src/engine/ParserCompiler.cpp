@@ -101,8 +101,9 @@ double ParserBase::Compile() {
             stVal.push(tok);
             break;
         case cmVAR:
+            // Every variable token is volatile.
             m_vByteCode.PushVariable(tok.VarAddr());
-            stVal.push(tok);
+            stVal.pushVariable(tok.VarAddr(), tok.OperandValue());
             break;
         case cmVAL:
             m_vByteCode.PushValue(tok.Value());
@@ -252,37 +253,38 @@ void ParserBase::ApplyRemaining(stack_type& a_stOpt, operand_stack& a_stVal) {
 void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal) {
     MU_ASSERT(a_stOpt.size(), "a_stOpt.size()");
     const token_type& optTok = a_stOpt.top();
-    if (optTok.Cmd() == cmBINOP) {
+    const ECmd iCode = optTok.Cmd();
+    if (iCode == cmBINOP) {
         ApplyFunction(a_stOpt, a_stVal, 2);
         return;
     }
-    const ParserOperand valTok2 = a_stVal.fromTop(0);
-    const ParserOperand valTok1 = a_stVal.fromTop(1);
-    if (valTok1.ValType() != valTok2.ValType() ||
-        (valTok1.ValType() == vtSTRING && valTok2.ValType() == vtSTRING)) {
+    a_stVal.Require(2);
+    const std::size_t iRight = a_stVal.size() - 1;
+    const std::size_t iLeft = iRight - 1;
+    const std::uintptr_t iLeftWord = a_stVal.Ref(iLeft);
+    const std::uintptr_t iRightWord = a_stVal.Ref(iRight);
+    // A string has no place beside any operator.
+    if (ParserOperand::IsStringWord(iLeftWord) || ParserOperand::IsStringWord(iRightWord)) {
         RaiseError(peOPERAND_TYPE_CONFLICT, m_pTokenReader->Position(), optTok.Text());
     }
-    const double x = valTok1.OperandValue();
-    const double y = valTok2.OperandValue();
-    const ECmd iCode = optTok.Cmd();
     if (iCode == cmASSIGN) {
-        ApplyAssignment(valTok1, valTok2);
+        ApplyAssignment(a_stVal.fromTop(1), a_stVal.fromTop(0));
     } else {
         if (iCode < cmLE || iCode > cmXOR) {
             RaiseError(peINTERNAL, 8);
         }
-        const double fResult = ApplyBuiltinOperator(iCode, x, y);
-        const bool bVolatile = valTok1.HasFlag(tkVOLATILE) || valTok2.HasFlag(tkVOLATILE);
+        double& fLeft = a_stVal.Value(iLeft);
+        const double fResult = ApplyBuiltinOperator(iCode, fLeft, a_stVal.Value(iRight));
+        const bool bVolatile =
+            ParserOperand::IsVolatileWord(iLeftWord) || ParserOperand::IsVolatileWord(iRightWord);
         if (!m_bFolding || bVolatile) {
             m_vByteCode.PushOperator(iCode);
         } else {
             m_vByteCode.DropValues(2);
             m_vByteCode.PushValue(fResult);
         }
-        valTok1.SetValue(fResult);
-        if (m_bFolding && bVolatile) {
-            valTok1.AddFlag(tkVOLATILE);
-        }
+        fLeft = fResult;
+        a_stVal.SetRef(iLeft, m_bFolding && bVolatile ? ParserOperand::VolatileWord() : 0);
     }
     a_stVal.drop();
     a_stOpt.drop();

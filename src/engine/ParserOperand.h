@@ -66,6 +66,15 @@ public:
     // Becomes a plain value, as the result of a step replaces its first operand.
     void SetValue(double a_fVal) const;
 
+    // Reading a packed word without a view.
+    static bool IsStringWord(std::uintptr_t a_iRef) { return (a_iRef & c_iKindMask) == c_iString; }
+    static bool IsVolatileWord(std::uintptr_t a_iRef) { return (a_iRef & c_iVolatile) != 0; }
+    // The word of a plain value that may change at run time.
+    static constexpr std::uintptr_t VolatileWord() { return c_iVolatile; }
+    static std::uintptr_t VariableWord(double* a_pVar) {
+        return reinterpret_cast<std::uintptr_t>(a_pVar) | c_iVariable | c_iVolatile;
+    }
+
     // The word of a literal, constant, variable or string token; its value is stored beside it.
     static std::uintptr_t RefOf(const ParserToken<double, std::string>& a_Tok) {
         std::uintptr_t iRef = 0;
@@ -146,6 +155,11 @@ public:
         SetRef(m_iSize, ParserOperand::RefOf(a_Tok));
         pushValue(ParserOperand::ValueOf(a_Tok));
     }
+    // A variable as the reader gives it: volatile, with its value when it was read.
+    void pushVariable(double* a_pVar, double a_fVal) {
+        SetRef(m_iSize, ParserOperand::VariableWord(a_pVar));
+        pushValue(a_fVal);
+    }
     void pushValue(double a_fVal) {
         if (m_iSize == m_iValueCapacity) {
             Grow(m_pValues, m_iValueCapacity, m_iSize, m_iSize + 1);
@@ -215,12 +229,14 @@ public:
         }
     }
 
-private:
+    // Fails, as popping an empty stack does, when fewer than a_iCount operands are on it.
     void Require(std::size_t a_iCount) const {
         if (m_iSize < a_iCount) {
             throw ParserError("stack is empty.", -1, std::string());
         }
     }
+
+private:
     // Moves the a_iUsed elements of a_pArray to an allocation of at least a_iNeeded (and at
     // least twice the old capacity).
     template <typename T>
