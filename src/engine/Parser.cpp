@@ -59,48 +59,51 @@ constexpr double c_afExactPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1
                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Converts the common literals, a sign, at most 15 digits and at most 22 of them after the point,
-// without the C library: the digits make an integer below 2^53 and the power of ten is exact,
-// so one division rounds the value exactly as the library's correctly rounded conversion does.
-// Anything else (an exponent, more digits, no digit at all) is left to the library.
-bool ConvertSimpleLiteral(const char* a_szLiteral, int a_iLength, double* a_fVal) {
+// The "C" locale, whatever the process locale says the decimal point is.
+locale_t ClassicLocale() {
+    static const locale_t s_Locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    return s_Locale;
+}
+
+// Converts the common literal without the C library, in one pass: a sign, 1 to 15 digits with at
+// most one point and at most 22 of them after it, and no exponent. The digits make an integer
+// below 2^53 and the power of ten is exact, so one division rounds the value exactly as the
+// library's correctly rounded conversion does. Gives the length read, or 0 for anything else
+// (left to the library), which is then read again from its start.
+int ReadSimpleLiteral(const char* a_szText, double* a_fVal) {
     int i = 0;
-    const bool bNegative = a_szLiteral[0] == '-';
-    if (a_szLiteral[0] == '+' || bNegative) {
+    const bool bNegative = a_szText[0] == '-';
+    if (a_szText[0] == '+' || bNegative) {
         ++i;
     }
     std::int64_t iMantissa = 0;
     int iDigits = 0;
     int iFraction = -1; // digits after the point; -1 while no point was met
-    for (; i < a_iLength; ++i) {
-        const char c = a_szLiteral[i];
-        if (c == '.') {
+    for (;; ++i) {
+        const char c = a_szText[i];
+        if (IsDigit(c)) {
+            if (++iDigits > 15) {
+                return 0;
+            }
+            iMantissa = iMantissa * 10 + (c - '0');
+            if (iFraction >= 0) {
+                ++iFraction;
+            }
+        } else if (c == '.' && iFraction < 0) {
             iFraction = 0;
-            continue;
-        }
-        if (!IsDigit(c) || ++iDigits > 15) {
-            return false;
-        }
-        iMantissa = iMantissa * 10 + (c - '0');
-        if (iFraction >= 0) {
-            ++iFraction;
+        } else {
+            break;
         }
     }
-    if (iDigits == 0 || iFraction > 22) {
-        return false;
+    if (iDigits == 0 || iFraction > 22 || a_szText[i] == 'e' || a_szText[i] == 'E') {
+        return 0;
     }
     double fVal = static_cast<double>(iMantissa);
     if (iFraction > 0) {
         fVal /= c_afExactPow10[iFraction];
     }
     *a_fVal = bNegative ? -fVal : fVal;
-    return true;
-}
-
-// The "C" locale, whatever the process locale says the decimal point is.
-locale_t ClassicLocale() {
-    static const locale_t s_Locale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    return s_Locale;
+    return i;
 }
 
 } // namespace
@@ -173,13 +176,13 @@ int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
     while (IsSpace(a_szExpr[iSpace])) {
         ++iSpace;
     }
+    if (const int iSimple = ReadSimpleLiteral(a_szExpr + iSpace, a_fVal); iSimple > 0) {
+        *a_iPos += iSpace + iSimple;
+        return 1;
+    }
     const int iLength = CollectLiteral(a_szExpr + iSpace);
     if (iLength == 0) {
         return 0;
-    }
-    if (ConvertSimpleLiteral(a_szExpr + iSpace, iLength, a_fVal)) {
-        *a_iPos += iSpace + iLength;
-        return 1;
     }
 
     const std::string sLiteral(a_szExpr + iSpace, static_cast<std::size_t>(iLength));
