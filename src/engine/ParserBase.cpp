@@ -66,11 +66,15 @@ void ParserBase::Init() {
 }
 
 void ParserBase::Reset() {
+    ClearCompiled();
+    m_pTokenReader->Restart();
+}
+
+void ParserBase::ClearCompiled() {
     m_pEvaluate = EvalRoutine::Compile;
     m_Program.Clear();
     m_vStringBuf.clear();
     m_vByteCode.Clear();
-    m_pTokenReader->Restart();
 }
 
 void ParserBase::RaiseError(EParseError a_iCode, int a_iPos, std::string_view a_sTok) const {
@@ -86,8 +90,9 @@ void ParserBase::SetExpression(std::string_view a_sExpr) {
         throw ParserError("expression too long", -1, std::string());
     }
     // Every text, the empty one included, gets one blank appended; error positions count it.
+    // Setting the text restarts the reader.
     m_pTokenReader->SetExpression(a_sExpr, ' ');
-    Reset();
+    ClearCompiled();
 }
 
 const std::string& ParserBase::Expression() const {

@@ -158,6 +158,8 @@ private:
 
     void Assign(const ParserBase& a_Parser);
     void Reset();
+    // Reset without restarting the reader.
+    void ClearCompiled();
     // After every change of a definition table, character set or switch: tells the reader to
     // index the tables again, and forces a recompilation.
     void DefinitionsChanged();
