@@ -2,6 +2,7 @@
 
 #include "ParserBase.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -77,6 +78,7 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_pConstDef = a_Reader.m_pConstDef;
     m_pStrVarDef = a_Reader.m_pStrVarDef;
     m_pVarDef = a_Reader.m_pVarDef;
+    std::copy_n(a_Reader.m_apCharSets, 3, m_apCharSets);
     m_pVarFactory = a_Reader.m_pVarFactory;
     m_pVarFactoryData = a_Reader.m_pVarFactoryData;
     m_vValueReaders = a_Reader.m_vValueReaders;
@@ -104,6 +106,9 @@ void ParserTokenReader::AttachTo(ParserBase* a_pParent) {
     m_pConstDef = &a_pParent->m_ConstDef;
     m_pStrVarDef = &a_pParent->m_StrVarDef;
     m_pVarDef = &a_pParent->m_VarDef;
+    m_apCharSets[csNAME] = &a_pParent->m_aNameCharTable;
+    m_apCharSets[csOPERATOR] = &a_pParent->m_aOprtCharTable;
+    m_apCharSets[csINFIX] = &a_pParent->m_aInfixOprtCharTable;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
     m_iIndexedDefinitions = ~std::uint64_t{0};
 }
@@ -232,40 +237,18 @@ void ParserTokenReader::Error(EParseError a_iCode, int a_iPos, std::string_view 
     m_pParser->RaiseError(a_iCode, a_iPos, a_sTok);
 }
 
-const CharTable& ParserTokenReader::CharSet(ECharSet a_iSet) const {
+void ParserTokenReader::CheckCharSet(ECharSet a_iSet) const {
     switch (a_iSet) {
     case csNAME:
-        return m_pParser->m_aNameCharTable;
+        m_pParser->NameChars();
+        break;
     case csOPERATOR:
-        return m_pParser->m_aOprtCharTable;
+        m_pParser->OperatorChars();
+        break;
     default:
-        return m_pParser->m_aInfixOprtCharTable;
+        m_pParser->InfixOperatorChars();
+        break;
     }
-}
-
-// No set holds the terminating NUL, so the run ends inside the text.
-void ParserTokenReader::FindRun(ECharSet a_iSet, int a_iPos) {
-    const CharTable& aInSet = CharSet(a_iSet);
-    const char* const pText = m_sExpr.c_str();
-    int iEnd = a_iPos;
-    while (aInSet[static_cast<unsigned char>(pText[iEnd])]) {
-        ++iEnd;
-    }
-    if (iEnd == a_iPos) {
-        // An empty set is a fault of the derived parser; its accessor asserts.
-        switch (a_iSet) {
-        case csNAME:
-            m_pParser->NameChars();
-            break;
-        case csOPERATOR:
-            m_pParser->OperatorChars();
-            break;
-        default:
-            m_pParser->InfixOperatorChars();
-            break;
-        }
-    }
-    m_aRuns[a_iSet] = RunCache{a_iPos, iEnd};
 }
 
 ParserTokenReader::token_type ParserTokenReader::NextToken() {

@@ -78,17 +78,26 @@ private:
     // each set keeps the whole pass linear in the length of the text, and the answer from the
     // memory is inline.
     int ExtractRun(ECharSet a_iSet, std::string_view& a_sTok, int a_iPos) {
-        const RunCache& run = m_aRuns[a_iSet];
+        RunCache& run = m_aRuns[a_iSet];
         if (run.m_iStart < 0 || a_iPos < run.m_iStart || a_iPos > run.m_iEnd) {
-            FindRun(a_iSet, a_iPos);
+            // No set holds the terminating NUL, so the run ends inside the text.
+            const CharTable& aInSet = *m_apCharSets[a_iSet];
+            const char* const pText = m_sExpr.c_str();
+            int iEnd = a_iPos;
+            while (aInSet[static_cast<unsigned char>(pText[iEnd])]) {
+                ++iEnd;
+            }
+            if (iEnd == a_iPos) {
+                CheckCharSet(a_iSet);
+            }
+            run = RunCache{a_iPos, iEnd};
         }
         a_sTok = std::string_view(m_sExpr.data() + a_iPos,
                                   static_cast<std::size_t>(run.m_iEnd - a_iPos));
         return run.m_iEnd;
     }
-    void FindRun(ECharSet a_iSet, int a_iPos);
-    // Membership table of a set.
-    const CharTable& CharSet(ECharSet a_iSet) const;
+    // Asserts that the set is not empty: an empty set is a fault of the derived parser.
+    void CheckCharSet(ECharSet a_iSet) const;
     void RecordUsed(std::string_view a_sName, double* a_pVar) {
         if (m_bRecordUsed) {
             m_UsedVars.insert_or_assign(a_sName, a_pVar);
@@ -157,6 +166,8 @@ private:
     ECmd m_iLastCmd = cmNONE;
     char m_cSeparator = ',';
     RunCache m_aRuns[3];
+    // The parser's membership tables of the three sets, by ECharSet.
+    const CharTable* m_apCharSets[3] = {};
     // For each first byte, the recognizers that may accept or reject the token there (EReader);
     // the others certainly pass it on. Built from the parser's tables of generation
     // m_iIndexedDefinitions.

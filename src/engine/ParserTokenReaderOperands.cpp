@@ -30,22 +30,21 @@ bool ParserTokenReader::ReadConstant(token_type& a_Tok) {
 // Accepts a literal that one of the value readers recognises (tried in the order added, each
 // only where its literals may start). Leaves synAFTER_VALUE.
 bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
-    const unsigned char cFirst =
-        static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)]);
+    const char* const pText = m_sExpr.c_str() + m_iPos;
+    const unsigned char cFirst = static_cast<unsigned char>(pText[0]);
     for (const LiteralReader& reader : m_vValueReaders) {
         if (!reader.m_aFirst[cFirst]) {
             continue;
         }
         int iPos = m_iPos;
         double fVal = 0;
-        if (reader.m_pReader(m_sExpr.c_str() + m_iPos, &iPos, &fVal) != 1) {
+        if (reader.m_pReader(pText, &iPos, &fVal) != 1) {
             continue;
         }
         MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
                   "a value reader stays inside the expression");
         const int iStart = m_iPos;
-        const std::string_view sLiteral = std::string_view(m_sExpr).substr(
-            static_cast<std::size_t>(iStart), static_cast<std::size_t>(iPos - iStart));
+        const std::string_view sLiteral(pText, static_cast<std::size_t>(iPos - iStart));
         m_iPos = iPos;
         if (m_iSyntax & synNO_VAL) {
             Error(peUNEXPECTED_VALUE, iStart, sLiteral);
