@@ -12,20 +12,35 @@ namespace mu {
 namespace {
 
 // The default operator table indexed for the reader, computed at compile time: each entry's
-// length and, for every byte, the entries whose text starts with it (bits in table order).
+// length and, for every byte, the entries whose text starts with it (bits in table order) and
+// the second byte they all share (0 where one is a single byte or two differ there).
 struct DefaultOperatorIndex {
     std::array<std::size_t, cmCLOSE + 1> m_aiLength{};
     std::array<std::uint32_t, 256> m_aiStartingWith{};
+    std::array<char, 256> m_acSecond{};
 };
 
 constexpr DefaultOperatorIndex MakeDefaultOperatorIndex() {
     DefaultOperatorIndex index;
+    std::array<bool, 256> abMixed{};
     for (int i = 0; ParserBase::c_aszDefaultOprt[i] != nullptr; ++i) {
         const char* szOprt = ParserBase::c_aszDefaultOprt[i];
         while (szOprt[index.m_aiLength[i]] != '\0') {
             ++index.m_aiLength[i];
         }
-        index.m_aiStartingWith[static_cast<unsigned char>(szOprt[0])] |= std::uint32_t{1} << i;
+        const auto cFirst = static_cast<unsigned char>(szOprt[0]);
+        const bool bFirst = index.m_aiStartingWith[cFirst] == 0;
+        index.m_aiStartingWith[cFirst] |= std::uint32_t{1} << i;
+        if (bFirst) {
+            index.m_acSecond[cFirst] = szOprt[1];
+        } else if (index.m_acSecond[cFirst] != szOprt[1]) {
+            abMixed[cFirst] = true;
+        }
+    }
+    for (std::size_t c = 0; c < 256; ++c) {
+        if (abMixed[c]) {
+            index.m_acSecond[c] = '\0';
+        }
     }
     return index;
 }
@@ -261,8 +276,14 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
         IndexReaders();
     }
     // The recognizers in their fixed order, skipping those the first byte rules out.
-    const unsigned iReaders =
-        m_aiReaders[static_cast<unsigned char>(m_sExpr[static_cast<std::size_t>(m_iPos)])];
+    const char* const pText = m_sExpr.c_str() + m_iPos;
+    unsigned iReaders = m_aiReaders[static_cast<unsigned char>(pText[0])];
+    // A name such as "x1" is no "xor": where all default operators starting with the byte are
+    // longer, their common second byte decides.
+    if (const char cSecond = c_DefaultOprtIndex.m_acSecond[static_cast<unsigned char>(pText[0])];
+        cSecond != '\0' && pText[1] != cSecond) {
+        iReaders &= ~unsigned{rdDEFAULT_OPERATOR};
+    }
     token_type tok;
     const bool bRead = ((iReaders & rdEND) && ReadEnd(tok)) ||
                        ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
