@@ -171,21 +171,16 @@ void Parser::DefineOperators() {
     AddInfixOperator("-", UnaryMinus, 4);
 }
 
-int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
-    int iSpace = 0;
-    while (IsSpace(a_szExpr[iSpace])) {
-        ++iSpace;
-    }
-    if (const int iSimple = ReadSimpleLiteral(a_szExpr + iSpace, a_fVal); iSimple > 0) {
-        *a_iPos += iSpace + iSimple;
-        return 1;
-    }
-    const int iLength = CollectLiteral(a_szExpr + iSpace);
+namespace {
+
+// Any other literal, through the C library: the length read, or 0 when it is no number. Kept out
+// of line, so that the common literal pays nothing for the string and the library call.
+[[gnu::noinline]] int ReadLibraryLiteral(const char* a_szText, double* a_fVal) {
+    const int iLength = CollectLiteral(a_szText);
     if (iLength == 0) {
         return 0;
     }
-
-    const std::string sLiteral(a_szExpr + iSpace, static_cast<std::size_t>(iLength));
+    const std::string sLiteral(a_szText, static_cast<std::size_t>(iLength));
     char* pEnd = nullptr;
     const int iSavedErrno = errno;
     errno = 0;
@@ -201,8 +196,25 @@ int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
     if (bRangeError && (std::isinf(fVal) || fVal == 0)) {
         return 0;
     }
-    *a_iPos += iSpace + iLength;
     *a_fVal = fVal;
+    return iLength;
+}
+
+} // namespace
+
+int Parser::ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal) {
+    int iSpace = 0;
+    while (IsSpace(a_szExpr[iSpace])) {
+        ++iSpace;
+    }
+    int iLength = ReadSimpleLiteral(a_szExpr + iSpace, a_fVal);
+    if (iLength == 0) {
+        iLength = ReadLibraryLiteral(a_szExpr + iSpace, a_fVal);
+        if (iLength == 0) {
+            return 0;
+        }
+    }
+    *a_iPos += iSpace + iLength;
     return 1;
 }
 
