@@ -3,10 +3,13 @@
 #include "BuiltinFunctions.h"
 #include "DateFunctions.h"
 
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <locale.h>
 #include <string>
 
@@ -65,27 +68,58 @@ locale_t ClassicLocale() {
     return s_Locale;
 }
 
-// Converts the common literal without the C library, in one pass: a sign, 1 to 15 digits with at
-// most one point and at most 22 of them after it, and no exponent. The digits make an integer
-// below 2^53 and the power of ten is exact, so one division rounds the value exactly as the
-// library's correctly rounded conversion does. Gives the length read, or 0 for anything else
-// (left to the library), which is then read again from its start.
+// Powers of ten that an x87 extended double holds exactly (up to 10^27, as 5^27 < 2^64); a
+// literal of at most 19 digits needs up to 10^19.
+constexpr long double c_afExactPow10Long[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,
+                                              1e7L,  1e8L,  1e9L,  1e10L, 1e11L, 1e12L, 1e13L,
+                                              1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L};
+
+// The value of 16 to 19 digits, where the extended double of the
+// x87 unit makes it correctly rounded: the digits (below 2^64) and the power of ten are exact
+// there, so the quotient is rounded once to 64 bits. Rounding that to 53 bits gives the correctly
+// rounded double unless the quotient lies within one unit of its last place from a point halfway
+// between two doubles; those, and machines without that type, are left to the library (false).
+bool ConvertLongLiteral(std::uint64_t a_iMantissa, int a_iFraction, double* a_fVal) {
+    if constexpr (std::numeric_limits<long double>::digits != 64 ||
+                  std::endian::native != std::endian::little) {
+        return false;
+    } else {
+        const long double fQuotient =
+            static_cast<long double>(a_iMantissa) / c_afExactPow10Long[a_iFraction];
+        // The 64-bit significand of an x87 extended double lies in its first 8 bytes.
+        std::uint64_t iSignificand = 0;
+        std::memcpy(&iSignificand, &fQuotient, sizeof(iSignificand));
+        const std::uint64_t iDropped = iSignificand & 0x7FF;
+        if (iDropped >= 0x3FF && iDropped <= 0x401) {
+            return false;
+        }
+        *a_fVal = static_cast<double>(fQuotient);
+        return true;
+    }
+}
+
+// Converts the common literal without the C library, in one pass: a sign, 1 to 19 digits with at
+// most one point, and no exponent. Up to 15 digits and 22 after the point, the digits make an
+// integer below 2^53 and the power of ten is exact, so one division rounds the value exactly as
+// the library's correctly rounded conversion does; longer ones go through ConvertLongLiteral.
+// Gives the length read, or 0 for anything else (left to the library), which is then read again
+// from its start.
 int ReadSimpleLiteral(const char* a_szText, double* a_fVal) {
     int i = 0;
     const bool bNegative = a_szText[0] == '-';
     if (a_szText[0] == '+' || bNegative) {
         ++i;
     }
-    std::int64_t iMantissa = 0;
+    std::uint64_t iMantissa = 0;
     int iDigits = 0;
     int iFraction = -1; // digits after the point; -1 while no point was met
     for (;; ++i) {
         const char c = a_szText[i];
         if (IsDigit(c)) {
-            if (++iDigits > 15) {
+            if (++iDigits > 19) {
                 return 0;
             }
-            iMantissa = iMantissa * 10 + (c - '0');
+            iMantissa = iMantissa * 10 + static_cast<std::uint64_t>(c - '0');
             if (iFraction >= 0) {
                 ++iFraction;
             }
@@ -95,12 +129,18 @@ int ReadSimpleLiteral(const char* a_szText, double* a_fVal) {
             break;
         }
     }
-    if (iDigits == 0 || iFraction > 22 || a_szText[i] == 'e' || a_szText[i] == 'E') {
+    if (iDigits == 0 || a_szText[i] == 'e' || a_szText[i] == 'E') {
         return 0;
     }
-    double fVal = static_cast<double>(iMantissa);
-    if (iFraction > 0) {
-        fVal /= c_afExactPow10[iFraction];
+    double fVal = 0;
+    if (iDigits <= 15 && iFraction <= 22) {
+        fVal = static_cast<double>(iMantissa);
+        if (iFraction > 0) {
+            fVal /= c_afExactPow10[iFraction];
+        }
+    } else if (iFraction > 27 ||
+               !ConvertLongLiteral(iMantissa, iFraction < 0 ? 0 : iFraction, &fVal)) {
+        return 0;
     }
     *a_fVal = bNegative ? -fVal : fVal;
     return i;

@@ -200,7 +200,7 @@ TEST(ReadNumberConversion, AgreesWithTheCLibraryBitForBit) {
     };
     for (int i = 0; i < 200000; ++i) {
         std::string sText = next(8) == 0 ? "-" : (next(8) == 0 ? "+" : "");
-        const int iDigits = 1 + next(17);
+        const int iDigits = 1 + next(21);
         const int iPoint = next(iDigits + 2) - 1; // -1: no point
         for (int d = 0; d < iDigits; ++d) {
             if (d == iPoint) {
@@ -218,6 +218,19 @@ TEST(ReadNumberConversion, AgreesWithTheCLibraryBitForBit) {
         const double fLibrary = strtod_l(sText.c_str(), nullptr, cLocale);
         ASSERT_EQ(std::memcmp(&fVal, &fLibrary, sizeof(double)), 0)
             << sText << ": " << fVal << " vs " << fLibrary;
+    }
+    // Up to 19 digits the reader converts on its own; halfway between two doubles it must round
+    // to even, and next to halfway it must not round twice.
+    for (const char* szText : {"9007199254740993", "9007199254740995", "18014398509481986",
+                               "18014398509481990", "1152921504606847104", "1152921504606847103",
+                               "1152921504606847105", "0.9999999999999999999", "3.141592653589793",
+                               "2.718281828459045", "1.797693134862315", "-4.940656458412465"}) {
+        int iPos = 0;
+        double fVal = 0;
+        ASSERT_EQ(mu::Parser::ReadNumber(szText, &iPos, &fVal), 1) << szText;
+        const double fLibrary = strtod_l(szText, nullptr, cLocale);
+        EXPECT_EQ(std::memcmp(&fVal, &fLibrary, sizeof(double)), 0)
+            << szText << ": " << fVal << " vs " << fLibrary;
     }
     freelocale(cLocale);
 }
