@@ -5,8 +5,10 @@
 #define MU_PARSER_LOOKUP_H
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace mu {
 
@@ -46,6 +48,68 @@ private:
 
     CharTable m_aFirst{};
     std::uint64_t m_iLengths = 0;
+};
+
+// A hashed index over the names of an ordered definition table, for looking a name up in place:
+// built once after the table changes, then each look-up hashes the name and compares bytes
+// instead of walking the tree. The index points into the table, which must stay unchanged while
+// it is used.
+template <typename T> class NameIndex {
+public:
+    template <typename TTable> void Build(const TTable& a_Table) {
+        std::size_t iSlots = 8;
+        while (iSlots < 2 * a_Table.size()) {
+            iSlots *= 2;
+        }
+        m_vSlots.assign(iSlots, Slot{});
+        m_iMask = static_cast<std::uint32_t>(iSlots - 1);
+        for (const auto& entry : a_Table) {
+            const std::uint32_t iHash = Hash(entry.first);
+            std::uint32_t iSlot = iHash & m_iMask;
+            while (m_vSlots[iSlot].m_pValue != nullptr) {
+                iSlot = (iSlot + 1) & m_iMask;
+            }
+            m_vSlots[iSlot] =
+                Slot{entry.first.data(), static_cast<std::uint32_t>(entry.first.size()), iHash,
+                     &entry.second};
+        }
+    }
+
+    const T* Find(std::string_view a_sName) const {
+        if (m_vSlots.empty()) {
+            return nullptr;
+        }
+        const std::uint32_t iHash = Hash(a_sName);
+        for (std::uint32_t iSlot = iHash & m_iMask;; iSlot = (iSlot + 1) & m_iMask) {
+            const Slot& slot = m_vSlots[iSlot];
+            if (slot.m_pValue == nullptr) {
+                return nullptr;
+            }
+            if (slot.m_iHash == iHash && slot.m_iLength == a_sName.size() &&
+                std::string_view(slot.m_pName, slot.m_iLength) == a_sName) {
+                return slot.m_pValue;
+            }
+        }
+    }
+
+private:
+    struct Slot {
+        const char* m_pName = nullptr;
+        std::uint32_t m_iLength = 0;
+        std::uint32_t m_iHash = 0;
+        const T* m_pValue = nullptr;
+    };
+
+    static std::uint32_t Hash(std::string_view a_sName) {
+        std::uint32_t iHash = 2166136261u;
+        for (const char c : a_sName) {
+            iHash = (iHash ^ static_cast<unsigned char>(c)) * 16777619u;
+        }
+        return iHash ^ (iHash >> 16);
+    }
+
+    std::vector<Slot> m_vSlots;
+    std::uint32_t m_iMask = 0;
 };
 
 } // namespace mu

@@ -204,6 +204,7 @@ void ParserTokenReader::IndexReaders() {
         }
         m_aiReaders[c] = iReaders;
     }
+    m_FunctionIndex.Build(*m_pFunDef);
     m_iIndexedDefinitions = parser.m_iDefinitions;
 }
 
@@ -369,12 +370,12 @@ bool ParserTokenReader::ReadFunction(token_type& a_Tok) {
     if (!m_pParser->m_FunFilter.MayContain(sTok)) {
         return false;
     }
-    const auto it = m_pFunDef->find(sTok);
-    if (it == m_pFunDef->end()) {
+    const ParserCallback* pCallback = m_FunctionIndex.Find(sTok);
+    if (pCallback == nullptr) {
         return false;
     }
     const int iStart = m_iPos;
-    a_Tok.Set(it->second, sTok);
+    a_Tok.Set(*pCallback, sTok);
     m_iPos = iEnd;
     if (m_iSyntax & synNO_FUNC) {
         Error(peUNEXPECTED_FUNCTION, iStart, sTok);

@@ -172,6 +172,8 @@ private:
     // the others certainly pass it on. Built from the parser's tables of generation
     // m_iIndexedDefinitions.
     std::array<std::uint16_t, 256> m_aiReaders{};
+    // The parser's functions, hashed; built with the index above.
+    NameIndex<ParserCallback> m_FunctionIndex;
     std::uint64_t m_iIndexedDefinitions = ~std::uint64_t{0};
 };
 
