@@ -268,16 +268,18 @@ void ParserTokenReader::CheckCharSet(ECharSet a_iSet) const {
 }
 
 ParserTokenReader::token_type ParserTokenReader::NextToken() {
-    MU_ASSERT(m_pParser, "m_pParser");
-    while (m_sExpr[static_cast<std::size_t>(m_iPos)] == ' ') {
-        ++m_iPos;
+    const char* const pExpr = m_sExpr.c_str();
+    int iPos = m_iPos;
+    while (pExpr[iPos] == ' ') {
+        ++iPos;
     }
+    m_iPos = iPos;
 
     if (m_iIndexedDefinitions != m_pParser->m_iDefinitions) {
         IndexReaders();
     }
     // The recognizers in their fixed order, skipping those the first byte rules out.
-    const char* const pText = m_sExpr.c_str() + m_iPos;
+    const char* const pText = pExpr + iPos;
     unsigned iReaders = m_aiReaders[static_cast<unsigned char>(pText[0])];
     // A name such as "x1" is no "xor": where all default operators starting with the byte are
     // longer, their common second byte decides.
