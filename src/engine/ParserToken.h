@@ -21,8 +21,14 @@ public:
     // A token lives for one compile pass, while all of those stay where they are.
     using view_type = std::basic_string_view<typename TString::value_type>;
 
-    // User-provided, so that a const default token is allowed; every member has its default.
-    ParserToken() noexcept {}
+    ParserToken() noexcept
+        : m_pText(nullptr), m_iStrIndex(0), m_fValue(), m_iLength(0), m_iCmd(cmNONE),
+          m_iValType(vtNONE), m_iFlags(0) {}
+
+    // A token with no contents yet, for one that a Set call fills before any other use (every
+    // Set writes every member): the token reader makes one per token.
+    enum EUnset { Unset };
+    explicit ParserToken(EUnset) noexcept {}
 
     // Operator, bracket, separator and end tokens.
     ParserToken& Set(ECmd a_iType, view_type a_sText) {
@@ -137,19 +143,20 @@ private:
         m_iValType = static_cast<std::uint8_t>(a_iType);
         m_iFlags = 0;
         m_iStrIndex = 0;
+        m_fValue = TBase();
     }
 
-    const typename TString::value_type* m_pText = nullptr;
+    const typename TString::value_type* m_pText;
     union {
         const ParserCallback* m_pCallback;
         TBase* m_pVar;
-        std::intptr_t m_iStrIndex = 0; // also the argument count of an opening bracket
+        std::intptr_t m_iStrIndex; // also the argument count of an opening bracket
     };
-    TBase m_fValue = TBase();
-    std::uint32_t m_iLength = 0;
-    std::uint8_t m_iCmd = cmNONE;
-    std::uint8_t m_iValType = vtNONE;
-    std::uint8_t m_iFlags = 0;
+    TBase m_fValue;
+    std::uint32_t m_iLength;
+    std::uint8_t m_iCmd;
+    std::uint8_t m_iValType;
+    std::uint8_t m_iFlags;
 };
 
 // The operator stack holds a token per open bracket: a deep nesting costs 32 bytes a level.

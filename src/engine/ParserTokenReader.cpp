@@ -287,7 +287,7 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
         cSecond != '\0' && pText[1] != cSecond) {
         iReaders &= ~unsigned{rdDEFAULT_OPERATOR};
     }
-    token_type tok;
+    token_type tok(token_type::Unset);
     const bool bRead = ((iReaders & rdEND) && ReadEnd(tok)) ||
                        ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
                        ((iReaders & rdFUNCTION) && ReadFunction(tok)) ||
