@@ -100,9 +100,12 @@ private:
     void CheckCharSet(ECharSet a_iSet) const;
     void RecordUsed(std::string_view a_sName, double* a_pVar) {
         if (m_bRecordUsed) {
-            m_UsedVars.insert_or_assign(a_sName, a_pVar);
+            InsertUsed(a_sName, a_pVar);
         }
     }
+    // Out of line: only the pass for UsedVariables records, and the table's insertion would
+    // otherwise weigh on every variable read.
+    void InsertUsed(std::string_view a_sName, double* a_pVar);
 
     // Which recognizers may accept a token at a byte: one bit each, in the order they are tried.
     enum EReader : std::uint16_t {

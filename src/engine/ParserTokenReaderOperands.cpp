@@ -56,6 +56,10 @@ bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
     return false;
 }
 
+void ParserTokenReader::InsertUsed(std::string_view a_sName, double* a_pVar) {
+    m_UsedVars.insert_or_assign(a_sName, a_pVar);
+}
+
 // Accepts a defined variable name and records it as used. Leaves synAFTER_VAR, which allows
 // an assignment but no postfix operator.
 bool ParserTokenReader::ReadVariable(token_type& a_Tok) {
