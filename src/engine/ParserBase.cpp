@@ -56,6 +56,8 @@ void ParserBase::Assign(const ParserBase& a_Parser) {
     m_aInfixOprtCharTable = a_Parser.m_aInfixOprtCharTable;
     m_FunFilter = a_Parser.m_FunFilter;
     ++m_iDefinitions;
+    // The string buffer and the reader's position come from the copied parser.
+    m_bReset = false;
 }
 
 void ParserBase::Init() {
@@ -68,6 +70,7 @@ void ParserBase::Init() {
 void ParserBase::Reset() {
     ClearCompiled();
     m_pTokenReader->Restart();
+    m_bReset = true;
 }
 
 void ParserBase::ClearCompiled() {
@@ -93,6 +96,7 @@ void ParserBase::SetExpression(std::string_view a_sExpr) {
     // Setting the text restarts the reader.
     m_pTokenReader->SetExpression(a_sExpr, ' ');
     ClearCompiled();
+    m_bReset = true;
 }
 
 const std::string& ParserBase::Expression() const {
@@ -147,6 +151,7 @@ void ParserBase::InstallBytecode(const ParserBytecode& a_Code) {
               "a_Code is sealed");
     m_vByteCode = a_Code;
     m_pCode = m_vByteCode.Code();
+    m_bReset = false;
     PrepareExecution();
 }
 

@@ -231,6 +231,9 @@ private:
     // stack counts its arguments).
     stack_type m_stOpt;
     operand_stack m_stVal;
+    // Nothing was compiled, installed or copied in since the last Reset or SetExpression: the
+    // reader is at the start and no code is kept, so the compile pass need not reset again.
+    bool m_bReset = false;
     ParserProgram m_Program;
 };
 

@@ -77,7 +77,11 @@ double ParserBase::Compile() {
     if (m_pTokenReader->Expression().empty()) {
         RaiseError(peUNEXPECTED_END, 0);
     }
-    Reset();
+    // Right after SetExpression (the usual case) there is nothing to reset.
+    if (!m_bReset) {
+        Reset();
+    }
+    m_bReset = false;
 
     stack_type& stOpt = m_stOpt;
     operand_stack& stVal = m_stVal;

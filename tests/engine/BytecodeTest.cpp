@@ -307,6 +307,20 @@ TEST(Execution, CodeOutsideTheEmittedSetIsAnInternalError) {
     EXPECT_EQ(e.position(), 2);
 }
 
+// A compilation after installed code starts from nothing, also one that UsedVariables runs.
+TEST(Execution, InstalledCodeGivesWayToTheNextCompilation) {
+    ParserBytecode code;
+    code.PushValue(2);
+    code.Seal();
+    EngineTestParser parser;
+    parser.SetExpression("1");
+    parser.InstallBytecode(code);
+    parser.UsedVariables();
+    EXPECT_EQ(parser.Bytecode().Size(),
+              static_cast<std::size_t>(ParserBytecode::m_iValEntryWords + 2));
+    EXPECT_EQ(parser.Evaluate(), 1);
+}
+
 TEST(Execution, HandBuiltCodeRunsOverTheStack) {
     double a = 3;
     ParserBytecode code;
