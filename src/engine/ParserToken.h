@@ -32,9 +32,8 @@ public:
 
     // Operator, bracket, separator and end tokens.
     ParserToken& Set(ECmd a_iType, view_type a_sText) {
-        MU_ASSERT(a_iType != cmVAR, "a_iType!=cmVAR");
-        MU_ASSERT(a_iType != cmVAL, "a_iType!=cmVAL");
-        MU_ASSERT(a_iType != cmFUNC, "a_iType!=cmFUNC");
+        constexpr unsigned c_iOperands = 1u << cmVAR | 1u << cmVAL | 1u << cmFUNC;
+        MU_ASSERT((c_iOperands >> a_iType & 1u) == 0, "a_iType is no cmVAR, cmVAL or cmFUNC");
         Clear(a_iType, vtNONE, a_sText);
         return *this;
     }
