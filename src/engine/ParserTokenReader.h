@@ -173,7 +173,8 @@ private:
     const CharTable* m_apCharSets[3] = {};
     // For each first byte, the recognizers that may accept or reject the token there (EReader);
     // the others certainly pass it on. Built from the parser's tables of generation
-    // m_iIndexedDefinitions.
+    // m_iIndexedDefinitions and from this reader's separator and value readers, whose changes
+    // force a rebuild as well.
     std::array<std::uint16_t, 256> m_aiReaders{};
     // The parser's functions, hashed; built with the index above.
     NameIndex<ParserCallback> m_FunctionIndex;
