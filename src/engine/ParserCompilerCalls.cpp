@@ -31,8 +31,10 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int 
     // function is the first argument.
     const int iArgs = iArgNumerical + (funTok.Cmd() == cmSTRFUNC ? 1 : 0);
     const std::size_t n = static_cast<std::size_t>(iArgs > 0 ? iArgs : 0);
+    const bool bStringArgument = funTok.Cmd() == cmSTRFUNC;
     for (std::size_t i = 0; i < n; ++i) {
-        if (a_stVal.fromTop(i).ValType() == vtSTRING && funTok.Cmd() != cmSTRFUNC) {
+        a_stVal.Require(i + 1);
+        if (!bStringArgument && ParserOperand::IsStringWord(a_stVal.Ref(a_stVal.size() - 1 - i))) {
             RaiseError(peVALUE_EXPECTED, iPos, funTok.Text());
         }
     }
@@ -45,11 +47,9 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int 
     } else {
         a_stVal.pushValue(0);
     }
-    const ParserOperand resTok = a_stVal.top();
-    resTok.SetValue(fResult);
-    if (bVolatile) {
-        resTok.AddFlag(tkVOLATILE);
-    }
+    const std::size_t iResult = a_stVal.size() - 1;
+    a_stVal.Value(iResult) = fResult;
+    a_stVal.SetRef(iResult, bVolatile ? ParserOperand::VolatileWord() : 0);
     a_stOpt.drop();
 }
 
@@ -60,10 +60,7 @@ double ParserBase::CallNumericFunction(const token_type& a_FunTok, ArgList a_Arg
         throw ParserError(peINTERNAL);
     }
     const double fResult = InvokeNumeric(a_FunTok, a_Args);
-    a_bVolatile = a_FunTok.HasFlag(tkVOLATILE);
-    for (std::size_t i = 0; i < a_Args.size(); ++i) {
-        a_bVolatile = a_bVolatile || a_Args[i].HasFlag(tkVOLATILE);
-    }
+    a_bVolatile = a_FunTok.HasFlag(tkVOLATILE) || a_Args.AnyVolatile();
     if (!m_bFolding || a_bVolatile) {
         m_vByteCode.PushFunction(a_FunTok.GetFuncAddr(),
                                  a_FunTok.ArgCount() == -1 ? -iArgc : iArgc);
@@ -89,11 +86,8 @@ double ParserBase::InvokeNumeric(const token_type& a_FunTok, ArgList a_Args) {
         RaiseError(peINTERNAL, 6);
     }
     MU_ASSERT(iFixed == iArgc, "a_vArg.size()==ArgCount()");
-    double afValues[5] = {};
-    for (std::size_t i = 0; i < a_Args.size(); ++i) {
-        afValues[i] = a_Args[i].OperandValue();
-    }
-    return InvokeFun(a_FunTok.GetFuncAddr(), iFixed, afValues);
+    // Strings were refused before: the arguments' values lie side by side.
+    return InvokeFun(a_FunTok.GetFuncAddr(), iFixed, a_Args.empty() ? nullptr : a_Args.Values());
 }
 
 // String functions are never folded: the string argument is always volatile.

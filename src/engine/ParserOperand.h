@@ -135,6 +135,7 @@ public:
     ParserOperand front() const { return (*this)[0]; }
     // The values side by side, as a multi-argument function takes them.
     const double* Values() const;
+    bool AnyVolatile() const;
 
 private:
     ParserOperandStack* m_pStack = nullptr;
@@ -273,6 +274,14 @@ inline void ParserOperand::SetValue(double a_fVal) const {
 }
 inline const double* ParserOperandRange::Values() const {
     return &m_pStack->Value(m_iFirst);
+}
+inline bool ParserOperandRange::AnyVolatile() const {
+    for (std::size_t i = m_iFirst; i < m_iFirst + m_iSize; ++i) {
+        if (ParserOperand::IsVolatileWord(m_pStack->Ref(i))) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace mu
