@@ -4,6 +4,8 @@
 #ifndef MU_PARSER_LOOKUP_H
 #define MU_PARSER_LOOKUP_H
 
+#include "ParserNameHash.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -100,13 +102,7 @@ private:
         const T* m_pValue = nullptr;
     };
 
-    static std::uint32_t Hash(std::string_view a_sName) {
-        std::uint32_t iHash = 2166136261u;
-        for (const char c : a_sName) {
-            iHash = (iHash ^ static_cast<unsigned char>(c)) * 16777619u;
-        }
-        return iHash ^ (iHash >> 16);
-    }
+    static std::uint32_t Hash(std::string_view a_sName) { return HashName(a_sName); }
 
     std::vector<Slot> m_vSlots;
     std::uint32_t m_iMask = 0;

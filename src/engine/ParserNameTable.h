@@ -9,6 +9,7 @@
 #define MU_PARSER_NAME_TABLE_H
 
 #include "ParserDef.h"
+#include "ParserNameHash.h"
 
 #include <bit>
 #include <cstddef>
@@ -85,10 +86,28 @@ public:
         const Found found = Probe(a_sName, Hash(a_sName));
         return found.m_bFound ? const_iterator(this, EntryOf(found.m_iSlot)) : end();
     }
+    // Where a look-up that missed would enter the name, valid while the table stays unchanged:
+    // entering the name right after the miss needs neither its hash nor its probe again.
+    struct Miss {
+        std::uint64_t m_iStamp = ~std::uint64_t{0};
+        std::uint32_t m_iHash = 0;
+        std::uint32_t m_iSlot = 0;
+    };
+
     // The value of a_sName, or null: the reader's look-up, without an iterator.
     const T* Lookup(std::string_view a_sName) const {
         const Found found = Probe(a_sName, Hash(a_sName));
         return found.m_bFound ? &m_Entries[EntryOf(found.m_iSlot)].m_Value : nullptr;
+    }
+    // As above; a miss is described in a_Miss.
+    const T* Lookup(std::string_view a_sName, Miss& a_Miss) const {
+        const std::uint32_t iHash = Hash(a_sName);
+        const Found found = Probe(a_sName, iHash);
+        if (found.m_bFound) {
+            return &m_Entries[EntryOf(found.m_iSlot)].m_Value;
+        }
+        a_Miss = Miss{m_Stamp.m_iValue, iHash, found.m_iSlot};
+        return nullptr;
     }
     std::size_t count(std::string_view a_sName) const {
         return Probe(a_sName, Hash(a_sName)).m_bFound ? 1 : 0;
@@ -113,6 +132,15 @@ public:
     void insert_or_assign(std::string_view a_sName, const T& a_Value) {
         emplace(a_sName, a_Value) = a_Value;
     }
+    // The same, for a name that a_Miss describes, a look-up of a_sName that missed; when the
+    // table has changed since, as insert_or_assign above.
+    void insert_or_assign(std::string_view a_sName, const T& a_Value, const Miss& a_Miss) {
+        if (a_Miss.m_iStamp != m_Stamp.m_iValue) {
+            insert_or_assign(a_sName, a_Value);
+            return;
+        }
+        Insert(a_sName, a_Miss.m_iHash, a_Miss.m_iSlot, a_Value);
+    }
 
     std::size_t erase(std::string_view a_sName) {
         const Found found = Probe(a_sName, Hash(a_sName));
@@ -136,10 +164,12 @@ public:
             }
         }
         m_vIndex[iSlot] = Slot{};
+        ++m_Stamp.m_iValue;
         return 1;
     }
 
     void clear() {
+        ++m_Stamp.m_iValue;
         m_Entries.clear();
         m_sKeys.clear();
         m_vIndex.clear();
@@ -161,14 +191,7 @@ private:
     static constexpr std::size_t c_iFirstSlots = 16;
     std::size_t EntryOf(std::uint32_t a_iSlot) const { return m_vIndex[a_iSlot].m_iEntry - 1; }
 
-    // FNV-1a over the bytes.
-    static std::uint32_t Hash(std::string_view a_sName) {
-        std::uint32_t iHash = 2166136261u;
-        for (const char c : a_sName) {
-            iHash = (iHash ^ static_cast<unsigned char>(c)) * 16777619u;
-        }
-        return iHash;
-    }
+    static std::uint32_t Hash(std::string_view a_sName) { return HashName(a_sName); }
     // The slot a hash starts probing at: Fibonacci hashing spreads names that differ only in
     // their last characters.
     std::uint32_t Home(std::uint32_t a_iHash) const {
@@ -226,6 +249,7 @@ private:
         m_sKeys.append(a_sName);
         m_vIndex[a_iFree] = Slot{static_cast<std::uint32_t>(m_Entries.size()), a_iHash};
         ++m_iSize;
+        ++m_Stamp.m_iValue;
         return m_Entries.back().m_Value;
     }
 
@@ -259,11 +283,24 @@ private:
         }
     }
 
+    // Counts the changes of the slots; taking another table's contents counts as one, so that
+    // a miss from before never matches.
+    struct Stamp {
+        std::uint64_t m_iValue = 0;
+        Stamp() = default;
+        Stamp(const Stamp&) = default;
+        Stamp& operator=(const Stamp&) {
+            ++m_iValue;
+            return *this;
+        }
+    };
+
     std::deque<Entry> m_Entries;
     std::string m_sKeys;
     std::vector<Slot> m_vIndex;
     std::size_t m_iSize = 0;
     unsigned m_iShift = 32;
+    Stamp m_Stamp;
 };
 
 } // namespace mu

@@ -101,6 +101,7 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_fZeroValue = 0.0;
     m_iOpenBrackets = a_Reader.m_iOpenBrackets;
     m_iLastCmd = cmNONE;
+    m_iVarMissPos = -1;
     m_cSeparator = a_Reader.m_cSeparator;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
     m_iIndexedDefinitions = ~std::uint64_t{0};
@@ -121,6 +122,7 @@ void ParserTokenReader::AttachTo(ParserBase* a_pParent) {
     m_pConstDef = &a_pParent->m_ConstDef;
     m_pStrVarDef = &a_pParent->m_StrVarDef;
     m_pVarDef = &a_pParent->m_VarDef;
+    m_iVarMissPos = -1;
     m_apCharSets[csNAME] = &a_pParent->m_aNameCharTable;
     m_apCharSets[csOPERATOR] = &a_pParent->m_aOprtCharTable;
     m_apCharSets[csINFIX] = &a_pParent->m_aInfixOprtCharTable;
@@ -228,6 +230,7 @@ void ParserTokenReader::Restart() {
         m_UsedVars.clear();
     }
     m_iLastCmd = cmNONE;
+    m_iVarMissPos = -1;
     // An assignment to an undefined name writes here; the next pass must read 0 again.
     m_fZeroValue = 0.0;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();

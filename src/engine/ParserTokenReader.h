@@ -162,6 +162,10 @@ private:
     void* m_pVarFactoryData = nullptr;
     std::vector<LiteralReader> m_vValueReaders;
     VariableTable m_UsedVars;
+    // The latest miss of ReadVariable and its position in this pass (-1: none): a name that
+    // becomes a new variable right after is entered without a second look-up.
+    VariableTable::Miss m_VarMiss;
+    int m_iVarMissPos = -1;
     double m_fZeroValue = 0.0;
     int m_iOpenBrackets = 0;
     // Of the last token returned only its kind is ever asked for ("(" after a function), so only

@@ -71,8 +71,9 @@ bool ParserTokenReader::ReadVariable(token_type& a_Tok) {
     if (sName.empty()) {
         return false;
     }
-    double* const* ppVar = m_pVarDef->Lookup(sName);
+    double* const* ppVar = m_pVarDef->Lookup(sName, m_VarMiss);
     if (ppVar == nullptr) {
+        m_iVarMissPos = m_iPos;
         return false;
     }
     if (m_iSyntax & synNO_VAR) {
@@ -171,7 +172,11 @@ bool ParserTokenReader::ReadUndefinedVariable(token_type& a_Tok) {
             Error(peINVALID_VARIABLE, m_iPos, sName);
         }
         a_Tok.SetVariable(pVar, sRun);
-        m_pVarDef->insert_or_assign(sName, pVar);
+        if (m_iVarMissPos == m_iPos) {
+            m_pVarDef->insert_or_assign(sRun, pVar, m_VarMiss);
+        } else {
+            m_pVarDef->insert_or_assign(sRun, pVar);
+        }
         RecordUsed(sName, pVar);
     } else {
         a_Tok.SetVariable(&m_fZeroValue, sRun);

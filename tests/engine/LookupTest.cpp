@@ -145,4 +145,34 @@ TEST(NameTable, FindsEveryNameAfterErasuresAndKeepsTheValuesInPlace) {
     EXPECT_THROW(table.at("v3"), std::out_of_range);
 }
 
+// A miss is only a shortcut while the table is unchanged: entered after the table grew, after
+// an erasure shortened the probe run, or after a copy replaced it, the name must still be found.
+TEST(NameTable, EntersANameThroughAMissOnlyWhileTheTableIsUnchanged) {
+    for (int iChange = 0; iChange < 4; ++iChange) {
+        NameTable<int> table;
+        for (int i = 0; i < 11; ++i) {
+            table.emplace("v" + std::to_string(i), i);
+        }
+        NameTable<int> other = table;
+        NameTable<int>::Miss miss;
+        ASSERT_EQ(table.Lookup("fresh", miss), nullptr);
+        if (iChange == 1) {
+            for (int i = 11; i < 100; ++i) {
+                table.emplace("v" + std::to_string(i), i);
+            }
+        } else if (iChange == 2) {
+            for (int i = 0; i < 11; ++i) {
+                table.erase("v" + std::to_string(i));
+            }
+        } else if (iChange == 3) {
+            other.emplace("w", 0);
+            table = other;
+        }
+        table.insert_or_assign("fresh", -1, miss);
+        ASSERT_NE(table.Lookup("fresh"), nullptr) << iChange;
+        EXPECT_EQ(*table.Lookup("fresh"), -1);
+        EXPECT_EQ(table.emplace("fresh", 5), -1);
+    }
+}
+
 } // namespace
