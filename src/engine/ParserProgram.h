@@ -200,6 +200,10 @@ private:
     // Scratch of the translation, kept so that compiling again does not allocate.
     std::vector<Slot> m_vSlots;
     std::vector<std::size_t> m_vPendingVars;
+    // The largest code and stack Prepare has reserved for: the vectors never give their room
+    // back, so a code no larger needs no reserving.
+    std::size_t m_iReservedSize = 0;
+    std::size_t m_iReservedStack = 0;
     ParserMachineCode m_MachineCode;
 };
 

@@ -2,6 +2,7 @@
 // track of where every slot's value is.
 #include "ParserProgramBuilder.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace mu {
@@ -360,6 +361,11 @@ void ParserProgramBuilder::SetAccumulator(std::size_t k) {
 // the return.
 void ParserProgram::Prepare(std::size_t a_iSize, std::size_t a_iStackSize) {
     Clear();
+    if (a_iSize <= m_iReservedSize && a_iStackSize <= m_iReservedStack) {
+        return;
+    }
+    m_iReservedSize = std::max(m_iReservedSize, a_iSize);
+    m_iReservedStack = std::max(m_iReservedStack, a_iStackSize);
     const std::size_t iEntries = a_iSize / 2;
     const std::size_t iOperands = a_iSize / ParserBytecode::m_iValEntryWords + 1;
     m_vCode.reserve(3 * iEntries + 3);

@@ -400,7 +400,8 @@ bool ParserTokenReader::ReadDefaultOperator(token_type& a_Tok) {
          iCandidates &= iCandidates - 1) {
         const int i = std::countr_zero(iCandidates);
         const std::size_t iLen = c_DefaultOprtIndex.m_aiLength[static_cast<std::size_t>(i)];
-        if (!TextAt(m_sExpr, static_cast<std::size_t>(m_iPos), aszOprt[i], iLen)) {
+        // Every candidate starts with the byte at the position: compare the rest.
+        if (!TextAt(m_sExpr, static_cast<std::size_t>(m_iPos) + 1, aszOprt[i] + 1, iLen - 1)) {
             continue;
         }
         switch (i) {

@@ -82,11 +82,13 @@ private:
         if (run.m_iStart < 0 || a_iPos < run.m_iStart || a_iPos > run.m_iEnd) {
             // No set holds the terminating NUL, so the run ends inside the text.
             const CharTable& aInSet = *m_apCharSets[a_iSet];
-            const char* const pText = m_sExpr.c_str();
-            int iEnd = a_iPos;
-            while (aInSet[static_cast<unsigned char>(pText[iEnd])]) {
-                ++iEnd;
+            const unsigned char* const pStart =
+                reinterpret_cast<const unsigned char*>(m_sExpr.c_str()) + a_iPos;
+            const unsigned char* pEnd = pStart;
+            while (aInSet[*pEnd]) {
+                ++pEnd;
             }
+            const int iEnd = a_iPos + static_cast<int>(pEnd - pStart);
             if (iEnd == a_iPos) {
                 CheckCharSet(a_iSet);
             }
