@@ -355,7 +355,7 @@ TEST_F(CatalogueTest, TheHelpWindowClosesWithEscape) {
     auto* help = window->findChild<QWidget*>(QStringLiteral("helpWindow"));
     ASSERT_NE(help, nullptr);
     help->activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), help);
+    ASSERT_TRUE(QTest::qWaitFor([help] { return QApplication::activeWindow() == help; }));
     QTest::keyClick(help->findChild<QTextBrowser*>(QStringLiteral("helpBrowser")), Qt::Key_Escape);
     EXPECT_FALSE(help->isVisible());
 }

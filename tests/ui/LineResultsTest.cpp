@@ -23,7 +23,8 @@ protected:
     void waitForLiveEvaluation() {
         ASSERT_TRUE(window->findChild<LiveEvaluation*>()->isPending());
         QTest::qWait(LiveEvaluation::pause + 50);
-        QTRY_VERIFY(!window->findChild<LiveEvaluation*>()->isPending());
+        ASSERT_TRUE(
+            QTest::qWaitFor([this] { return !window->findChild<LiveEvaluation*>()->isPending(); }));
     }
     bool editorLineMarked(int line) const {
         const auto marks = editor()->extraSelections();
