@@ -3,18 +3,18 @@
 // name comparison per level) and compact: a 16-byte entry per name, the names' bytes side by side
 // in one text, and an 8-byte index slot that also holds the name's hash, so that a probe passes
 // other names without reading their entries and growing the index reads neither entries nor names.
-// Entries are kept in insertion order in a deque, so a value never moves while the table lives:
-// its address can be handed out as a variable's storage.
+// Entries are kept in insertion order in a StableVector, so a value never moves while the table
+// lives: its address can be handed out as a variable's storage.
 #ifndef MU_PARSER_NAME_TABLE_H
 #define MU_PARSER_NAME_TABLE_H
 
 #include "ParserDef.h"
 #include "ParserNameHash.h"
+#include "ParserStableVector.h"
 
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -295,7 +295,7 @@ private:
         }
     };
 
-    std::deque<Entry> m_Entries;
+    StableVector<Entry> m_Entries;
     std::string m_sKeys;
     std::vector<Slot> m_vIndex;
     std::size_t m_iSize = 0;

@@ -113,7 +113,7 @@ TEST(UsedVariables, ListsTheVariablesAfterOrdinaryEvaluations) {
 }
 
 // Names taken out in between must not hide the names whose probe run passed them, values must
-// stay where they were entered, and the survivors keep their order of entry.
+// stay where they were entered, and the survivors keep their order of entry, in a copy as well.
 TEST(NameTable, FindsEveryNameAfterErasuresAndKeepsTheValuesInPlace) {
     NameTable<double> table;
     std::vector<const double*> vAddresses;
@@ -140,6 +140,20 @@ TEST(NameTable, FindsEveryNameAfterErasuresAndKeepsTheValuesInPlace) {
             EXPECT_EQ(it->second, i);
         }
     }
+    // A copy has the same names in the same order, with values of its own.
+    NameTable<double> copy;
+    copy.emplace("w", 0);
+    copy = table;
+    auto itCopy = copy.begin();
+    for (const auto& entry : table) {
+        ASSERT_TRUE(itCopy != copy.end());
+        EXPECT_EQ(itCopy->first, entry.first);
+        EXPECT_EQ(itCopy->second, entry.second);
+        EXPECT_NE(&itCopy->second, &entry.second);
+        ++itCopy;
+    }
+    EXPECT_TRUE(itCopy == copy.end());
+    EXPECT_EQ(copy.at("v4999"), 4999);
     table.emplace("v0", -1);
     EXPECT_EQ(table.at("v0"), -1);
     EXPECT_THROW(table.at("v3"), std::out_of_range);
