@@ -88,7 +88,7 @@ public:
                 return nullptr;
             }
             if (slot.m_iHash == iHash && slot.m_iLength == a_sName.size() &&
-                std::string_view(slot.m_pName, slot.m_iLength) == a_sName) {
+                SameName(slot.m_pName, a_sName)) {
                 return slot.m_pValue;
             }
         }

@@ -1,6 +1,6 @@
-// The hash of a name for the engine's hashed tables. Names are short, so the bytes are read a
-// word at a time (a name of up to 8 bytes in at most two loads) and mixed by multiplication,
-// instead of a multiplication per byte.
+// The hash of a name for the engine's hashed tables, and the comparison of a name found by its
+// hash. Names are short, so the bytes are read a word at a time (a name of up to 8 bytes in at
+// most two loads) instead of one by one.
 #ifndef MU_PARSER_NAME_HASH_H
 #define MU_PARSER_NAME_HASH_H
 
@@ -54,6 +54,22 @@ inline std::uint32_t HashName(std::string_view a_sName) {
     }
     iHash *= detail::c_iHashFactor;
     return static_cast<std::uint32_t>(iHash >> 32) ^ static_cast<std::uint32_t>(iHash >> 7);
+}
+
+// Whether the a_sName.size() bytes at a_pKey are a_sName's. Reads only those bytes.
+inline bool SameName(const char* a_pKey, std::string_view a_sName) {
+    const char* const pName = a_sName.data();
+    const std::size_t iLength = a_sName.size();
+    if (iLength >= 4 && iLength <= 8) {
+        return detail::LoadHalf(a_pKey) == detail::LoadHalf(pName) &&
+               detail::LoadHalf(a_pKey + iLength - 4) == detail::LoadHalf(pName + iLength - 4);
+    }
+    for (std::size_t i = 0; i < iLength; ++i) {
+        if (a_pKey[i] != pName[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace mu

@@ -197,15 +197,6 @@ private:
     std::uint32_t Home(std::uint32_t a_iHash) const {
         return static_cast<std::uint32_t>((a_iHash * 2654435769u) >> m_iShift);
     }
-    // Names are short: a loop in place costs less than a library call.
-    static bool SameBytes(const char* a_pKey, std::string_view a_sName) {
-        for (std::size_t i = 0; i < a_sName.size(); ++i) {
-            if (a_pKey[i] != a_sName[i]) {
-                return false;
-            }
-        }
-        return true;
-    }
     std::string_view Key(const Entry& a_Entry) const {
         return std::string_view(m_sKeys.data() + a_Entry.m_iKey, a_Entry.m_iLength);
     }
@@ -227,7 +218,7 @@ private:
             }
             const Entry& entry = m_Entries[slot.m_iEntry - 1];
             if (entry.m_iLength == a_sName.size() &&
-                SameBytes(m_sKeys.data() + entry.m_iKey, a_sName)) {
+                SameName(m_sKeys.data() + entry.m_iKey, a_sName)) {
                 return Found{iSlot, true};
             }
         }
