@@ -189,4 +189,21 @@ TEST(NameTable, EntersANameThroughAMissOnlyWhileTheTableIsUnchanged) {
     }
 }
 
+// Found by its hash, a name is still compared in full: a difference at any byte of any length
+// must tell two names apart (equal hashes are rare, so the tables' tests would not notice).
+TEST(SameName, TellsNamesApartAtEveryByte) {
+    for (std::size_t iLength = 1; iLength <= 12; ++iLength) {
+        std::string sKey;
+        for (std::size_t i = 0; i < iLength; ++i) {
+            sKey += static_cast<char>('a' + i);
+        }
+        EXPECT_TRUE(SameName(sKey.data(), std::string(sKey)));
+        for (std::size_t i = 0; i < iLength; ++i) {
+            std::string sName = sKey;
+            sName[i] = 'Z';
+            EXPECT_FALSE(SameName(sKey.data(), sName)) << sName;
+        }
+    }
+}
+
 } // namespace
