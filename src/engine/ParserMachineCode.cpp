@@ -104,36 +104,21 @@ bool Covered(const Instr& a_Instr, bool& a_bCalls) {
 
 void Arithmetic(Enc& a_Enc, const Instr& a_Instr, ParserProgram::EOp a_iOp) {
     using P = ParserProgram;
-    switch (a_iOp) {
-    case P::opADD_MM:
-    case P::opSUB_MM:
-    case P::opMUL_MM:
-    case P::opDIV_MM: {
-        const int i = a_iOp == P::opADD_MM   ? 0
-                      : a_iOp == P::opSUB_MM ? 1
-                      : a_iOp == P::opMUL_MM ? 2
-                                             : 3;
+    const int iMM = P::StepIndex(a_iOp, P::opADD_MM);
+    if (iMM >= 0) {
         a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
-        a_Enc.Memory(c_aArithmetic[i], 0, a_Instr.m_pY);
+        a_Enc.Memory(c_aArithmetic[iMM], 0, a_Instr.m_pY);
         return;
     }
-    case P::opADD_AM:
-    case P::opSUB_AM:
-    case P::opMUL_AM:
-    case P::opDIV_AM: {
-        const int i = a_iOp == P::opADD_AM   ? 0
-                      : a_iOp == P::opSUB_AM ? 1
-                      : a_iOp == P::opMUL_AM ? 2
-                                             : 3;
-        a_Enc.Memory(c_aArithmetic[i], 0, a_Instr.m_pY);
+    const int iAM = P::StepIndex(a_iOp, P::opADD_AM);
+    if (iAM >= 0) {
+        a_Enc.Memory(c_aArithmetic[iAM], 0, a_Instr.m_pY);
         return;
     }
-    default: // opSUB_MA, opDIV_MA: the accumulator is the right operand
-        a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
-        a_Enc.Register(a_iOp == P::opSUB_MA ? Enc::sseSUB : Enc::sseDIV, 1, 0);
-        a_Enc.Packed(Enc::pkMOVE, 0, 1);
-        return;
-    }
+    // opSUB_MA, opDIV_MA: the accumulator is the right operand
+    a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
+    a_Enc.Register(a_iOp == P::opSUB_MA ? Enc::sseSUB : Enc::sseDIV, 1, 0);
+    a_Enc.Packed(Enc::pkMOVE, 0, 1);
 }
 
 // "^" and the other built-in operators: x in xmm0, y in xmm1, then the call.

@@ -180,6 +180,19 @@ public:
                                                               : a_Instr.m_iOp);
     }
 
+    // 0..3 when a_iOp is the a_iAddForm form (opADD_MM or opADD_AM) of +, -, * or /; else -1.
+    static int StepIndex(EOp a_iOp, EOp a_iAddForm) {
+        const bool bMM = a_iAddForm == opADD_MM;
+        const EOp aForms[4] = {a_iAddForm, bMM ? opSUB_MM : opSUB_AM, bMM ? opMUL_MM : opMUL_AM,
+                               bMM ? opDIV_MM : opDIV_AM};
+        for (int i = 0; i < 4; ++i) {
+            if (a_iOp == aForms[i]) {
+                return i;
+            }
+        }
+        return -1;
+    }
+
     const std::vector<Instr>& Code() const { return m_vCode; }
 
 private:

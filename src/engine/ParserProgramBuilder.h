@@ -60,7 +60,6 @@ private:
                                const double* a_pY);
     static int FirstForm(std::uint32_t a_iCode);
     static EOp OneArgumentCall(GenericFun a_pFun, EForm a_iForm);
-    static int StepIndex(EOp a_iOp, EOp a_iAddForm);
     void WaitAsPair(std::size_t k, std::uint32_t a_iCode);
     void FusePair(std::size_t k, std::uint32_t a_iOuter);
     void RealisePair();

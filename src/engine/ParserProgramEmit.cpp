@@ -96,11 +96,11 @@ void ParserProgramBuilder::RealisePair() {
 // operation joins it: the two run as one instruction, in the same order.
 void ParserProgramBuilder::Emit(const Instr& a_Instr) {
     std::vector<Instr>& vCode = m_Program.m_vCode;
-    const int iSecond = StepIndex(a_Instr.m_iOp, ParserProgram::opADD_AM);
+    const int iSecond = ParserProgram::StepIndex(a_Instr.m_iOp, ParserProgram::opADD_AM);
     if (iSecond >= 0 && !vCode.empty()) {
         Instr& prev = vCode.back();
-        const int iFirstMM = StepIndex(prev.m_iOp, ParserProgram::opADD_MM);
-        const int iFirstAM = StepIndex(prev.m_iOp, ParserProgram::opADD_AM);
+        const int iFirstMM = ParserProgram::StepIndex(prev.m_iOp, ParserProgram::opADD_MM);
+        const int iFirstAM = ParserProgram::StepIndex(prev.m_iOp, ParserProgram::opADD_AM);
         if (iFirstMM >= 0) {
             prev.m_iOp = static_cast<EOp>(ParserProgram::opMM2_ADD_ADD + 4 * iFirstMM + iSecond);
             prev.m_pZ = a_Instr.m_pY;
@@ -114,20 +114,6 @@ void ParserProgramBuilder::Emit(const Instr& a_Instr) {
         }
     }
     vCode.push_back(a_Instr);
-}
-
-// 0..3 when a_iOp is the a_iAddForm form (opADD_MM or opADD_AM) of +, -, * or /; else -1.
-int ParserProgramBuilder::StepIndex(EOp a_iOp, EOp a_iAddForm) {
-    const bool bMM = a_iAddForm == ParserProgram::opADD_MM;
-    const EOp aForms[4] = {a_iAddForm, bMM ? ParserProgram::opSUB_MM : ParserProgram::opSUB_AM,
-                           bMM ? ParserProgram::opMUL_MM : ParserProgram::opMUL_AM,
-                           bMM ? ParserProgram::opDIV_MM : ParserProgram::opDIV_AM};
-    for (int i = 0; i < 4; ++i) {
-        if (a_iOp == aForms[i]) {
-            return i;
-        }
-    }
-    return -1;
 }
 
 } // namespace mu
