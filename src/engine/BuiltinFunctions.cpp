@@ -1,5 +1,7 @@
 #include "BuiltinFunctions.h"
 
+#include "ParserDef.h"
+
 #include <cmath>
 
 namespace mu {
@@ -64,7 +66,7 @@ double Sqrt(double a_fVal) {
     return std::sqrt(a_fVal);
 }
 double Pow(double a_fBase, double a_fExponent) {
-    return std::pow(a_fBase, a_fExponent);
+    return Power(a_fBase, a_fExponent);
 }
 
 double Sign(double a_fVal) {
@@ -81,8 +83,9 @@ double Rint(double a_fVal) {
     // x - floor(x) is exact for every finite double, unlike x + 0.5, which
     // rounds 0.49999999999999994 up to 1. For infinities the difference is
     // NaN, the test fails and floor's infinity is returned.
+    // Adding +0 turns the floor of -0 into +0, as floor(x + 0.5) gives.
     const double fFloor = std::floor(a_fVal);
-    return (a_fVal - fFloor >= 0.5) ? fFloor + 1 : fFloor;
+    return (a_fVal - fFloor >= 0.5) ? fFloor + 1 : fFloor + 0.0;
 }
 
 double Abs(double a_fVal) {
@@ -142,6 +145,99 @@ double Fac(double a_fVal) {
         fProduct *= f;
     }
     return fProduct;
+}
+
+namespace {
+
+// The library's roots may miss a whole root by an ulp (cbrt(27) is 3.0000000000000004); the
+// nearest whole number is the root when its power gives x back.
+double WholeRootOr(double a_fRoot, double a_fVal, double a_fN) {
+    const double fWhole = std::nearbyint(a_fRoot);
+    if (fWhole != a_fRoot && std::pow(fWhole, a_fN) == a_fVal) {
+        return fWhole;
+    }
+    return a_fRoot;
+}
+
+} // namespace
+
+double Cbrt(double a_fVal) {
+    return WholeRootOr(std::cbrt(a_fVal), a_fVal, 3);
+}
+
+double Root(double a_fVal, double a_fN) {
+    if (std::isnan(a_fVal) || !std::isfinite(a_fN) || a_fN != std::trunc(a_fN) || a_fN == 0) {
+        return std::nan("");
+    }
+    if (a_fN < 0) {
+        return 1 / Root(a_fVal, -a_fN);
+    }
+    if (a_fN == 1) {
+        return a_fVal;
+    }
+    if (a_fN == 2) {
+        return std::sqrt(a_fVal);
+    }
+    if (a_fN == 3) {
+        return Cbrt(a_fVal);
+    }
+    if (a_fVal < 0) {
+        return std::fmod(a_fN, 2) == 1 ? -Root(-a_fVal, a_fN) : std::nan("");
+    }
+    // The reciprocal of n is rounded, which pow's result magnifies by log(x); one Newton step
+    // takes the root back to within about an ulp.
+    double fRoot = std::pow(a_fVal, 1 / a_fN);
+    const double fPower = std::pow(fRoot, a_fN);
+    if (std::isfinite(fPower) && fPower != 0) {
+        fRoot -= fRoot * (fPower - a_fVal) / (a_fN * fPower);
+    }
+    return WholeRootOr(fRoot, a_fVal, a_fN);
+}
+
+double Exp2(double a_fVal) {
+    return std::exp2(a_fVal);
+}
+double Log1p(double a_fVal) {
+    return std::log1p(a_fVal);
+}
+double Expm1(double a_fVal) {
+    return std::expm1(a_fVal);
+}
+double Hypot(double a_fX, double a_fY) {
+    return std::hypot(a_fX, a_fY);
+}
+
+double ATan2(double a_fY, double a_fX) {
+    return std::atan2(a_fY, a_fX);
+}
+double Sec(double a_fVal) {
+    return 1 / std::cos(a_fVal);
+}
+double Csc(double a_fVal) {
+    return 1 / std::sin(a_fVal);
+}
+double Cot(double a_fVal) {
+    return 1 / std::tan(a_fVal);
+}
+
+double Erf(double a_fVal) {
+    return std::erf(a_fVal);
+}
+double Erfc(double a_fVal) {
+    return std::erfc(a_fVal);
+}
+double Gamma(double a_fVal) {
+    return std::tgamma(a_fVal);
+}
+
+double Clamp(double a_fVal, double a_fLow, double a_fHigh) {
+    if (std::isnan(a_fVal) || std::isnan(a_fLow) || std::isnan(a_fHigh) || a_fLow > a_fHigh) {
+        return std::nan("");
+    }
+    if (a_fVal < a_fLow) {
+        return a_fLow;
+    }
+    return a_fVal > a_fHigh ? a_fHigh : a_fVal;
 }
 
 double Degrees(double a_fRadians) {

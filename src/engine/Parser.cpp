@@ -1,7 +1,7 @@
 #include "Parser.h"
 
+#include "BuiltinFunctionTable.h"
 #include "BuiltinFunctions.h"
-#include "DateFunctions.h"
 
 #include <bit>
 #include <cerrno>
@@ -149,6 +149,7 @@ int ReadSimpleLiteral(const char* a_szText, double* a_fVal) {
 } // namespace
 
 Parser::Parser() {
+    AddValueReader(ReadBasedInteger, c_szBasedIntegerStart);
     AddValueReader(ReadNumber, c_szNumberStart);
     DefineCharacterSets();
     DefineFunctions();
@@ -163,52 +164,45 @@ void Parser::DefineCharacterSets() {
 
 // All built-ins are foldable: a call with constant arguments becomes one value at compile time.
 void Parser::DefineFunctions() {
-    AddFunction("sin", Sin);
-    AddFunction("cos", Cos);
-    AddFunction("tan", Tan);
-    AddFunction("asin", ASin);
-    AddFunction("acos", ACos);
-    AddFunction("atan", ATan);
-    AddFunction("sinh", Sinh);
-    AddFunction("cosh", Cosh);
-    AddFunction("tanh", Tanh);
-    AddFunction("asinh", ASinh);
-    AddFunction("acosh", ACosh);
-    AddFunction("atanh", ATanh);
-    AddFunction("log2", Log2);
-    AddFunction("log10", Log10);
-    AddFunction("log", Log10);
-    AddFunction("ln", Ln);
-    AddFunction("exp", Exp);
-    AddFunction("sqrt", Sqrt);
-    AddFunction("sign", Sign);
-    AddFunction("rint", Rint);
-    AddFunction("abs", Abs);
-    AddFunction("if", If);
-    AddFunction("sum", Sum);
-    AddFunction("avg", Avg);
-    AddFunction("min", Min);
-    AddFunction("max", Max);
-    AddFunction("pow", Pow);
-    AddFunction("fac", Fac);
-    AddFunction("degrees", Degrees);
-    AddFunction("radians", Radians);
-    AddFunction("datevalue", DateValue);
-    AddFunction("daydiff", DayDiff);
-    AddFunction("monthdiff", MonthDiff);
-    AddFunction("yeardiff", YearDiff);
-    AddFunction("today", Today);
-    AddFunction("dayadd", DayAdd);
-    AddFunction("monthadd", MonthAdd);
-    AddFunction("yearadd", YearAdd);
-    AddFunction("days360", Days360);
+    for (const BuiltinFunction& row : BuiltinFunctionTable()) {
+        const std::string sName(row.m_szName);
+        switch (row.m_iArgc) {
+        case 0:
+            AddFunction(sName, reinterpret_cast<Fun0>(row.m_pFun));
+            break;
+        case 1:
+            AddFunction(sName, reinterpret_cast<Fun1>(row.m_pFun));
+            break;
+        case 2:
+            AddFunction(sName, reinterpret_cast<Fun2>(row.m_pFun));
+            break;
+        case 3:
+            AddFunction(sName, reinterpret_cast<Fun3>(row.m_pFun));
+            break;
+        case 4:
+            AddFunction(sName, reinterpret_cast<Fun4>(row.m_pFun));
+            break;
+        case 5:
+            AddFunction(sName, reinterpret_cast<Fun5>(row.m_pFun));
+            break;
+        default:
+            AddFunction(sName, reinterpret_cast<FunN>(row.m_pFun));
+            break;
+        }
+        if (row.m_bCallOnly) {
+            SetCallOnly(sName);
+        }
+    }
 }
 
 // The standard parser defines no named constants: scripts define pi and e as variables.
 void Parser::DefineConstants() {}
 
+// "!" after a value is the factorial, fac's function; "!=" stays the comparison, as the reader
+// tries the default operators first.
 void Parser::DefineOperators() {
     AddInfixOperator("-", UnaryMinus, 4);
+    AddPostfixOperator("!", Fac);
 }
 
 namespace {

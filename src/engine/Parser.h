@@ -1,6 +1,7 @@
 // Parser: the standard expression engine the application creates. It gives the base its
-// character sets, the number reader, the 39 built-in functions and the prefix minus; binary
-// operators, brackets, variables, compilation and evaluation are the base's.
+// character sets, the number readers, the built-in functions of BuiltinFunctionTable, the prefix
+// minus and the postfix "!"; binary operators, brackets, variables, compilation and evaluation
+// are the base's.
 #ifndef MU_PARSER_H
 #define MU_PARSER_H
 
@@ -21,6 +22,16 @@ public:
     static int ReadNumber(const char* a_szExpr, int* a_iPos, double* a_fVal);
     // Every byte a literal ReadNumber accepts may start with; the reader skips it elsewhere.
     static constexpr const char* c_szNumberStart = " \t\r\v\f+-.0123456789";
+
+    // Reads a whole number written in base 16, 2 or 8 at a_szExpr, after the white space that
+    // ReadNumber skips: "0x" or "0X" and hexadecimal digits, "0b"/"0B" and binary ones,
+    // "0o"/"0O" and octal ones. A value beyond 2^53 is rounded to the nearest double. Returns 0
+    // for any other text (a zero followed by a word operator, as in "0or1", is left to the
+    // decimal reader as it always was); returns -1 with the bad text's length added to *a_iPos
+    // when the prefix is not followed by a digit of its base, or the digits run on into a name
+    // character or a point ("0x", "0b2", "0x1.5"), or the value overflows.
+    static int ReadBasedInteger(const char* a_szExpr, int* a_iPos, double* a_fVal);
+    static constexpr const char* c_szBasedIntegerStart = " \t\r\v\f0";
 
 protected:
     void DefineCharacterSets() override;

@@ -83,6 +83,10 @@ public:
     void AddFunction(const std::string& a_sName, StrFun0 a_pFun, bool a_bFoldable = true);
     void AddFunction(const std::string& a_sName, StrFun1 a_pFun, bool a_bFoldable = true);
     void AddFunction(const std::string& a_sName, StrFun2 a_pFun, bool a_bFoldable = true);
+    // From now on the function a_sName is read as a function only where the next non-blank
+    // character is "("; anywhere else its name is an ordinary name. No function of that name:
+    // nothing changes.
+    void SetCallOnly(const std::string& a_sName);
     void AddOperator(const std::string& a_sName, Fun2 a_pFun, int a_iPrec, bool a_bFoldable = true);
     void AddInfixOperator(const std::string& a_sName, Fun1 a_pFun, int a_iPrec,
                           bool a_bFoldable = true);

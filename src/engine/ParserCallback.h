@@ -37,6 +37,9 @@ public:
     ECmd Cmd() const { return m_iCmd; }
     EValType ValType() const { return m_iValType; }
     bool IsFoldable() const { return m_bFoldable; }
+    // A function read as such only where the next non-blank character is "(".
+    bool IsCallOnly() const { return m_bCallOnly; }
+    void SetCallOnly() { m_bCallOnly = true; }
 
 private:
     ParserCallback(GenericFun a_pFun, int a_iArgc, int a_iPrec, ECmd a_iCode, EValType a_iType,
@@ -48,6 +51,7 @@ private:
     ECmd m_iCmd;
     EValType m_iValType;
     bool m_bFoldable;
+    bool m_bCallOnly = false;
 };
 
 // Calls a numeric function stored without its type: a_iArgc 0..5 passes that many doubles from

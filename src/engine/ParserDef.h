@@ -123,7 +123,9 @@ using StrFun0 = double (*)(const char* a_szArg);
 using StrFun1 = double (*)(const char* a_szArg, double);
 using StrFun2 = double (*)(const char* a_szArg, double, double);
 // Recognises a literal at a_szExpr; on success adds the characters used to *a_iPos, stores the
-// value and returns 1, otherwise returns 0 and changes nothing.
+// value and returns 1, otherwise returns 0 and changes nothing. A reader that finds a literal of
+// its own kind malformed adds the characters of the bad text to *a_iPos and returns -1: no other
+// reader is asked, and the token reader reports the text as an unknown token.
 using ValueReader = int (*)(const char* a_szExpr, int* a_iPos, double* a_fVal);
 // Creates storage for an undefined variable name and returns its address.
 using VariableFactory = double* (*)(const char* a_szName, void* a_pUserData);

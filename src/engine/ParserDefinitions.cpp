@@ -72,6 +72,15 @@ void ParserBase::AddFunction(const std::string& a_sName, FunN a_pFun, bool a_bFo
     RegisterCallback(a_sName, ParserCallback(a_pFun, a_bFoldable), m_FunDef, m_sNameChars);
 }
 
+void ParserBase::SetCallOnly(const std::string& a_sName) {
+    const auto it = m_FunDef.find(a_sName);
+    if (it == m_FunDef.end()) {
+        return;
+    }
+    it->second.SetCallOnly();
+    DefinitionsChanged();
+}
+
 void ParserBase::AddFunction(const std::string& a_sName, StrFun0 a_pFun, bool a_bFoldable) {
     RegisterCallback(a_sName, ParserCallback(a_pFun, a_bFoldable), m_FunDef, m_sNameChars);
 }

@@ -2,6 +2,7 @@
 // of each operation.
 #include "ParserMachineCode.h"
 
+#include "BuiltinFunctionTable.h"
 #include "BuiltinFunctions.h"
 #include "ParserProgram.h"
 #include "ParserX86Encoder.h"
@@ -45,35 +46,11 @@ template <typename TFun> GenericFun Untyped(TFun a_pFun) {
     return reinterpret_cast<GenericFun>(a_pFun);
 }
 
-// The engine's numeric built-ins with the argument count of their signature (-1: any count,
-// passed as an array). None of them throws. The date functions are left out: they go through
-// Qt's date and text classes.
+// The engine's numeric built-ins that the table marks for machine code, with the argument count
+// of their signature (-1: any count, passed as an array), and the prefix minus.
 bool IsBuiltin(GenericFun a_pFun, std::int32_t a_iArgc) {
-    static const GenericFun s_aOneArgument[] = {
-        Untyped(&Sin),   Untyped(&Cos),        Untyped(&Tan),     Untyped(&ASin),   Untyped(&ACos),
-        Untyped(&ATan),  Untyped(&Sinh),       Untyped(&Cosh),    Untyped(&Tanh),   Untyped(&ASinh),
-        Untyped(&ACosh), Untyped(&ATanh),      Untyped(&Log2),    Untyped(&Log10),  Untyped(&Ln),
-        Untyped(&Exp),   Untyped(&Sqrt),       Untyped(&Sign),    Untyped(&Rint),   Untyped(&Abs),
-        Untyped(&Fac),   Untyped(&UnaryMinus), Untyped(&Degrees), Untyped(&Radians)};
-    static const GenericFun s_aArray[] = {Untyped(&Sum), Untyped(&Avg), Untyped(&Min),
-                                          Untyped(&Max)};
-    if (a_iArgc == 1) {
-        for (const GenericFun pFun : s_aOneArgument) {
-            if (pFun == a_pFun) {
-                return true;
-            }
-        }
-        return false;
-    }
-    if (a_iArgc < 0) {
-        for (const GenericFun pFun : s_aArray) {
-            if (pFun == a_pFun) {
-                return true;
-            }
-        }
-        return false;
-    }
-    return (a_iArgc == 2 && a_pFun == Untyped(&Pow)) || (a_iArgc == 3 && a_pFun == Untyped(&If));
+    return IsMachineCodeBuiltin(a_pFun, a_iArgc) ||
+           (a_iArgc == 1 && a_pFun == Untyped(&UnaryMinus));
 }
 
 // Whether an instruction has a template, and whether that template calls out.

@@ -364,7 +364,19 @@ bool ParserTokenReader::ReadUserOperator(token_type& a_Tok) {
     return true;
 }
 
-// Accepts a run of name characters that is exactly a function name; only "(" may follow.
+// Whether the next non-blank byte from a_iPos is "(". The text ends with a NUL, which stops the
+// scan.
+bool ParserTokenReader::OpenBracketAt(int a_iPos) const {
+    const char* p = m_sExpr.c_str() + a_iPos;
+    while (*p == ' ') {
+        ++p;
+    }
+    return *p == '(';
+}
+
+// Accepts a run of name characters that is exactly a function name; only "(" may follow. A
+// call-only function is a function only where "(" follows; elsewhere its name is left to the
+// other recognizers.
 bool ParserTokenReader::ReadFunction(token_type& a_Tok) {
     if (m_pFunDef->empty()) {
         return false;
@@ -376,7 +388,7 @@ bool ParserTokenReader::ReadFunction(token_type& a_Tok) {
         return false;
     }
     const ParserCallback* pCallback = m_FunctionIndex.Find(sTok);
-    if (pCallback == nullptr) {
+    if (pCallback == nullptr || (pCallback->IsCallOnly() && !OpenBracketAt(iEnd))) {
         return false;
     }
     const int iStart = m_iPos;

@@ -135,6 +135,7 @@ private:
     bool ReadEnd(token_type& a_Tok);
     bool ReadUserOperator(token_type& a_Tok);
     bool ReadFunction(token_type& a_Tok);
+    bool OpenBracketAt(int a_iPos) const;
     bool ReadDefaultOperator(token_type& a_Tok);
     bool ReadSeparator(token_type& a_Tok);
     // A constant's name, then a literal that a value reader accepts: one kind of token, a value.

@@ -28,7 +28,8 @@ bool ParserTokenReader::ReadConstant(token_type& a_Tok) {
 }
 
 // Accepts a literal that one of the value readers recognises (tried in the order added, each
-// only where its literals may start). Leaves synAFTER_VALUE.
+// only where its literals may start); a literal one of them finds malformed is an unknown token.
+// Leaves synAFTER_VALUE.
 bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
     const char* const pText = m_sExpr.c_str() + m_iPos;
     const unsigned char cFirst = static_cast<unsigned char>(pText[0]);
@@ -38,7 +39,14 @@ bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
         }
         int iPos = m_iPos;
         double fVal = 0;
-        if (reader.m_pReader(pText, &iPos, &fVal) != 1) {
+        const int iRead = reader.m_pReader(pText, &iPos, &fVal);
+        if (iRead < 0) {
+            MU_ASSERT(iPos > m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
+                      "a malformed literal lies inside the expression");
+            Error(peUNKNOWN_TOKEN, m_iPos,
+                  std::string_view(pText, static_cast<std::size_t>(iPos - m_iPos)));
+        }
+        if (iRead != 1) {
             continue;
         }
         MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),

@@ -1,3 +1,4 @@
+#include "BuiltinFunctionTable.h"
 #include "Parser.h"
 
 #include <gtest/gtest.h>
@@ -110,9 +111,16 @@ INSTANTIATE_TEST_SUITE_P(Parser, BuiltinByNameTest, testing::ValuesIn(kCallCases
                              return std::string(a_Info.param.name);
                          });
 
-TEST(Parser, DefinesThirtyNineFunctionsAndNoConstants) {
+// The 39 functions of the first vocabulary and the 24 added since, one per row of the table.
+TEST(Parser, DefinesTheTablesFunctionsAndNoConstants) {
     const mu::Parser parser;
-    EXPECT_EQ(39U, parser.Functions().size());
+    EXPECT_EQ(63U, parser.Functions().size());
+    for (const mu::BuiltinFunction& row : mu::BuiltinFunctionTable()) {
+        const auto it = parser.Functions().find(std::string(row.m_szName));
+        ASSERT_NE(it, parser.Functions().end()) << row.m_szName;
+        EXPECT_EQ(it->second.GetAddr(), row.m_pFun) << row.m_szName;
+        EXPECT_EQ(it->second.ArgCount(), row.m_iArgc) << row.m_szName;
+    }
     EXPECT_TRUE(parser.Constants().empty());
 }
 
