@@ -17,12 +17,17 @@ bool isAssignedAt(const std::string& line, std::size_t end) {
 } // namespace
 
 bool readsName(const std::string& line, const std::string& name, const std::string& nameChars) {
+    return firstRead(line, name, nameChars) != std::string::npos;
+}
+
+std::size_t firstRead(const std::string& line, const std::string& name,
+                      const std::string& nameChars) {
     for (std::size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
         const std::size_t end = at + name.size();
         const bool whole = (at == 0 || !isNameChar(line.at(at - 1), nameChars)) &&
                            (end == line.size() || !isNameChar(line.at(end), nameChars));
         if (whole && !isAssignedAt(line, end))
-            return true;
+            return at;
     }
-    return false;
+    return std::string::npos;
 }

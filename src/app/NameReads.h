@@ -7,3 +7,7 @@
 // of a number such as 2e3) that is not followed, after blanks, by a single
 // "=". nameChars are the characters the engine allows in names.
 bool readsName(const std::string& line, const std::string& name, const std::string& nameChars);
+
+// Where readsName finds the first such occurrence, or std::string::npos.
+std::size_t firstRead(const std::string& line, const std::string& name,
+                      const std::string& nameChars);

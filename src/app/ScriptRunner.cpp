@@ -1,5 +1,6 @@
 #include "ScriptRunner.h"
 
+#include "NameReads.h"
 #include "Parser.h"
 #include "TypedText.h"
 #include "VariableStore.h"
@@ -64,7 +65,13 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
 
 ScriptRun::ScriptRun(const QMap<QString, QString>& table)
     : langTable(table), parser(std::make_unique<mu::Parser>()) {
-    parser->SetVariableFactory(createVariable, &variables);
+    parser->SetVariableFactory(createRecorded, this);
+}
+
+double* ScriptRun::createRecorded(const char* name, void* run) {
+    auto* self = static_cast<ScriptRun*>(run);
+    self->met.emplace_back(name);
+    return createVariable(name, &self->variables);
 }
 
 ScriptRun::~ScriptRun() = default;
@@ -120,6 +127,26 @@ void ScriptRun::evaluate(std::string_view engineText) {
     if (bytes.size() >= longLine)
         std::string().swap(bytes);
     value = parser->Evaluate();
+    // A name is met once per run, on the first line that holds it: if that line reads it,
+    // nothing assigned it before.
+    if (!met.empty())
+        collectReads(engineText);
+}
+
+void ScriptRun::collectReads(std::string_view engineText) {
+    const std::string text(engineText);
+    const std::string& nameChars = parser->NameChars();
+    for (const std::string& name : met) {
+        const std::size_t at = firstRead(text, name, nameChars);
+        if (at == std::string::npos)
+            continue;
+        if (strict) {
+            met.clear();
+            throw mu::ParserError(mu::peUNKNOWN_TOKEN, name, text, static_cast<int>(at));
+        }
+        undefined.append(QString::fromLatin1(name));
+    }
+    met.clear();
 }
 
 RunResult ScriptRun::finish(std::ostream* dump) {

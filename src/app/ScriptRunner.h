@@ -6,12 +6,14 @@
 #include <QByteArrayView>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 #include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace mu {
 class Parser;
@@ -53,6 +55,11 @@ public:
     // first line only.
     void addUtf8Line(QByteArrayView bytes);
     bool failed() const { return failure != nullptr; }
+    // Strict: a line that reads a name no earlier line assigned fails at that name, as an
+    // unknown symbol; otherwise the name counts as 0.
+    void setStrict(bool on) { strict = on; }
+    // The names lines read before any line assigned them, in the order first met.
+    const QStringList& undefinedNames() const { return undefined; }
     // The result after the last line. When dump is given and the run succeeded, the bytecode of
     // the last line is written to it.
     RunResult finish(std::ostream* dump = nullptr);
@@ -60,6 +67,10 @@ public:
 private:
     // Compiles and evaluates the engine's text of the current line.
     void evaluate(std::string_view engineText);
+    // The engine's variable factory: the store's new value, the name noted as met.
+    static double* createRecorded(const char* name, void* run);
+    // The names met on the line that engineText holds and read there.
+    void collectReads(std::string_view engineText);
 
     QMap<QString, QString> langTable;
     VariableStore variables;
@@ -68,6 +79,9 @@ private:
     double value = 0.0;
     int line = 0;
     std::unique_ptr<RunResult> failure;
+    bool strict = false;
+    std::vector<std::string> met;
+    QStringList undefined;
 };
 
 class ScriptRunner {

@@ -1,5 +1,6 @@
 #include "CliEvaluation.h"
 
+#include "LineEvaluator.h"
 #include "ScriptRunner.h"
 
 #include <charconv>
@@ -37,13 +38,15 @@ CliOutput failure(const RunResult& result) {
 } // namespace
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump) {
+                         bool dump, bool strict) {
     ScriptRun run(langTable);
+    run.setStrict(strict);
     run.addLines(script);
-    return finishedRunOutput(run, raw, dump);
+    return finishedRunOutput(run, langTable, raw, dump);
 }
 
-CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump) {
+CliOutput finishedRunOutput(ScriptRun& run, const QMap<QString, QString>& langTable, bool raw,
+                            bool dump) {
     std::ostringstream bytecode;
     const RunResult result = run.finish(dump ? &bytecode : nullptr);
     if (!result.ok)
@@ -52,5 +55,8 @@ CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump) {
     output.out = (raw ? rawValue(result.value) : result.text) + QLatin1Char('\n');
     if (dump)
         output.out += QString::fromStdString(bytecode.str());
+    // The line the window shows under the editor.
+    if (!run.undefinedNames().isEmpty())
+        output.err = undefinedNamesText(run.undefinedNames(), langTable) + QLatin1Char('\n');
     return output;
 }

@@ -15,11 +15,13 @@ struct CliOutput {
 };
 
 // Runs script as the run button does. Success: the result box's text, or with
-// raw the value as "%.17g", then with dump the last line's bytecode. Failure
-// (exit code 1): the error box's message on one line, then a line with the
-// error's details.
+// raw the value as "%.17g", then with dump the last line's bytecode; names read
+// before any assignment are listed on standard error in the table's words.
+// Failure (exit code 1): the error box's message on one line, then a line with
+// the error's details. With strict, reading such a name is a failure.
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump);
+                         bool dump, bool strict = false);
 
 // The same for a run that has had every line of its script.
-CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump);
+CliOutput finishedRunOutput(ScriptRun& run, const QMap<QString, QString>& langTable, bool raw,
+                            bool dump);

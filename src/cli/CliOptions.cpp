@@ -46,6 +46,8 @@ CliOptions parseArguments(const QStringList& arguments) {
             options.raw = true;
         else if (arg == QLatin1String("--dump"))
             options.dump = true;
+        else if (arg == QLatin1String("--strict"))
+            options.strict = true;
         else if (arg == QLatin1String("--help") || arg == QLatin1String("-h"))
             options.help = true;
         else if (arg == QLatin1String("--version"))
@@ -64,7 +66,7 @@ CliOptions parseArguments(const QStringList& arguments) {
 
 QString usageText() {
     return QStringLiteral(
-        "Usage: scriptcalc-cli [--lang CODE] [--raw] [--dump] [-e TEXT]... [FILE | -]\n"
+        "Usage: scriptcalc-cli [--lang CODE] [--raw] [--dump] [--strict] [-e TEXT]... [FILE | -]\n"
         "Evaluates a ScriptCalc script line by line and prints the last line's value.\n"
         "\n"
         "  -e TEXT      script text; several are joined as lines, in order\n"
@@ -72,6 +74,8 @@ QString usageText() {
         "  --lang CODE  messages from lang/CODE (missing: the default language)\n"
         "  --raw        print the value with 17 significant digits (nan, inf, -inf)\n"
         "  --dump       also print the bytecode of the last line\n"
+        "  --strict     a name read before any line assigns it is an error; without\n"
+        "               --strict it counts as 0 and is listed on standard error\n"
         "  --help       show this text\n"
         "  --version    show the version\n"
         "\n"

@@ -4,11 +4,12 @@
 #include <QStringList>
 
 // The command line of scriptcalc-cli:
-//   scriptcalc-cli [--lang CODE] [--raw] [--dump] [-e TEXT]... [FILE | -]
+//   scriptcalc-cli [--lang CODE] [--raw] [--dump] [--strict] [-e TEXT]... [FILE | -]
 struct CliOptions {
     QString language;     // --lang CODE; empty: the system locale decides
     bool raw = false;     // --raw: the value as "%.17g"
     bool dump = false;    // --dump: the last line's bytecode after the result
+    bool strict = false;  // --strict: reading a name before any assignment is an error
     bool help = false;    // --help
     bool version = false; // --version
     QStringList texts;    // -e TEXT, in order

@@ -73,16 +73,17 @@ int run(int argc, char* argv[]) {
     CliOutput output;
     if (!options.texts.isEmpty()) {
         output = evaluateScript(options.texts.join(QLatin1Char('\n')), langTable, options.raw,
-                                options.dump);
+                                options.dump, options.strict);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         ScriptRun scriptRun(langTable);
+        scriptRun.setStrict(options.strict);
         QString error;
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,
                 [&scriptRun](QByteArrayView line) { scriptRun.addUtf8Line(line); }, &error))
             return usageError(error);
-        output = finishedRunOutput(scriptRun, options.raw, options.dump);
+        output = finishedRunOutput(scriptRun, langTable, options.raw, options.dump);
     }
     write(stdout, output.out);
     write(stderr, output.err);
