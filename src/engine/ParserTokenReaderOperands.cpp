@@ -40,13 +40,13 @@ bool ParserTokenReader::ReadLiteral(token_type& a_Tok) {
         int iPos = m_iPos;
         double fVal = 0;
         const int iRead = reader.m_pReader(pText, &iPos, &fVal);
-        if (iRead < 0) {
-            MU_ASSERT(iPos > m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
-                      "a malformed literal lies inside the expression");
-            Error(peUNKNOWN_TOKEN, m_iPos,
-                  std::string_view(pText, static_cast<std::size_t>(iPos - m_iPos)));
-        }
-        if (iRead != 1) {
+        if (iRead != 1) [[unlikely]] {
+            if (iRead < 0) {
+                MU_ASSERT(iPos > m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
+                          "a malformed literal lies inside the expression");
+                Error(peUNKNOWN_TOKEN, m_iPos,
+                      std::string_view(pText, static_cast<std::size_t>(iPos - m_iPos)));
+            }
             continue;
         }
         MU_ASSERT(iPos >= m_iPos && iPos <= static_cast<int>(m_sExpr.size()),
