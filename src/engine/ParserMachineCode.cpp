@@ -18,9 +18,10 @@ using Instr = ParserProgram::Instr;
 
 // Larger programs keep the run loop: the code would take megabytes for little gain.
 constexpr std::size_t c_iMaxInstructions = std::size_t{1} << 14;
-// Room for the longest template: a call of five arguments, each perhaps with its own address
+// Room for the longest template: a call of the most arguments, each perhaps with its own address
 // load, then the call.
-constexpr std::size_t c_iMaxTemplateBytes = 5 * (ParserX86Encoder::c_iMaxOperandBytes + 4) + 16;
+constexpr std::size_t c_iMaxTemplateBytes =
+    c_iMaxFunArgs * (ParserX86Encoder::c_iMaxOperandBytes + 4) + 16;
 // Trap bytes before the entry, then the entry's own instructions and the return.
 constexpr std::size_t c_iLeadBytes = 16;
 constexpr std::size_t c_iFrameBytes = 32;
@@ -93,7 +94,7 @@ bool Covered(const Instr& a_Instr, bool& a_bCalls) {
         return IsBuiltin(a_Instr.m_pFun, 1);
     case ParserProgram::opCALL:
         a_bCalls = true;
-        return a_Instr.m_iArgc <= 5 && IsBuiltin(a_Instr.m_pFun, a_Instr.m_iArgc);
+        return a_Instr.m_iArgc <= c_iMaxFunArgs && IsBuiltin(a_Instr.m_pFun, a_Instr.m_iArgc);
     case ParserProgram::opSTRCALL:
     case ParserProgram::opRETURN:
         return false;
@@ -224,7 +225,7 @@ void Operation(Enc& a_Enc, const Instr& a_Instr) {
         a_Enc.PackedMemory(Enc::pkXOR, 0, c_aiSignMask);
         return;
     case P::opCALL:
-        if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0..xmm4
+        if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0, xmm1, ...
             for (int i = 0; i < a_Instr.m_iArgc; ++i) {
                 a_Enc.Memory(Enc::sseLOAD, i, a_Instr.m_pDst + i);
             }

@@ -23,9 +23,10 @@
 // an expression evaluated only once (each line of a script) never needs it. Its storage is
 // reserved at sealing, so building it allocates nothing either.
 //
-// Code the translation does not cover (an unknown code, a call with six or more arguments, a slot
-// read before anything wrote it, an entry running past the end) builds no program; the parser
-// then runs the bytecode itself, which also raises the internal errors at the right point.
+// Code the translation does not cover (an unknown code, a call of more than c_iMaxFunArgs
+// arguments, a slot read before anything wrote it, an entry running past the end) builds no
+// program; the parser then runs the bytecode itself, which also raises the internal errors at the
+// right point.
 #ifndef MU_PARSER_PROGRAM_H
 #define MU_PARSER_PROGRAM_H
 
