@@ -9,7 +9,8 @@ namespace mu {
 
 namespace {
 
-// The four operators that have fused forms; their codes are consecutive.
+// The four basic operators, which have fused forms; their codes are consecutive (ORDER BASIC,
+// checked in ParserProgram.h).
 bool IsArithmetic(std::uint32_t a_iCode) {
     return a_iCode >= cmADD && a_iCode <= cmDIV;
 }
