@@ -1,13 +1,26 @@
 // The expression engine turns one line of text into a number:
 //
 //   text --> ParserTokenReader --> ParserBase::Compile --> ParserBytecode --> evaluation
-//            (tokens, syntax        (operator-precedence     (flat words,      (ExecuteBytecode
-//             flags, positioned      pass that computes       folded            or ReturnConstant
+//            (tokens, syntax        (operator-precedence     (flat words,      (ReturnConstant
+//             flags, positioned      pass that computes       folded            or ExecuteBytecode
 //             errors)                the value as it goes)    constants)        on later calls)
 //
+// ExecuteBytecode runs the bytecode in the fastest form it has. The first run translates it once:
+//
+//   ParserBytecode --> ParserProgramBuilder --> ParserProgram --> ParserMachineCode
+//                      (simulates the value      (instructions     (x86-64 code of the program,
+//                       stack once, fuses         on an             written by ParserX86Encoder
+//                       steps)                    accumulator,      into ParserExecutableMemory)
+//                                                 a threaded loop)
+//
+// Later runs call the machine code, or the program's run loop where there is none. Code the
+// program does not cover is walked word by word (InterpretBytecode, the reference the other forms
+// are tested against).
+//
 // Every failure an expression or a definition can cause is thrown as a ParserError. This header
-// holds the vocabulary all the pieces share: command codes, value types, syntax flags, function
-// signatures and the ordered name tables.
+// holds the vocabulary all the pieces share: command codes and the list of built-in operators,
+// value types, syntax flags, function signatures and the ordered name tables. The program's own
+// operations are listed once in ParserProgram.h.
 #ifndef MU_PARSER_DEF_H
 #define MU_PARSER_DEF_H
 
