@@ -2,7 +2,7 @@
 
 #include "NameReads.h"
 #include "Parser.h"
-#include "ResultFormat.h"
+#include "NumberFormatter.h"
 #include "TypedText.h"
 #include "VariableStore.h"
 
