@@ -1,23 +1,13 @@
 #include "CliEvaluation.h"
 
 #include "LineEvaluator.h"
+#include "NumberFormatter.h"
 #include "ScriptRunner.h"
+#include "UndefinedNameWatch.h"
 
-#include <charconv>
-#include <cmath>
 #include <sstream>
 
 namespace {
-
-// printf's "%.17g", independent of the process locale; every NaN is "nan".
-QString rawValue(double value) {
-    if (std::isnan(value))
-        return QStringLiteral("nan");
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
 
 CliOutput failure(const RunResult& result) {
     // The message is one line even when a table text holds line breaks.
@@ -39,24 +29,25 @@ CliOutput failure(const RunResult& result) {
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump, bool strict) {
-    ScriptRun run(langTable);
-    run.setStrict(strict);
+    UndefinedNameWatch watch(strict);
+    ScriptRun run(langTable, &watch);
     run.addLines(script);
-    return finishedRunOutput(run, langTable, raw, dump);
+    return finishedRunOutput(run, watch, langTable, raw, dump);
 }
 
-CliOutput finishedRunOutput(ScriptRun& run, const QMap<QString, QString>& langTable, bool raw,
-                            bool dump) {
+CliOutput finishedRunOutput(ScriptRun& run, const UndefinedNameWatch& watch,
+                            const QMap<QString, QString>& langTable, bool raw, bool dump) {
     std::ostringstream bytecode;
     const RunResult result = run.finish(dump ? &bytecode : nullptr);
     if (!result.ok)
         return failure(result);
     CliOutput output;
-    output.out = (raw ? rawValue(result.value) : result.text) + QLatin1Char('\n');
+    output.out =
+        (raw ? NumberFormatter::roundTripText(result.value) : result.text) + QLatin1Char('\n');
     if (dump)
         output.out += QString::fromStdString(bytecode.str());
     // The line the window shows under the editor.
-    if (!run.undefinedNames().isEmpty())
-        output.err = undefinedNamesText(run.undefinedNames(), langTable) + QLatin1Char('\n');
+    if (!watch.names().isEmpty())
+        output.err = undefinedNamesText(watch.names(), langTable) + QLatin1Char('\n');
     return output;
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ScriptRun;
+class UndefinedNameWatch;
 
 enum CliExitCode { exitSuccess = 0, exitScriptError = 1, exitUsage = 2 };
 
@@ -22,6 +23,6 @@ struct CliOutput {
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump, bool strict = false);
 
-// The same for a run that has had every line of its script.
-CliOutput finishedRunOutput(ScriptRun& run, const QMap<QString, QString>& langTable, bool raw,
-                            bool dump);
+// The same for a run, watched by watch, that has had every line of its script.
+CliOutput finishedRunOutput(ScriptRun& run, const UndefinedNameWatch& watch,
+                            const QMap<QString, QString>& langTable, bool raw, bool dump);

@@ -9,6 +9,7 @@
 #include "ProductInfo.h"
 #include "ScriptInput.h"
 #include "ScriptRunner.h"
+#include "UndefinedNameWatch.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -76,14 +77,14 @@ int run(int argc, char* argv[]) {
                                 options.dump, options.strict);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
-        ScriptRun scriptRun(langTable);
-        scriptRun.setStrict(options.strict);
+        UndefinedNameWatch watch(options.strict);
+        ScriptRun scriptRun(langTable, &watch);
         QString error;
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,
                 [&scriptRun](QByteArrayView line) { scriptRun.addUtf8Line(line); }, &error))
             return usageError(error);
-        output = finishedRunOutput(scriptRun, langTable, options.raw, options.dump);
+        output = finishedRunOutput(scriptRun, watch, langTable, options.raw, options.dump);
     }
     write(stdout, output.out);
     write(stderr, output.err);
