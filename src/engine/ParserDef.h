@@ -204,6 +204,7 @@ inline double Power(double x, double y) {
 // ORDER CMD: the built-in binary operators cmLE..cmXOR, one line each: the code and the value of
 // "x op y". Compiling and executing share these definitions, and every switch that treats all the
 // operators alike takes its case labels from here (MU_CASE_CODE).
+// clang-format off
 #define MU_BUILTIN_OPERATORS(X)                                                                    \
     X(LE, x <= y ? 1.0 : 0.0)                                                                      \
     X(GE, x >= y ? 1.0 : 0.0)                                                                      \
@@ -213,12 +214,13 @@ inline double Power(double x, double y) {
     X(GT, x > y ? 1.0 : 0.0)                                                                       \
     X(ADD, x + y)                                                                                  \
     X(SUB, x - y)                                                                                  \
-    X(MUL, x* y)                                                                                   \
+    X(MUL, x * y)                                                                                  \
     X(DIV, x / y)                                                                                  \
     X(POW, Power(x, y))                                                                            \
     X(AND, TruncateToInt32(x) & TruncateToInt32(y))                                                \
     X(OR, TruncateToInt32(x) | TruncateToInt32(y))                                                 \
     X(XOR, TruncateToInt32(x) ^ TruncateToInt32(y))
+// clang-format on
 #define MU_CASE_CODE(NAME, ...) case cm##NAME:
 
 // The list is the codes 0..cmXOR in order.

@@ -101,7 +101,8 @@ void Arithmetic(Enc& a_Enc, const Instr& a_Instr, ParserProgram::EOp a_iOp) {
     a_Enc.Packed(Enc::pkMOVE, 0, 1);
 }
 
-// "^" and the other built-in operators: x in xmm0, y in xmm1, then the call.
+// "^" and the other built-in operators: x in xmm0, y in xmm1, then the call. a_iForm is the
+// operation's distance from its MM form: 0 MM, 1 AM, 2 MA (the order FirstForm checks).
 void OperatorByCall(Enc& a_Enc, const Instr& a_Instr, int a_iForm, bool a_bPower) {
     switch (a_iForm) {
     case 0: // both in memory
