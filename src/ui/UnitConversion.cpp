@@ -22,6 +22,12 @@ double convertUnitValue(double value, double from, double to) {
     return value * to / from;
 }
 
+double convertUnitValue(double value, double from, double to, double fromOffset, double toOffset) {
+    if (fromOffset == 0 && toOffset == 0)
+        return convertUnitValue(value, from, to);
+    return convertUnitValue(value + fromOffset, from, to) - toOffset;
+}
+
 QString unitValueText(double value) {
     // QString::number uses the C notation whatever the locale, and writes the
     // special values and the exponent as %g does.
