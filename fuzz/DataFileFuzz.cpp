@@ -53,7 +53,8 @@ void checkReaders(const QByteArray& bytes) {
     buffer.seek(0);
     QHash<QString, double> factors;
     QList<QString> names;
-    (void)UnitXmlReader(factors, names).read(&buffer, QStringLiteral("Linear"));
+    QHash<QString, double> offsets;
+    (void)UnitXmlReader(factors, names, offsets).read(&buffer, QStringLiteral("Temperature"));
 }
 
 } // namespace
@@ -69,6 +70,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checkCatalogue(bytes, {QString(), QStringLiteral("fun"), funFields});
     checkCatalogue(bytes, {QStringLiteral("Linear"),
                            QStringLiteral("def"),
-                           {QStringLiteral("unit"), QStringLiteral("num")}});
+                           {QStringLiteral("unit"), QStringLiteral("num")},
+                           {QStringLiteral("offset")}});
     return 0;
 }

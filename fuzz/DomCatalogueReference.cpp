@@ -19,6 +19,8 @@ bool readCatalogueWithDom(const QByteArray& bytes, const CatalogueLayout& layout
         QStringList row;
         for (const QString& field : layout.fields)
             row.append(entry.firstChildElement(field).text());
+        for (const QString& attribute : layout.attributes)
+            row.append(entry.attribute(attribute));
         rows->append(row);
     }
     return true;

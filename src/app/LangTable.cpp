@@ -110,6 +110,13 @@ QMap<QString, QString> builtinTexts() {
         {QStringLiteral("IDS_CB_AREA"), QStringLiteral("Area")},
         {QStringLiteral("IDS_CB_VOLUME"), QStringLiteral("Volume")},
         {QStringLiteral("IDS_CB_MASS"), QStringLiteral("Mass")},
+        {QStringLiteral("IDS_CB_TEMPERATURE"), QStringLiteral("Temperature")},
+        {QStringLiteral("IDS_CB_TIME"), QStringLiteral("Time")},
+        {QStringLiteral("IDS_CB_SPEED"), QStringLiteral("Speed")},
+        {QStringLiteral("IDS_CB_DATA"), QStringLiteral("Data")},
+        {QStringLiteral("IDS_CB_ENERGY"), QStringLiteral("Energy")},
+        {QStringLiteral("IDS_CB_PRESSURE"), QStringLiteral("Pressure")},
+        {QStringLiteral("IDS_CB_ANGLE"), QStringLiteral("Angle")},
         {QStringLiteral("IDC_BTN_OK"), QStringLiteral("OK")},
         {QStringLiteral("IDS_ERROR_TITLE"), QStringLiteral("Error")},
     };

@@ -41,6 +41,8 @@ bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
                 inEntry = true;
                 found.append(QStringList());
                 found.last().resize(layout.fields.size());
+                for (const QString& attribute : layout.attributes)
+                    found.last().append(reader.attributes().value(attribute).toString());
                 taken.fill(false, layout.fields.size());
             } else if (depth == fieldDepth && inEntry) {
                 for (qsizetype i = 0; i < layout.fields.size(); ++i) {

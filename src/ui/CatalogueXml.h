@@ -12,6 +12,7 @@ class QXmlStreamReader;
 //
 //   any root --> first child named group --> its children named entry
 //            --> per field, the first child of that name --> its text
+//                per attribute, the entry's attribute of that name
 //
 // The text of a field is all character data inside it, nested elements
 // included, except that a piece of plain text made of blanks only counts for
@@ -23,10 +24,12 @@ struct CatalogueLayout {
     QString group;
     QString entry;
     QStringList fields;
+    QStringList attributes = {};
 };
 
 // Reads the whole document. Returns false when it is not well-formed (rows is
 // then untouched); otherwise sets rows to one list of field texts per entry,
-// in file order, a missing field giving an empty text.
+// in file order, a missing field giving an empty text. The values of the
+// attributes follow the fields' texts in each list, a missing one empty.
 bool readCatalogue(QXmlStreamReader& reader, const CatalogueLayout& layout,
                    QList<QStringList>* rows);

@@ -154,6 +154,7 @@ private:
     QMap<QString, QString> langTable;
     QStringList unitEntries;
     QHash<QString, double> unitIndex;
+    QHash<QString, double> unitOffsets;
     QList<FunctionEntry> functionEntries;
     QStandardItemModel functionModel;
     QStandardItemModel unitModel;

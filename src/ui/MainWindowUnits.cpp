@@ -2,7 +2,7 @@
 // last from unit.xml in lst_1 and lst_2, and the conversion of edit_1's value
 // from lst_1's unit into lst_2's, shown in edit_2.
 //
-//   listType row --> loadUnitCategory --UnitXmlReader--> unitEntries, unitIndex
+//   listType row --> loadUnitCategory --UnitXmlReader--> unitEntries, unitIndex, unitOffsets
 //                                     --> unitModel --> lst_1, lst_2
 //   edit_1 / lst_1 / lst_2 (current unit) --> updateConversion --> edit_2
 //   btn_ok --> the converted value with full precision --> script
@@ -15,6 +15,7 @@
 
 #include <QItemSelectionModel>
 #include <QListView>
+#include <QListWidget>
 #include <QLocale>
 #include <QPalette>
 #include <QStandardItem>
@@ -29,11 +30,18 @@
 namespace {
 
 // The kinds in listType order: caption key and element of unit.xml.
-const std::array<std::pair<const char*, const char*>, 4> unitKinds{{
+const std::array<std::pair<const char*, const char*>, 11> unitKinds{{
     {"IDS_CB_LINEAR", "Linear"},
     {"IDS_CB_AREA", "Area"},
     {"IDS_CB_VOLUME", "Volume"},
     {"IDS_CB_MASS", "Mass"},
+    {"IDS_CB_TEMPERATURE", "Temperature"},
+    {"IDS_CB_TIME", "Time"},
+    {"IDS_CB_SPEED", "Speed"},
+    {"IDS_CB_DATA", "Data"},
+    {"IDS_CB_ENERGY", "Energy"},
+    {"IDS_CB_PRESSURE", "Pressure"},
+    {"IDS_CB_ANGLE", "Angle"},
 }};
 
 } // namespace
@@ -47,8 +55,13 @@ void MainWindow::initUnitPage() {
 
     // No unit is current yet, so this computes nothing.
     ui->edit_1->setText(QStringLiteral("1"));
-    for (const auto& [key, element] : unitKinds)
-        ui->listType->addItem(langTable.value(QLatin1String(key)));
+    // A caption too long for the list is read in full from its tooltip, as
+    // a unit's name is.
+    for (const auto& [key, element] : unitKinds) {
+        const QString caption = langTable.value(QLatin1String(key));
+        auto* item = new QListWidgetItem(caption, ui->listType);
+        item->setToolTip(plainToolTip(caption));
+    }
     loadUnitCategory(QLatin1String(unitKinds.front().second));
 }
 
@@ -57,7 +70,7 @@ void MainWindow::loadUnitCategory(const QString& category) {
     // A file that cannot be read or parsed keeps the units read before; the
     // lists are rebuilt from them all the same.
     if (!path.isEmpty())
-        UnitXmlReader(unitIndex, unitEntries).readFile(path, category);
+        UnitXmlReader(unitIndex, unitEntries, unitOffsets).readFile(path, category);
 
     unitModel.clear();
     unitModel.setColumnCount(1);
@@ -93,7 +106,8 @@ std::optional<double> MainWindow::convertedUnitValue() const {
     const double value = unitInputValue(ui->edit_1->text(), QLocale::system());
     const QString from = unitModel.index(fromRow, 0).data().toString();
     const QString to = unitModel.index(toRow, 0).data().toString();
-    return convertUnitValue(value, unitIndex.value(from, 0.0), unitIndex.value(to, 0.0));
+    return convertUnitValue(value, unitIndex.value(from, 0.0), unitIndex.value(to, 0.0),
+                            unitOffsets.value(from, 0.0), unitOffsets.value(to, 0.0));
 }
 
 void MainWindow::updateConversion() {

@@ -14,6 +14,12 @@ double convertUnitValue(double value, double from, double to) {
     return value * to / from;
 }
 
+double convertUnitValue(double value, double from, double to, double fromOffset, double toOffset) {
+    if (fromOffset == 0 && toOffset == 0)
+        return convertUnitValue(value, from, to);
+    return convertUnitValue(value + fromOffset, from, to) - toOffset;
+}
+
 QString unitValueText(double value) {
     return NumberFormatter().unitText(value);
 }

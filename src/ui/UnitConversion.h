@@ -14,6 +14,10 @@ double unitInputValue(const QString& text, const QLocale& system);
 // being how many of the unit make the kind's reference amount): value * to /
 // from, multiplied first. A zero `from` gives an infinity, or NaN for 0.
 double convertUnitValue(double value, double from, double to);
+// The same for units with offsets (unit.xml's "offset"): value plus fromOffset
+// is converted as above, and toOffset is taken off the result. Both offsets 0
+// give exactly the conversion above, a negative zero included.
+double convertUnitValue(double value, double from, double to, double fromOffset, double toOffset);
 
 // Six significant digits in C's %g form: fixed notation for decimal exponents
 // -4 to 5, else an exponent of at least two digits (1e+06, 1e-05); no trailing

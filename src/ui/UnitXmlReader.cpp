@@ -9,6 +9,10 @@
 UnitXmlReader::UnitXmlReader(QHash<QString, double>& factors, QList<QString>& names)
     : unitIndex(factors), unitEntries(names) {}
 
+UnitXmlReader::UnitXmlReader(QHash<QString, double>& factors, QList<QString>& names,
+                             QHash<QString, double>& offsets)
+    : unitIndex(factors), unitEntries(names), unitOffsets(&offsets) {}
+
 bool UnitXmlReader::read(QIODevice* device, const QString& category) {
     if (device == nullptr || !device->isReadable())
         return false;
@@ -26,17 +30,23 @@ bool UnitXmlReader::readFile(const QString& path, const QString& category) {
 
 bool UnitXmlReader::read(QXmlStreamReader& reader, const QString& category) {
     QList<QStringList> rows;
-    if (!readCatalogue(
-            reader,
-            {category, QStringLiteral("def"), {QStringLiteral("unit"), QStringLiteral("num")}},
-            &rows))
+    if (!readCatalogue(reader,
+                       {category,
+                        QStringLiteral("def"),
+                        {QStringLiteral("unit"), QStringLiteral("num")},
+                        {QStringLiteral("offset")}},
+                       &rows))
         return false;
     unitEntries.clear();
     unitIndex = QHash<QString, double>();
+    if (unitOffsets != nullptr)
+        *unitOffsets = QHash<QString, double>();
     const QLocale system = QLocale::system();
     for (const QStringList& row : rows) {
         unitIndex.insert(row.at(0), toDouble(row.at(1), system));
         unitEntries.append(row.at(0));
+        if (unitOffsets != nullptr)
+            unitOffsets->insert(row.at(0), toDouble(row.at(2), system));
     }
     return true;
 }

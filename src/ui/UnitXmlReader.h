@@ -12,10 +12,18 @@ class QXmlStreamReader;
 // in file order and each unit's factor, that is how many of the unit make up
 // the kind's reference amount. The document element may have any name; its
 // first child element named after the kind ("Linear", "Area", "Volume",
-// "Mass") holds "def" elements with the child elements "unit" and "num".
+// "Mass", "Temperature", ...) holds "def" elements with the child elements
+// "unit" and "num". A "def" may have an "offset" attribute, for a unit whose
+// zero is not the reference amount's zero: the value v in that unit stands for
+// (v + offset) / factor reference units (degrees Celsius: factor 1, offset
+// 273.15 against kelvin). Files written before offsets existed simply lack it,
+// and a missing or unreadable offset is 0.
 class UnitXmlReader {
 public:
     UnitXmlReader(QHash<QString, double>& factors, QList<QString>& names);
+    // The same, reading the offsets as well, into their own index.
+    UnitXmlReader(QHash<QString, double>& factors, QList<QString>& names,
+                  QHash<QString, double>& offsets);
 
     // Parses the whole device, with namespace processing. A device that cannot
     // be read or holds no well-formed document returns false and leaves both
@@ -37,4 +45,5 @@ private:
 
     QHash<QString, double>& unitIndex;
     QList<QString>& unitEntries;
+    QHash<QString, double>* unitOffsets = nullptr;
 };

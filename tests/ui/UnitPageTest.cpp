@@ -105,9 +105,10 @@ protected:
 
 TEST_F(UnitPageTest, StartsWithLinearUnitsTheFirstCurrentAndNoKindChosen) {
     EXPECT_EQ(input()->text(), QStringLiteral("1"));
-    ASSERT_EQ(kinds()->count(), 4);
-    const QStringList captions{"Length", "Area", "Volume", "Mass"};
-    for (int row = 0; row < 4; ++row)
+    const QStringList captions{"Length", "Area", "Volume", "Mass",     "Temperature", "Time",
+                               "Speed",  "Data", "Energy", "Pressure", "Angle"};
+    ASSERT_EQ(kinds()->count(), captions.size());
+    for (int row = 0; row < captions.size(); ++row)
         EXPECT_EQ(kinds()->item(row)->text(), captions.at(row));
     EXPECT_EQ(kinds()->currentRow(), -1);
     EXPECT_EQ(from()->model(), to()->model());
@@ -332,9 +333,10 @@ TEST_F(UnitPageWithoutFileTest, ListsAreEmptyAndOkOnlyFocusesTheScript) {
 TEST_F(UnitPageWithoutFileTest, WithoutAStringTableTheKindsHaveBuiltInCaptions) {
     installation.writeUnitFile(smallUnits());
     openOnUnitPage();
-    ASSERT_EQ(kinds()->count(), 4);
-    const QStringList captions{"Length", "Area", "Volume", "Mass"};
-    for (int row = 0; row < 4; ++row)
+    const QStringList captions{"Length", "Area", "Volume", "Mass",     "Temperature", "Time",
+                               "Speed",  "Data", "Energy", "Pressure", "Angle"};
+    ASSERT_EQ(kinds()->count(), captions.size());
+    for (int row = 0; row < captions.size(); ++row)
         EXPECT_EQ(kinds()->item(row)->text(), captions.at(row)) << row;
     EXPECT_EQ(units(from()), linearUnits);
     chooseKind(1);
@@ -394,7 +396,10 @@ INSTANTIATE_TEST_SUITE_P(UnitPage, ShippedUnitTest, ::testing::Values(
     ShippedConversion{"GallonToLitre", "en_us", 2, "US gallon (gal)", "litre (L)", "3.78541"},
     ShippedConversion{"PoundToKilogram", "en_us", 3, "pound (lb)", "kilogram (kg)", "0.453592"},
     ShippedConversion{"ChineseMileToKilometre", "zh_cn", 0, "英里 (mi)", "千米 (km)", "1.60934"},
-    ShippedConversion{"ChineseKilometreToMetre", "zh_cn", 0, "千米 (km)", "米 (m)", "1000"}),
+    ShippedConversion{"ChineseKilometreToMetre", "zh_cn", 0, "千米 (km)", "米 (m)", "1000"},
+    ShippedConversion{"CelsiusToFahrenheit", "en_us", 4, "degree Celsius (°C)", "degree Fahrenheit (°F)", "33.8"},
+    ShippedConversion{"ChineseCelsiusToKelvin", "zh_cn", 4, "摄氏度 (°C)", "开尔文 (K)", "274.15"},
+    ShippedConversion{"KelvinToCelsius", "en_us", 4, "kelvin (K)", "degree Celsius (°C)", "-272.15"}),
     [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
@@ -441,4 +446,35 @@ TEST_F(UnitPageWithoutFileTest, TheConvertedValueTakesThePalettesColours) {
     EXPECT_EQ(converted->palette().color(QPalette::Text), QColor(230, 230, 230));
     window.reset();
     QApplication::setPalette(previous);
+}
+
+// No shipped name is cut off at the edge of its list: a name too long for it
+// ends in an ellipsis (no horizontal scrolling) and has its whole text as
+// tooltip.
+TEST_F(UnitPageWithoutFileTest, ShippedNamesAreElidedWithTheWholeNameAsTooltip) {
+    for (const QString& lang : shipped::languages()) {
+        QFile units(shipped::configFile(lang, QStringLiteral("unit.xml")));
+        QFile table(shipped::configFile(lang, QStringLiteral("lang.xml")));
+        ASSERT_TRUE(units.open(QIODevice::ReadOnly) && table.open(QIODevice::ReadOnly));
+        installation.writeUnitFile(units.readAll());
+        installation.writeLangFile(table.readAll());
+        openOnUnitPage();
+        const auto check = [&](QListView* view) {
+            EXPECT_EQ(view->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+            EXPECT_EQ(view->textElideMode(), Qt::ElideRight);
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                const QModelIndex index = view->model()->index(row, 0);
+                const QString name = index.data(Qt::DisplayRole).toString();
+                EXPECT_FALSE(name.isEmpty()) << qPrintable(lang);
+                EXPECT_EQ(shownToolTip(index.data(Qt::ToolTipRole).toString()), name)
+                    << qPrintable(lang + " " + name);
+            }
+        };
+        check(kinds());
+        for (int kind = 0; kind < kinds()->count(); ++kind) {
+            chooseKind(kind);
+            check(from());
+            check(to());
+        }
+    }
 }

@@ -219,3 +219,33 @@ TEST(UnitReader, ReadsAHugeUnitTableFromAFile) {
     EXPECT_EQ(r.names.last(), QStringLiteral("unit20000"));
     EXPECT_EQ(r.index.value("unit20000"), 20000.5);
 }
+
+TEST(UnitReader, ReadsOffsetsWhereGivenAndZeroElsewhere) {
+    const QByteArray content =
+        units("<Temperature>" + def("K", "1") +
+              "<def offset=\"273.15\"><unit>C</unit><num>1</num></def>" +
+              "<def offset=\"459.67\"><unit>F</unit><num>1.8</num></def>" +
+              "<def offset=\"warm\"><unit>bad</unit><num>2</num></def>" +
+              "<def other=\"5\"><unit>R</unit><num>1.8</num></def></Temperature>");
+    Read r;
+    QHash<QString, double> offsets{{QStringLiteral("old"), 9.0}};
+    QBuffer buffer;
+    buffer.setData(content);
+    buffer.open(QIODevice::ReadOnly);
+    ASSERT_TRUE(
+        UnitXmlReader(r.index, r.names, offsets).read(&buffer, QStringLiteral("Temperature")));
+    EXPECT_EQ(r.names, (QList<QString>{"K", "C", "F", "bad", "R"}));
+    EXPECT_EQ(r.index.value("F"), 1.8);
+    EXPECT_EQ(offsets.size(), 5);
+    EXPECT_EQ(offsets.value("K", -1), 0.0);
+    EXPECT_EQ(offsets.value("C"), 273.15);
+    EXPECT_EQ(offsets.value("F"), 459.67);
+    EXPECT_EQ(offsets.value("bad", -1), 0.0);
+    EXPECT_EQ(offsets.value("R", -1), 0.0);
+
+    // Without an offset index the same file reads as before offsets existed.
+    const Read plain = readBytes(content, QStringLiteral("Temperature"));
+    ASSERT_TRUE(plain.ok);
+    EXPECT_EQ(plain.names, r.names);
+    EXPECT_EQ(plain.index, r.index);
+}

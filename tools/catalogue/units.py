@@ -1,8 +1,12 @@
 """Unit tables of unit.xml.  Each unit is given by its exact size in the
-reference unit of its kind (metre, square metre, litre, kilogram); the factor
-written to the file is how many of that unit make one reference unit, that is
-1 / size, rounded once to the nearest double and written with the shortest
-text that reads back as that same double."""
+reference unit of its kind (metre, square metre, litre, kilogram, kelvin,
+second, metre per second, byte, joule, pascal, radian); the factor written to
+the file is how many of that unit make one reference unit, that is 1 / size,
+rounded once to the nearest double and written with the shortest text that
+reads back as that same double.  A unit whose zero lies elsewhere than the
+reference unit's (degrees Celsius and Fahrenheit) also has an offset: the
+value v in that unit is the amount (v + offset) * size of the reference unit,
+so the offset is the unit's own value of the reference zero, negated."""
 
 import re
 from fractions import Fraction as Fr
@@ -16,9 +20,14 @@ MU = Fr(10000, 15)
 US_GALLON = Fr("3.785411784")
 IMP_GALLON = Fr("4.54609")
 POUND = Fr("0.45359237")
+G0 = Fr("9.80665")
+# pi to far more digits than a double holds: the factors are rounded once.
+PI = Fr("3.14159265358979323846264338327950288419716939937510582097494459")
+DAY = Fr(86400)
+JULIAN_YEAR = Fr("365.25") * DAY
 
-# kind -> (unit, size in the reference unit); each language's module names the
-# units in its UNITS table
+# kind -> (unit, size in the reference unit[, offset]); each language's module
+# names the units in its UNITS table
 KINDS = [
     ("Linear", [
         ("kilometre", Fr(1000)),
@@ -105,6 +114,70 @@ KINDS = [
         ("jin", Fr(1, 2)),
         ("liang", Fr(1, 20)),
         ("qian", Fr(1, 200)),
+    ]),
+    ("Temperature", [
+        ("kelvin", Fr(1)),
+        ("celsius", Fr(1), Fr("273.15")),
+        ("fahrenheit", Fr(5, 9), Fr("459.67")),
+        ("rankine", Fr(5, 9)),
+    ]),
+    ("Time", [
+        ("nanosecond", Fr(1, 10**9)),
+        ("microsecond", Fr(1, 10**6)),
+        ("millisecond", Fr(1, 1000)),
+        ("second", Fr(1)),
+        ("minute", Fr(60)),
+        ("hour", Fr(3600)),
+        ("day", DAY),
+        ("week", 7 * DAY),
+        ("month", JULIAN_YEAR / 12),
+        ("year", JULIAN_YEAR),
+    ]),
+    ("Speed", [
+        ("metre_per_second", Fr(1)),
+        ("kilometre_per_hour", Fr(1000, 3600)),
+        ("mile_per_hour", MILE / 3600),
+        ("knot", Fr(1852, 3600)),
+        ("foot_per_second", FOOT),
+    ]),
+    ("Data", [
+        ("bit", Fr(1, 8)),
+        ("byte", Fr(1)),
+        ("kilobyte", Fr(10**3)),
+        ("megabyte", Fr(10**6)),
+        ("gigabyte", Fr(10**9)),
+        ("terabyte", Fr(10**12)),
+        ("kibibyte", Fr(2**10)),
+        ("mebibyte", Fr(2**20)),
+        ("gibibyte", Fr(2**30)),
+        ("tebibyte", Fr(2**40)),
+    ]),
+    ("Energy", [
+        ("joule", Fr(1)),
+        ("kilojoule", Fr(1000)),
+        ("calorie", Fr("4.184")),
+        ("kilocalorie", Fr(4184)),
+        ("watt_hour", Fr(3600)),
+        ("kilowatt_hour", Fr(3600000)),
+        ("electronvolt", Fr("1.602176634e-19")),
+        ("btu", Fr("1055.05585262")),
+    ]),
+    ("Pressure", [
+        ("pascal", Fr(1)),
+        ("kilopascal", Fr(1000)),
+        ("bar", Fr(10**5)),
+        ("atmosphere", Fr(101325)),
+        ("psi", POUND * G0 / INCH**2),
+        ("millimetre_of_mercury", Fr("133.322387415")),
+        ("torr", Fr(101325, 760)),
+    ]),
+    ("Angle", [
+        ("degree", PI / 180),
+        ("radian", Fr(1)),
+        ("gradian", PI / 200),
+        ("turn", 2 * PI),
+        ("arcminute", PI / 10800),
+        ("arcsecond", PI / 648000),
     ]),
 ]
 

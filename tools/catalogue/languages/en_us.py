@@ -485,6 +485,70 @@ UNITS = {
         "liang": "liang (tael, 1/10 jin)",
         "qian": "qian (Chinese, 1/10 liang)",
     },
+    "Temperature": {
+        "kelvin": "kelvin (K)",
+        "celsius": "degree Celsius (°C)",
+        "fahrenheit": "degree Fahrenheit (°F)",
+        "rankine": "degree Rankine (°R)",
+    },
+    "Time": {
+        "nanosecond": "nanosecond (ns)",
+        "microsecond": "microsecond (µs)",
+        "millisecond": "millisecond (ms)",
+        "second": "second (s)",
+        "minute": "minute (min)",
+        "hour": "hour (h)",
+        "day": "day (d)",
+        "week": "week",
+        "month": "month (1/12 year)",
+        "year": "Julian year (365.25 d)",
+    },
+    "Speed": {
+        "metre_per_second": "metre per second (m/s)",
+        "kilometre_per_hour": "kilometre per hour (km/h)",
+        "mile_per_hour": "mile per hour (mph)",
+        "knot": "knot (kn)",
+        "foot_per_second": "foot per second (ft/s)",
+    },
+    "Data": {
+        "bit": "bit",
+        "byte": "byte (B)",
+        "kilobyte": "kilobyte (kB, 1000 B)",
+        "megabyte": "megabyte (MB)",
+        "gigabyte": "gigabyte (GB)",
+        "terabyte": "terabyte (TB)",
+        "kibibyte": "kibibyte (KiB, 1024 B)",
+        "mebibyte": "mebibyte (MiB)",
+        "gibibyte": "gibibyte (GiB)",
+        "tebibyte": "tebibyte (TiB)",
+    },
+    "Energy": {
+        "joule": "joule (J)",
+        "kilojoule": "kilojoule (kJ)",
+        "calorie": "calorie (cal)",
+        "kilocalorie": "kilocalorie (kcal)",
+        "watt_hour": "watt-hour (Wh)",
+        "kilowatt_hour": "kilowatt-hour (kWh)",
+        "electronvolt": "electronvolt (eV)",
+        "btu": "British thermal unit (BTU)",
+    },
+    "Pressure": {
+        "pascal": "pascal (Pa)",
+        "kilopascal": "kilopascal (kPa)",
+        "bar": "bar",
+        "atmosphere": "atmosphere (atm)",
+        "psi": "pound per sq inch (psi)",
+        "millimetre_of_mercury": "mm of mercury (mmHg)",
+        "torr": "torr (Torr)",
+    },
+    "Angle": {
+        "degree": "degree (°)",
+        "radian": "radian (rad)",
+        "gradian": "gradian (gon)",
+        "turn": "turn",
+        "arcminute": "arcminute (′)",
+        "arcsecond": "arcsecond (″)",
+    },
 }
 
 # main.html: the headings of its sections, and its paragraphs (p), lists (ul)
@@ -609,13 +673,13 @@ MAIN = {
         "&#10;. An entry for the USERDEFINE category could look like this:",
     ],
     "p:units": [
-        "The second page converts lengths, areas, volumes and masses. Choose the kind of "
-        "quantity in the list on the left, type the value in the box above the left unit list, "
-        "and click the unit to convert from in the left list and the unit to convert to in the "
-        "right list. The converted value, with six significant digits, appears above the right "
-        "list; OK inserts it into the script at the caret. The units include metric, imperial "
-        "and US units and the traditional Chinese units; they are read from "
-        "lang/en_us/config/unit.xml.",
+        "The second page converts lengths, areas, volumes, masses, temperatures, times, speeds, "
+        "amounts of data, energies, pressures and angles. Choose the kind of quantity in the "
+        "list on the left, type the value in the box above the left unit list, and click the "
+        "unit to convert from in the left list and the unit to convert to in the right list. The "
+        "converted value, with six significant digits, appears above the right list; OK inserts "
+        "it into the script at the caret. The units include metric, imperial and US units and "
+        "the traditional Chinese units; they are read from lang/en_us/config/unit.xml.",
     ],
     "p:errors": [
         "When a line cannot be understood, a message box tells what is wrong and shows the "

@@ -447,6 +447,70 @@ UNITS = {
         "liang": "两",
         "qian": "钱",
     },
+    "Temperature": {
+        "kelvin": "开尔文 (K)",
+        "celsius": "摄氏度 (°C)",
+        "fahrenheit": "华氏度 (°F)",
+        "rankine": "兰氏度 (°R)",
+    },
+    "Time": {
+        "nanosecond": "纳秒 (ns)",
+        "microsecond": "微秒 (µs)",
+        "millisecond": "毫秒 (ms)",
+        "second": "秒 (s)",
+        "minute": "分钟 (min)",
+        "hour": "小时 (h)",
+        "day": "天 (d)",
+        "week": "周",
+        "month": "月 (1/12 年)",
+        "year": "儒略年 (365.25 天)",
+    },
+    "Speed": {
+        "metre_per_second": "米每秒 (m/s)",
+        "kilometre_per_hour": "千米每小时 (km/h)",
+        "mile_per_hour": "英里每小时 (mph)",
+        "knot": "节 (kn)",
+        "foot_per_second": "英尺每秒 (ft/s)",
+    },
+    "Data": {
+        "bit": "比特 (bit)",
+        "byte": "字节 (B)",
+        "kilobyte": "千字节 (kB, 1000 B)",
+        "megabyte": "兆字节 (MB)",
+        "gigabyte": "吉字节 (GB)",
+        "terabyte": "太字节 (TB)",
+        "kibibyte": "KiB (1024 B)",
+        "mebibyte": "MiB",
+        "gibibyte": "GiB",
+        "tebibyte": "TiB",
+    },
+    "Energy": {
+        "joule": "焦耳 (J)",
+        "kilojoule": "千焦 (kJ)",
+        "calorie": "卡 (cal)",
+        "kilocalorie": "千卡 (kcal)",
+        "watt_hour": "瓦时 (Wh)",
+        "kilowatt_hour": "千瓦时 (kWh，度)",
+        "electronvolt": "电子伏特 (eV)",
+        "btu": "英热单位 (BTU)",
+    },
+    "Pressure": {
+        "pascal": "帕斯卡 (Pa)",
+        "kilopascal": "千帕 (kPa)",
+        "bar": "巴 (bar)",
+        "atmosphere": "标准大气压 (atm)",
+        "psi": "磅力每平方英寸 (psi)",
+        "millimetre_of_mercury": "毫米汞柱 (mmHg)",
+        "torr": "托 (Torr)",
+    },
+    "Angle": {
+        "degree": "度 (°)",
+        "radian": "弧度 (rad)",
+        "gradian": "百分度 (gon)",
+        "turn": "圈",
+        "arcminute": "角分 (′)",
+        "arcsecond": "角秒 (″)",
+    },
 }
 
 # main.html: the headings of its sections, and its paragraphs (p), lists (ul)
@@ -549,10 +613,10 @@ MAIN = {
         "&#10;。USERDEFINE 类别中的一个条目可以是这样：",
     ],
     "p:units": [
-        "第二页换算长度、面积、体积和质量。在左侧列表中选择量的种类，在左侧单位列表上方的框中输入"
-        "数值，然后在左侧列表中点击原单位，在右侧列表中点击目标单位。换算结果（六位有效数字）显示"
-        "在右侧列表上方；按“确定”把它插入脚本的光标处。单位包括公制、英制、美制和市制单位，从 "
-        "lang/zh_cn/config/unit.xml 读取。",
+        "第二页换算长度、面积、体积、质量、温度、时间、速度、数据量、能量、压强和角度。在左侧列表"
+        "中选择量的种类，在左侧单位列表上方的框中输入数值，然后在左侧列表中点击原单位，在右侧列表"
+        "中点击目标单位。换算结果（六位有效数字）显示在右侧列表上方；按“确定”把它插入脚本的光标处"
+        "。单位包括公制、英制、美制和市制单位，从 lang/zh_cn/config/unit.xml 读取。",
     ],
     "p:errors": [
         "某一行无法理解时，消息框会说明错误并显示出错的部分。运行在该行停止，之后的行不再计算，结"
