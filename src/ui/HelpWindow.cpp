@@ -1,8 +1,10 @@
 #include "HelpWindow.h"
 
+#include "CommonFun.h"
 #include "HelpBrowser.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -23,7 +25,7 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(text("IDS_HELP_TITLE"));
     browser->setObjectName(QStringLiteral("helpBrowser"));
-    // Links stay inside the help folder; there is nothing to open outside.
+    // The browser itself decides where a link may lead (HelpBrowser).
     browser->setOpenExternalLinks(false);
     browser->setOpenLinks(true);
 
@@ -58,6 +60,10 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
 }
 
 void HelpWindow::showPage(const QUrl& url) {
+    // Looked up now rather than once: the language's folder may have
+    // appeared since the window was made.
+    const QString startPage = QUrl(CommonFun().helpUrl(QString())).toLocalFile();
+    browser->setHelpFolder(QFileInfo(startPage).absolutePath());
     browser->setSource(url);
     show();
     raise();
