@@ -62,12 +62,21 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
     return result;
 }
 
-ScriptRun::ScriptRun(const QMap<QString, QString>& table)
-    : langTable(table), parser(std::make_unique<mu::Parser>()) {
-    parser->SetVariableFactory(createVariable, &variables);
+ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, int linesBefore)
+    : langTable(table), observer(watcher), parser(std::make_unique<mu::Parser>()),
+      line(linesBefore) {
+    parser->SetVariableFactory(&ScriptRun::createVariable, this);
 }
 
 ScriptRun::~ScriptRun() = default;
+
+double* ScriptRun::createVariable(const char* a_szName, void* a_pUserData) {
+    auto* run = static_cast<ScriptRun*>(a_pUserData);
+    if (run->observer)
+        if (double* given = run->observer->nameMet(a_szName))
+            return given;
+    return run->variables.create();
+}
 
 void ScriptRun::addLine(QStringView text) {
     if (failure)
@@ -77,7 +86,7 @@ void ScriptRun::addLine(QStringView text) {
     try {
         evaluate(bytes);
     } catch (const mu::ParserError& error) {
-        failure = std::make_unique<RunResult>(failedRun(error, line, text, langTable));
+        fail(error, text);
     }
 }
 
@@ -109,17 +118,26 @@ void ScriptRun::addUtf8Line(QByteArrayView utf8) {
     try {
         evaluate(std::string_view(utf8.data(), std::size_t(utf8.size())));
     } catch (const mu::ParserError& error) {
-        failure = std::make_unique<RunResult>(
-            failedRun(error, line, QString::fromLatin1(utf8), langTable));
+        fail(error, QString::fromLatin1(utf8));
     }
 }
 
-void ScriptRun::evaluate(std::string_view engineText) {
-    parser->SetExpression(engineText);
+void ScriptRun::evaluate(std::string_view text) {
+    engineText = text;
+    parser->SetExpression(text);
+    engineText = parser->Expression();
     // The engine holds its own copy of a long line: do not hold a second one while it compiles.
     if (bytes.size() >= longLine)
         std::string().swap(bytes);
     value = parser->Evaluate();
+    if (observer)
+        observer->lineEvaluated(line, engineText, value);
+}
+
+void ScriptRun::fail(const mu::ParserError& error, QStringView text) {
+    failure = std::make_unique<RunResult>(failedRun(error, line, text, langTable));
+    if (observer)
+        observer->lineFailed(*failure, engineText);
 }
 
 RunResult ScriptRun::finish(std::ostream* dump) {
