@@ -1,6 +1,5 @@
 #include "HelpWindow.h"
 
-#include "CommonFun.h"
 #include "HelpBrowser.h"
 
 #include <QAction>
@@ -60,10 +59,9 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
 }
 
 void HelpWindow::showPage(const QUrl& url) {
-    // Looked up now rather than once: the language's folder may have
-    // appeared since the window was made.
-    const QString startPage = QUrl(CommonFun().helpUrl(QString())).toLocalFile();
-    browser->setHelpFolder(QFileInfo(startPage).absolutePath());
+    // The program names the page, so its folder is the help folder; links
+    // and images in the pages may lead no further.
+    browser->setHelpFolder(QFileInfo(url.toLocalFile()).absolutePath());
     browser->setSource(url);
     show();
     raise();
