@@ -13,43 +13,63 @@ constexpr qint64 chunkSize = 1024 * 1024;
 // A held line at least this long is given back once it has been handed over.
 constexpr qsizetype longLine = 1024 * 1024;
 
+// The first "\n" or "\r" in piece, or -1.
+qsizetype lineBreakIn(QByteArrayView piece) {
+    const char* begin = piece.data();
+    for (const char* at = begin; at != begin + piece.size(); ++at)
+        if (*at == '\n' || *at == '\r')
+            return at - begin;
+    return -1;
+}
+
 } // namespace
 
 ScriptLineSplitter::ScriptLineSplitter(ScriptLineSink lineSink) : sink(std::move(lineSink)) {}
 
 void ScriptLineSplitter::feed(QByteArrayView piece) {
+    if (piece.isEmpty())
+        return;
+    // The "\n" of a "\r\n" that the last piece cut in two.
+    if (afterCarriageReturn && piece.startsWith('\n'))
+        piece = piece.sliced(1);
+    afterCarriageReturn = false;
     for (;;) {
-        const qsizetype end = piece.indexOf('\n');
+        const qsizetype end = lineBreakIn(piece);
         if (end < 0) {
             pending.append(piece);
             return;
         }
         if (pending.isEmpty()) {
-            emitLine(piece.first(end), true);
+            emitLine(piece.first(end));
         } else {
             pending.append(piece.first(end));
-            emitLine(pending, true);
+            emitLine(pending);
             if (pending.size() >= longLine)
                 pending = QByteArray();
             else
                 pending.resize(0);
         }
-        piece = piece.sliced(end + 1);
+        qsizetype next = end + 1;
+        if (piece[end] == '\r') {
+            if (next == piece.size())
+                afterCarriageReturn = true;
+            else if (piece[next] == '\n')
+                ++next;
+        }
+        piece = piece.sliced(next);
     }
 }
 
 void ScriptLineSplitter::finish() {
     // "" is one empty line; after a line break at the very end nothing follows.
     if (!pending.isEmpty() || !emitted)
-        emitLine(pending, false);
+        emitLine(pending);
     pending = QByteArray();
 }
 
-void ScriptLineSplitter::emitLine(QByteArrayView line, bool ended) {
+void ScriptLineSplitter::emitLine(QByteArrayView line) {
     if (!emitted && line.startsWith("\xEF\xBB\xBF"))
         line = line.sliced(3);
-    if (ended && line.endsWith('\r'))
-        line.chop(1);
     emitted = true;
     sink(line);
 }
@@ -95,4 +115,10 @@ bool readScriptLines(const QString& path, const ScriptLineSink& sink, QString* e
         }
         splitter.feed(QByteArrayView(piece.constData(), count));
     }
+}
+
+QString withLineFeeds(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }

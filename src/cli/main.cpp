@@ -13,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QStringList>
 
 #include <cerrno>
 #include <cstdio>
@@ -26,13 +27,19 @@ void write(std::FILE* stream, const QString& text) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-QString languageFilePath(const QString& code) {
+// The string table for --lang CODE (the system locale's without it) first,
+// then each other shipped language's, for when the first gives no texts.
+QStringList languageFilePaths(const QString& code) {
     const CommonFun fun;
     if (code.isEmpty())
-        return fun.langFilePath();
+        return fun.langFilePathsToTry();
     const QString dataDir = fun.dataDirPath();
-    return dataDir + QLatin1String("lang/") + CommonFun::languageFor(code, dataDir) +
-           QLatin1String("/config/lang.xml");
+    QStringList paths{dataDir + QLatin1String("lang/") + CommonFun::languageFor(code, dataDir) +
+                      QLatin1String("/config/lang.xml")};
+    for (const QString& other : fun.langFilePathsToTry())
+        if (!paths.contains(other))
+            paths << other;
+    return paths;
 }
 
 int usageError(const QString& message) {
@@ -69,12 +76,14 @@ int run(int argc, char* argv[]) {
         return finish(exitSuccess);
     }
 
-    QMap<QString, QString> langTable;
-    loadLanguageTable(languageFilePath(options.language), &langTable);
+    // An unusable table is replaced by another, with one line on standard
+    // error, as in the window.
+    const QMap<QString, QString> langTable =
+        loadUsableLanguageTable(languageFilePaths(options.language));
     CliOutput output;
     if (!options.texts.isEmpty()) {
-        output = evaluateScript(options.texts.join(QLatin1Char('\n')), langTable, options.raw,
-                                options.dump, options.strict);
+        output = evaluateScript(withLineFeeds(options.texts.join(QLatin1Char('\n'))), langTable,
+                                options.raw, options.dump, options.strict);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         UndefinedNameWatch watch(options.strict);
@@ -94,6 +103,9 @@ int run(int argc, char* argv[]) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // No page of ours is writable and executable at once: Qt's pattern
+    // engine would map such pages to compile patterns, wherever Qt uses one.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
     try {
         return run(argc, argv);
     } catch (const std::bad_alloc&) {

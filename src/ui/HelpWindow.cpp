@@ -3,6 +3,7 @@
 #include "HelpBrowser.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QTextBrowser>
 #include <QToolBar>
@@ -23,7 +24,7 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(text("IDS_HELP_TITLE"));
     browser->setObjectName(QStringLiteral("helpBrowser"));
-    // Links stay inside the help folder; there is nothing to open outside.
+    // The browser itself decides where a link may lead (HelpBrowser).
     browser->setOpenExternalLinks(false);
     browser->setOpenLinks(true);
 
@@ -58,6 +59,9 @@ HelpWindow::HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent)
 }
 
 void HelpWindow::showPage(const QUrl& url) {
+    // The program names the page, so its folder is the help folder; links
+    // and images in the pages may lead no further.
+    browser->setHelpFolder(QFileInfo(url.toLocalFile()).absolutePath());
     browser->setSource(url);
     show();
     raise();

@@ -4,12 +4,13 @@
 #include <QString>
 #include <QWidget>
 
+class HelpBrowser;
 class QAction;
-class QTextBrowser;
 class QUrl;
 
 // The help pages without a browser: a window of its own with a text browser
-// that follows the pages' local links, and Back, Forward and Contents.
+// that follows the pages' links within the help folder (see HelpBrowser),
+// and Back, Forward and Contents.
 class HelpWindow : public QWidget {
     Q_OBJECT
 
@@ -19,11 +20,13 @@ public:
     explicit HelpWindow(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
     // Shows the page (a file URL, possibly with a fragment) and brings the
-    // window to the front. Contents leads to main.html beside the page.
+    // window to the front. The page's folder is the help folder: links and
+    // images lead only to files inside it. Contents leads to main.html
+    // beside the page.
     void showPage(const QUrl& url);
 
 private:
-    QTextBrowser* browser;
+    HelpBrowser* browser;
     QAction* backAction;
     QAction* forwardAction;
     QAction* contentsAction;

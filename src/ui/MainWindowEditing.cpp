@@ -90,7 +90,7 @@ void MainWindow::setupEditing() {
     });
 
     resize(800, 600);
-    (new WindowSettings(this))->restore();
+    (new WindowSettings(this, langTable))->restore();
 }
 
 void MainWindow::showFullValue(double value) {

@@ -1,18 +1,26 @@
 #include "WindowSettings.h"
 
+#include "ScriptStore.h"
+#include "SettingsSync.h"
+
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QByteArray>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStatusBar>
 
 namespace {
 
-const QLatin1String scriptKey("editor/script");
+// Where older versions kept the script; read once, then removed.
+const QLatin1String legacyScriptKey("editor/script");
 const QLatin1String geometryKey("window/geometry");
 const QLatin1String categoryKey("catalogue/category");
 const QLatin1String unitKindKey("units/kind");
@@ -37,7 +45,18 @@ void restoreCurrentRow(const QSettings& settings, QLatin1String key, QAbstractIt
 
 } // namespace
 
-WindowSettings::WindowSettings(QMainWindow* watched) : QObject(watched), window(watched) {
+WindowSettings::WindowSettings(QMainWindow* watched, const QMap<QString, QString>& langTable)
+    : QObject(watched), window(watched) {
+    auto* note = new QLabel(window);
+    note->setObjectName(QStringLiteral("label_scriptNote"));
+    window->statusBar()->addWidget(note, 1);
+    scriptStore = new ScriptStore(child<QPlainTextEdit>("text_script"), note, langTable);
+    // "=", Ctrl+Return and F9 all click the run button.
+    connect(child<QAbstractButton>("btn_run"), &QAbstractButton::clicked, scriptStore,
+            &ScriptStore::save);
+    // The session manager asks before a logout ends the process.
+    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        connect(app, &QGuiApplication::commitDataRequest, this, &WindowSettings::save);
     watched->installEventFilter(this);
 }
 
@@ -46,13 +65,20 @@ template <class T> T* WindowSettings::child(const char* name) const {
 }
 
 void WindowSettings::restore() {
-    const QSettings settings;
+    QSettings settings;
+    const QVariant legacy = settings.value(legacyScriptKey);
+    if (legacy.typeId() == QMetaType::QString) {
+        const QString script = legacy.toString();
+        if (scriptStore->restore(&script)) {
+            settings.remove(legacyScriptKey);
+            syncSettingsSafely(settings);
+        }
+    } else {
+        scriptStore->restore();
+    }
     if (settings.status() != QSettings::NoError)
         return;
 
-    const QVariant script = settings.value(scriptKey);
-    if (script.typeId() == QMetaType::QString)
-        child<QPlainTextEdit>("text_script")->setPlainText(script.toString());
     window->restoreGeometry(settings.value(geometryKey).toByteArray());
 
     const QString category = settings.value(categoryKey).toString();
@@ -73,9 +99,9 @@ void WindowSettings::restore() {
     value->setText(text);
 }
 
-void WindowSettings::save() const {
+void WindowSettings::save() {
+    scriptStore->save();
     QSettings settings;
-    settings.setValue(scriptKey, child<QPlainTextEdit>("text_script")->toPlainText());
     settings.setValue(geometryKey, window->saveGeometry());
     for (const QRadioButton* button : window->findChildren<QRadioButton*>())
         if (button->isChecked() && button->objectName().startsWith(QLatin1String("rb_")))
@@ -84,6 +110,7 @@ void WindowSettings::save() const {
     settings.setValue(unitFromKey, child<QAbstractItemView>("lst_1")->currentIndex().row());
     settings.setValue(unitToKey, child<QAbstractItemView>("lst_2")->currentIndex().row());
     settings.setValue(unitValueKey, child<QLineEdit>("edit_1")->text());
+    syncSettingsSafely(settings);
 }
 
 bool WindowSettings::eventFilter(QObject* watched, QEvent* event) {

@@ -1,6 +1,7 @@
 #include "CommonFun.h"
 #include "MainWindow.h"
 #include "QtTranslation.h"
+#include "TerminationSignals.h"
 
 #include <QApplication>
 #include <QFont>
@@ -10,6 +11,9 @@
 #include <QTranslator>
 
 int main(int argc, char* argv[]) {
+    // No page of ours is writable and executable at once: Qt's pattern
+    // engine would map such pages to compile patterns, wherever Qt uses one.
+    qputenv("QT_ENABLE_REGEXP_JIT", "0");
     QApplication app(argc, argv);
     // The desktop entry, the theme icon and the metainfo share this id.
     const QString appId = QStringLiteral("io.github.scriptcalc.ScriptCalc");
@@ -32,5 +36,7 @@ int main(int argc, char* argv[]) {
     MainWindow window;
     window.setWindowIcon(QIcon::fromTheme(appId, QIcon(QStringLiteral(":/images/brel.PNG"))));
     window.show();
+    // A logout or a kill asks to end: the window saves as when it is closed.
+    const TerminationSignals terminationSignals(&window);
     return app.exec();
 }

@@ -58,6 +58,8 @@ const ScriptRow kScriptRows[] = {
     {"standard_input", {}, "r=2\npi=3.1415926535897\npi*r^2\n", "12.56637061\n"},
     {"standard_input_dash", {"-"}, "x=4\nsqrt(x)", "2\n"},
     {"standard_input_crlf", {}, "a=2\r\nb=3\r\na*b\r\n", "6\n"},
+    {"standard_input_cr", {}, "a=2\rb=3\r\na*b\r", "6\n"},
+    {"text_cr", {"-e", "a=2\ra*4"}, {}, "8\n"},
     {"raw_value", {"--raw", "-e", "0.1"}, {}, "0.10000000000000001\n"},
     {"raw_whole_number", {"--raw", "-e", "1+2"}, {}, "3\n"},
     {"raw_large", {"--raw", "-e", "2^70"}, {}, "1.1805916207174113e+21\n"},
@@ -96,6 +98,16 @@ TEST(CliFile, CarriageReturnAtTheEndOfAReadPieceIsDropped) {
     const CliRun run = runCli({file.path()});
     EXPECT_EQ(0, run.exitCode);
     EXPECT_EQ(QStringLiteral("6\n"), run.out);
+}
+
+// As above with a lone "\r" before the piece's end: the next line follows.
+TEST(CliFile, CarriageReturnEndingAReadPieceEndsTheLine) {
+    const qsizetype piece = 1024 * 1024;
+    QByteArray script = "a=2";
+    script += QByteArray(piece - 1 - script.size(), ' ');
+    script += "\ra*3";
+    const ScriptFile file(script);
+    EXPECT_EQ(QStringLiteral("6\n"), runCli({file.path()}).out);
 }
 
 TEST(CliFile, LastLineWithoutLineBreakIsRead) {

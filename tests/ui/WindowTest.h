@@ -3,11 +3,13 @@
 #include "MainWindow.h"
 #include "ModalBoxCatcher.h"
 #include "QtPrinters.h"
+#include "ScriptStore.h"
 #include "TestInstallation.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -38,6 +40,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(installation.problem(), QString());
         QSettings().clear();
+        QFile::remove(ScriptStore::filePath());
     }
 
     void TearDown() override {

@@ -1,7 +1,10 @@
 // Test main: a fixed platform and locale, one QApplication for all cases.
+#include "TypingChild.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -39,7 +42,11 @@ int main(int argc, char* argv[]) {
         qFatal("no temporary folder for the settings");
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    // The script is kept in the data folder: a temporary one as well.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(settingsDir.path() + QStringLiteral("/data")));
     QApplication::setOrganizationName(QStringLiteral("ScriptCalcTests"));
     QApplication::setApplicationName(QStringLiteral("ui_tests"));
+    if (qEnvironmentVariableIsSet(typingChildVariable))
+        return runTypingChild(qEnvironmentVariable(typingChildVariable));
     return RUN_ALL_TESTS();
 }

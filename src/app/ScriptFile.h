@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The file that keeps the window's script between sessions: UTF-8 text,
+// written whole and atomically (a new file that then replaces the old one),
+// so a full disk or a crash during a write leaves the last good copy intact.
+
+// Larger scripts are neither written nor read back: reading and laying out
+// this much text already takes about a second at start.
+constexpr qint64 maxScriptFileBytes = qint64(16) * 1024 * 1024;
+
+struct ScriptFileRead {
+    enum Status { Missing, Read, TooLarge, Unreadable };
+    Status status = Missing;
+    QString text;
+};
+
+// Reads the script at path. A file over limit is not read (TooLarge); only a
+// regular file is read at all.
+ScriptFileRead readScriptFile(const QString& path, qint64 limit = maxScriptFileBytes);
+
+// Replaces the file at path by utf8, creating its folder when needed. On
+// failure returns false, leaves any earlier file as it was and says why in
+// error.
+bool writeScriptFile(const QString& path, const QByteArray& utf8, QString* error);
