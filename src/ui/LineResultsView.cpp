@@ -33,6 +33,8 @@ constexpr int gutterPadding = 4;
 LineResultsView::LineResultsView(QWidget* parent)
     : QPlainTextEdit(parent), gutter(new Gutter(this)) {
     setReadOnly(true);
+    // The column is rewritten line by line after every edit of the script; nothing to undo.
+    document()->setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -65,14 +67,12 @@ QString LineResultsView::failureMarker() {
 
 void LineResultsView::showResults(const QStringList& texts, int failedLine,
                                   const QString& shortMessage, const QString& message) {
-    QStringList lines = texts;
-    noteShown = false;
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    failed = failedLine > 0 && failedLine <= lines.size() ? failedLine : 0;
+    fullLines = texts;
+    failed = failedLine > 0 && failedLine <= fullLines.size() ? failedLine : 0;
     failedTip = failed ? message : QString();
     if (failed)
-        lines[failed - 1] = failureMarker() + shortMessage;
-    setPlainText(lines.join(QLatin1Char('\n')));
+        fullLines[failed - 1] = failureMarker() + shortMessage;
+    showLines(fittedLines());
 
     QList<QTextEdit::ExtraSelection> marks;
     if (failed) {
@@ -87,9 +87,95 @@ void LineResultsView::showResults(const QStringList& texts, int failedLine,
     syncScroll();
 }
 
+// Only the lines whose text changes are written, in one edit of the document: a pass after an
+// edit near the end of a long script rewrites a line or two, not the whole column.
+void LineResultsView::showLines(const QStringList& lines) {
+    if (noteShown || shownLines.isEmpty() || shownLines.size() != blockCount()) {
+        noteShown = false;
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setPlainText(lines.join(QLatin1Char('\n')));
+        shownLines = lines;
+        return;
+    }
+    const qsizetype oldCount = shownLines.size();
+    const qsizetype newCount = lines.size();
+    qsizetype first = 0;
+    while (first < oldCount && first < newCount && shownLines.at(first) == lines.at(first))
+        ++first;
+    qsizetype same = 0;
+    while (same < oldCount - first && same < newCount - first &&
+           shownLines.at(oldCount - 1 - same) == lines.at(newCount - 1 - same))
+        ++same;
+    if (first == oldCount && first == newCount)
+        return;
+
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    if (oldCount == newCount) {
+        // The same lines: each changed one on its own, the unchanged between them stay.
+        for (qsizetype i = first; i < oldCount - same; ++i)
+            if (shownLines.at(i) != lines.at(i))
+                replaceLine(cursor, int(i), lines.at(i));
+    } else {
+        replaceLines(cursor, int(first), int(oldCount - same),
+                     lines.mid(first, newCount - same - first));
+    }
+    cursor.endEditBlock();
+    shownLines = lines;
+}
+
+void LineResultsView::replaceLine(QTextCursor& cursor, int line, const QString& text) {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    cursor.setPosition(block.position());
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+// Lines [from, to) of the column become lines.
+void LineResultsView::replaceLines(QTextCursor& cursor, int from, int to,
+                                   const QStringList& lines) {
+    const QString text = lines.join(QLatin1Char('\n'));
+    const int count = document()->blockCount();
+    if (from == to) {
+        // Only new lines: before line from, or after the last one.
+        if (from < count) {
+            cursor.setPosition(document()->findBlockByNumber(from).position());
+            cursor.insertText(text + QLatin1Char('\n'));
+        } else {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QLatin1Char('\n') + text);
+        }
+        return;
+    }
+    if (lines.isEmpty()) {
+        // Only lines gone: with the line break after them, or the one before the last.
+        if (to < count) {
+            cursor.setPosition(document()->findBlockByNumber(from).position());
+            cursor.setPosition(document()->findBlockByNumber(to).position(),
+                               QTextCursor::KeepAnchor);
+        } else {
+            const QTextBlock before = document()->findBlockByNumber(from - 1);
+            cursor.setPosition(before.position() + before.length() - 1);
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        }
+        cursor.removeSelectedText();
+        return;
+    }
+    const QTextBlock last = document()->findBlockByNumber(to - 1);
+    cursor.setPosition(document()->findBlockByNumber(from).position());
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+QStringList LineResultsView::fittedLines() const {
+    return fullLines;
+}
+
 void LineResultsView::showNote(const QString& note) {
     // A note is no script line: the gutter shows no number beside it.
     noteShown = true;
+    fullLines.clear();
+    shownLines.clear();
     failed = 0;
     failedTip.clear();
     setExtraSelections({});

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QTextCursor;
+
 // The column beside the script editor: text line i holds the result of
 // script line i, so it reads line by line, and a gutter on its left numbers
 // the lines. It follows the editor's vertical scrolling (and the editor
@@ -38,6 +40,11 @@ private:
     class Gutter;
     friend class Gutter;
 
+    void showLines(const QStringList& lines);
+    void replaceLine(QTextCursor& cursor, int line, const QString& text);
+    void replaceLines(QTextCursor& cursor, int from, int to, const QStringList& lines);
+    // fullLines as they fit the column.
+    QStringList fittedLines() const;
     void paintGutter(QPaintEvent* event);
     int gutterWidth() const;
     void updateGutterWidth();
@@ -48,4 +55,7 @@ private:
     bool noteShown = false;
     int failed = 0;
     QString failedTip;
+    // Every line's whole text, and the text the column shows for it.
+    QStringList fullLines;
+    QStringList shownLines;
 };

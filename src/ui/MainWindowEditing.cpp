@@ -86,12 +86,6 @@ void MainWindow::setupEditing() {
     ui->view_lineResults->follow(ui->text_script);
     liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
     connect(liveEvaluation, &LiveEvaluation::evaluated, this, &MainWindow::showLineResults);
-    connect(liveEvaluation, &LiveEvaluation::tooLarge, this, [this] {
-        ui->view_lineResults->showNote(langTable.value(QStringLiteral("IDS_LIVE_OFF"))
-                                           .arg(QString::number(LiveEvaluation::maxLines),
-                                                QString::number(LiveEvaluation::maxCharacters)));
-        showUndefinedNames(ui->label_undefined, QString());
-    });
 
     resize(800, 600);
     (new WindowSettings(this))->restore();
