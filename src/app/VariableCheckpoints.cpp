@@ -64,6 +64,8 @@ int VariableCheckpoints::goBackTo(int lines) {
     const std::size_t count = checkpoints.back().count;
     recorded.resize(count);
     std::copy(recorded.begin(), recorded.end(), values.begin());
+    if (count == 0)
+        index.clear();
     while (names.size() > count) {
         index.erase(names.back());
         names.pop_back();
