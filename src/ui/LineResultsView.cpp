@@ -5,10 +5,13 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include "ErrorLineMark.h"
 #include "PlainToolTip.h"
+
+#include <algorithm>
 
 // The line numbers, painted left of the results; not part of the text, so a
 // screen reader reads only the results.
@@ -66,20 +69,25 @@ QString LineResultsView::failureMarker() {
 }
 
 void LineResultsView::showResults(const QStringList& texts, int failedLine,
-                                  const QString& shortMessage, const QString& message) {
+                                  const QString& shortMessage, const QString& message, bool quiet) {
     fullLines = texts;
     failed = failedLine > 0 && failedLine <= fullLines.size() ? failedLine : 0;
     failedTip = failed ? message : QString();
+    quietMark = failed && quiet;
     if (failed)
         fullLines[failed - 1] = failureMarker() + shortMessage;
-    showLines(fittedLines());
+    showLines(fullLines);
 
     QList<QTextEdit::ExtraSelection> marks;
     if (failed) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(document()->findBlockByNumber(failed - 1));
-        mark.format.setBackground(ErrorLineMark::color(palette()));
-        mark.format.setForeground(palette().color(QPalette::Text));
+        if (quietMark) {
+            mark.format.setForeground(palette().color(QPalette::PlaceholderText));
+        } else {
+            mark.format.setBackground(ErrorLineMark::color(palette()));
+            mark.format.setForeground(palette().color(QPalette::Text));
+        }
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks.append(mark);
     }
@@ -167,8 +175,54 @@ void LineResultsView::replaceLines(QTextCursor& cursor, int from, int to,
     cursor.insertText(text);
 }
 
-QStringList LineResultsView::fittedLines() const {
-    return fullLines;
+int LineResultsView::textRoom() const {
+    return viewport()->width() - 2 * int(document()->documentMargin());
+}
+
+QString LineResultsView::shownText(int line) const {
+    const QString whole = document()->findBlockByNumber(line - 1).text();
+    const int room = textRoom();
+    if (fontMetrics().horizontalAdvance(whole) <= room)
+        return whole;
+    return fontMetrics().elidedText(whole, Qt::ElideRight, room);
+}
+
+int LineResultsView::wantedWidth() const {
+    int widest = 0;
+    const int bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    for (; block.isValid() &&
+           blockBoundingGeometry(block).translated(contentOffset()).top() <= bottom;
+         block = block.next())
+        widest = std::max(widest, fontMetrics().horizontalAdvance(block.text()));
+    return widest + width() - textRoom() + fontMetrics().horizontalAdvance(QLatin1Char('9'));
+}
+
+// The document keeps every text whole; a line too wide for the column is drawn again over
+// itself, cut to end in "…".
+void LineResultsView::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (noteShown)
+        return;
+    const int room = textRoom();
+    QPainter painter(viewport());
+    QTextBlock block = firstVisibleBlock();
+    for (; block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(contentOffset());
+        if (area.top() > event->rect().bottom())
+            break;
+        const QString whole = block.text();
+        if (fontMetrics().horizontalAdvance(whole) <= room || !block.layout() ||
+            block.layout()->lineCount() == 0)
+            continue;
+        const QTextLine line = block.layout()->lineAt(0);
+        const bool marked = failed == block.blockNumber() + 1 && !quietMark;
+        painter.fillRect(area, marked ? ErrorLineMark::color(palette())
+                                      : palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QPointF(area.left() + line.x(), area.top() + line.y() + line.ascent()),
+                         fontMetrics().elidedText(whole, Qt::ElideRight, room));
+    }
 }
 
 void LineResultsView::showNote(const QString& note) {
@@ -191,6 +245,8 @@ bool LineResultsView::event(QEvent* event) {
         const int line = cursorForPosition(inViewport).blockNumber() + 1;
         if (failed && line == failed)
             QToolTip::showText(help->globalPos(), plainToolTip(failedTip), this);
+        else if (!noteShown && line <= blockCount() && shownText(line) != fullLines.value(line - 1))
+            QToolTip::showText(help->globalPos(), plainToolTip(fullLines.value(line - 1)), this);
         else
             QToolTip::hideText();
         return true;

@@ -98,6 +98,7 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_RESULT_TIP"), QStringLiteral("Exact %1")},
         {QStringLiteral("IDS_UNDEFINED_NAMES"), QStringLiteral("Zero: %1")},
         {QStringLiteral("IDS_LIVE_OFF"), QStringLiteral("Off over %1/%2")},
+        {QStringLiteral("IDS_RESULT_OUT_OF_DATE"), QStringLiteral("%1 [old]")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
