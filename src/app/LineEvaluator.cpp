@@ -1,73 +1,20 @@
 #include "LineEvaluator.h"
 
-#include "NameReads.h"
-#include "NumberFormatter.h"
-#include "Parser.h"
+#include "IncrementalEvaluation.h"
 
-#include <string>
-#include <vector>
-
-namespace {
-
-// Keeps every line's text and the names read before any line assigned them. A name is met once
-// per run, on the first line that holds it: if that line reads it, nothing assigned it before.
-class LineCollector : public RunObserver {
-public:
-    LineCollector(LineResults& filled, const QMap<QString, QString>& table,
-                  const std::string& chars)
-        : results(filled), langTable(table), nameChars(chars) {}
-
-    double* nameMet(const char* name) override {
-        met.emplace_back(name);
-        return nullptr;
-    }
-    void lineEvaluated(int, std::string_view engineText, double value) override {
-        collectReads(engineText);
-        results.texts.append(formatResult(value, langTable));
-    }
-    void lineFailed(const RunResult&, std::string_view engineText) override {
-        collectReads(engineText);
-        results.texts.append(QString());
-    }
-
-private:
-    void collectReads(std::string_view engineText) {
-        if (met.empty())
-            return;
-        const std::string text(engineText);
-        for (const std::string& name : met)
-            if (readsName(text, name, nameChars))
-                results.undefinedNames.append(QString::fromLatin1(name));
-        met.clear();
-    }
-
-    LineResults& results;
-    const QMap<QString, QString>& langTable;
-    const std::string& nameChars;
-    std::vector<std::string> met;
-};
-
-// The engine's name characters, the same for every parser.
-const std::string& engineNameChars() {
-    static const std::string chars = mu::Parser().NameChars();
-    return chars;
-}
-
-} // namespace
+#include <QStringTokenizer>
 
 LineEvaluator::LineEvaluator(const QMap<QString, QString>& table) : langTable(table) {}
 
 LineResults LineEvaluator::evaluate(const QString& script) const {
-    LineResults results;
-    LineCollector collector(results, langTable, engineNameChars());
-    ScriptRun run(langTable, &collector);
-    run.addLines(script);
-    results.run = run.finish();
-    // The lines after a failure did not run.
-    const qsizetype lineCount = script.count(QLatin1Char('\n')) + 1;
-    while (results.texts.size() < lineCount)
-        results.texts.append(QString());
-    return results;
+    IncrementalEvaluation evaluation(langTable);
+    int lineCount = 0;
+    // Lines are viewed in place: a long script pays no allocation per line.
+    for (const QStringView text : QStringTokenizer(script, u'\n')) {
+        ++lineCount;
+        evaluation.addLine(text);
+    }
+    return evaluation.results(lineCount);
 }
 
 QString lineErrorMessage(const RunResult& failed, const QMap<QString, QString>& langTable) {

@@ -5,10 +5,13 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <QToolTip>
 
 #include "ErrorLineMark.h"
 #include "PlainToolTip.h"
+
+#include <algorithm>
 
 // The line numbers, painted left of the results; not part of the text, so a
 // screen reader reads only the results.
@@ -33,6 +36,8 @@ constexpr int gutterPadding = 4;
 LineResultsView::LineResultsView(QWidget* parent)
     : QPlainTextEdit(parent), gutter(new Gutter(this)) {
     setReadOnly(true);
+    // The column is rewritten line by line after every edit of the script; nothing to undo.
+    document()->setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -64,22 +69,25 @@ QString LineResultsView::failureMarker() {
 }
 
 void LineResultsView::showResults(const QStringList& texts, int failedLine,
-                                  const QString& shortMessage, const QString& message) {
-    QStringList lines = texts;
-    noteShown = false;
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    failed = failedLine > 0 && failedLine <= lines.size() ? failedLine : 0;
+                                  const QString& shortMessage, const QString& message, bool quiet) {
+    fullLines = texts;
+    failed = failedLine > 0 && failedLine <= fullLines.size() ? failedLine : 0;
     failedTip = failed ? message : QString();
+    quietMark = failed && quiet;
     if (failed)
-        lines[failed - 1] = failureMarker() + shortMessage;
-    setPlainText(lines.join(QLatin1Char('\n')));
+        fullLines[failed - 1] = failureMarker() + shortMessage;
+    showLines(fullLines);
 
     QList<QTextEdit::ExtraSelection> marks;
     if (failed) {
         QTextEdit::ExtraSelection mark;
         mark.cursor = QTextCursor(document()->findBlockByNumber(failed - 1));
-        mark.format.setBackground(ErrorLineMark::color(palette()));
-        mark.format.setForeground(palette().color(QPalette::Text));
+        if (quietMark) {
+            mark.format.setForeground(palette().color(QPalette::PlaceholderText));
+        } else {
+            mark.format.setBackground(ErrorLineMark::color(palette()));
+            mark.format.setForeground(palette().color(QPalette::Text));
+        }
         mark.format.setProperty(QTextFormat::FullWidthSelection, true);
         marks.append(mark);
     }
@@ -87,9 +95,141 @@ void LineResultsView::showResults(const QStringList& texts, int failedLine,
     syncScroll();
 }
 
+// Only the lines whose text changes are written, in one edit of the document: a pass after an
+// edit near the end of a long script rewrites a line or two, not the whole column.
+void LineResultsView::showLines(const QStringList& lines) {
+    if (noteShown || shownLines.isEmpty() || shownLines.size() != blockCount()) {
+        noteShown = false;
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setPlainText(lines.join(QLatin1Char('\n')));
+        shownLines = lines;
+        return;
+    }
+    const qsizetype oldCount = shownLines.size();
+    const qsizetype newCount = lines.size();
+    qsizetype first = 0;
+    while (first < oldCount && first < newCount && shownLines.at(first) == lines.at(first))
+        ++first;
+    qsizetype same = 0;
+    while (same < oldCount - first && same < newCount - first &&
+           shownLines.at(oldCount - 1 - same) == lines.at(newCount - 1 - same))
+        ++same;
+    if (first == oldCount && first == newCount)
+        return;
+
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    if (oldCount == newCount) {
+        // The same lines: each changed one on its own, the unchanged between them stay.
+        for (qsizetype i = first; i < oldCount - same; ++i)
+            if (shownLines.at(i) != lines.at(i))
+                replaceLine(cursor, int(i), lines.at(i));
+    } else {
+        replaceLines(cursor, int(first), int(oldCount - same),
+                     lines.mid(first, newCount - same - first));
+    }
+    cursor.endEditBlock();
+    shownLines = lines;
+}
+
+void LineResultsView::replaceLine(QTextCursor& cursor, int line, const QString& text) {
+    const QTextBlock block = document()->findBlockByNumber(line);
+    cursor.setPosition(block.position());
+    cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+// Lines [from, to) of the column become lines.
+void LineResultsView::replaceLines(QTextCursor& cursor, int from, int to,
+                                   const QStringList& lines) {
+    const QString text = lines.join(QLatin1Char('\n'));
+    const int count = document()->blockCount();
+    if (from == to) {
+        // Only new lines: before line from, or after the last one.
+        if (from < count) {
+            cursor.setPosition(document()->findBlockByNumber(from).position());
+            cursor.insertText(text + QLatin1Char('\n'));
+        } else {
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(QLatin1Char('\n') + text);
+        }
+        return;
+    }
+    if (lines.isEmpty()) {
+        // Only lines gone: with the line break after them, or the one before the last.
+        if (to < count) {
+            cursor.setPosition(document()->findBlockByNumber(from).position());
+            cursor.setPosition(document()->findBlockByNumber(to).position(),
+                               QTextCursor::KeepAnchor);
+        } else {
+            const QTextBlock before = document()->findBlockByNumber(from - 1);
+            cursor.setPosition(before.position() + before.length() - 1);
+            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+        }
+        cursor.removeSelectedText();
+        return;
+    }
+    const QTextBlock last = document()->findBlockByNumber(to - 1);
+    cursor.setPosition(document()->findBlockByNumber(from).position());
+    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    cursor.insertText(text);
+}
+
+int LineResultsView::textRoom() const {
+    return viewport()->width() - 2 * int(document()->documentMargin());
+}
+
+QString LineResultsView::shownText(int line) const {
+    const QString whole = document()->findBlockByNumber(line - 1).text();
+    const int room = textRoom();
+    if (fontMetrics().horizontalAdvance(whole) <= room)
+        return whole;
+    return fontMetrics().elidedText(whole, Qt::ElideRight, room);
+}
+
+int LineResultsView::wantedWidth() const {
+    int widest = 0;
+    const int bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    for (; block.isValid() &&
+           blockBoundingGeometry(block).translated(contentOffset()).top() <= bottom;
+         block = block.next())
+        widest = std::max(widest, fontMetrics().horizontalAdvance(block.text()));
+    return widest + width() - textRoom() + fontMetrics().horizontalAdvance(QLatin1Char('9'));
+}
+
+// The document keeps every text whole; a line too wide for the column is drawn again over
+// itself, cut to end in "…".
+void LineResultsView::paintEvent(QPaintEvent* event) {
+    QPlainTextEdit::paintEvent(event);
+    if (noteShown)
+        return;
+    const int room = textRoom();
+    QPainter painter(viewport());
+    QTextBlock block = firstVisibleBlock();
+    for (; block.isValid(); block = block.next()) {
+        const QRectF area = blockBoundingGeometry(block).translated(contentOffset());
+        if (area.top() > event->rect().bottom())
+            break;
+        const QString whole = block.text();
+        if (fontMetrics().horizontalAdvance(whole) <= room || !block.layout() ||
+            block.layout()->lineCount() == 0)
+            continue;
+        const QTextLine line = block.layout()->lineAt(0);
+        const bool marked = failed == block.blockNumber() + 1 && !quietMark;
+        painter.fillRect(area, marked ? ErrorLineMark::color(palette())
+                                      : palette().color(QPalette::Base));
+        painter.setPen(palette().color(QPalette::Text));
+        painter.drawText(QPointF(area.left() + line.x(), area.top() + line.y() + line.ascent()),
+                         fontMetrics().elidedText(whole, Qt::ElideRight, room));
+    }
+}
+
 void LineResultsView::showNote(const QString& note) {
     // A note is no script line: the gutter shows no number beside it.
     noteShown = true;
+    fullLines.clear();
+    shownLines.clear();
     failed = 0;
     failedTip.clear();
     setExtraSelections({});
@@ -105,6 +245,8 @@ bool LineResultsView::event(QEvent* event) {
         const int line = cursorForPosition(inViewport).blockNumber() + 1;
         if (failed && line == failed)
             QToolTip::showText(help->globalPos(), plainToolTip(failedTip), this);
+        else if (!noteShown && line <= blockCount() && shownText(line) != fullLines.value(line - 1))
+            QToolTip::showText(help->globalPos(), plainToolTip(fullLines.value(line - 1)), this);
         else
             QToolTip::hideText();
         return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "IncrementalEvaluation.h"
 #include "LineEvaluator.h"
 
 #include <QMap>
@@ -9,40 +10,39 @@
 
 class QPlainTextEdit;
 
-// Evaluates the script again once typing pauses, on the GUI thread while it
-// is idle: each edit restarts a short single-shot timer, and only its
-// timeout evaluates. Scripts longer than maxLines or maxCharacters are not
-// evaluated, so that a huge script cannot make typing stutter.
+// Evaluates the script again after every edit, on the GUI thread, from the first changed line
+// on: the lines before it keep their results and the variables they left (see
+// IncrementalEvaluation). A long pass runs in slices of a few milliseconds between the events
+// of the loop, so typing never waits for it; an edit during a pass takes it back to the changed
+// line. Each finished pass reports the results of the whole script.
 class LiveEvaluation : public QObject {
     Q_OBJECT
 
 public:
-    // The pause after the last edit, in milliseconds.
-    static constexpr int pause = 150;
-    // From bench/LiveEvaluationBench.cpp (Release, 2 busy cores): evaluation
-    // and column refill take about 4.5 µs of CPU per line, 0.4 ms for 100
-    // lines, 3.5 ms for 1 000, 45 ms for 10 000 and 0.5 s for 100 000. At this
-    // cap one pass stays near 20 ms, a frame or two, and only after a pause.
-    static constexpr int maxLines = 5000;
-    // The same cost in a few long lines: those lines average about 30
-    // characters, and the engine's time grows with the characters it reads.
-    static constexpr int maxCharacters = 200000;
+    // The wait after an edit before a pass starts, in milliseconds: none, a pass only evaluates
+    // from the changed line on.
+    static constexpr int pause = 0;
+    // The longest a slice of a pass keeps the event loop waiting, in milliseconds.
+    static constexpr int slice = 8;
 
     LiveEvaluation(QPlainTextEdit* editor, const QMap<QString, QString>& langTable);
 
-    // True while an evaluation waits for the pause to end.
+    // True while a pass waits or runs.
     bool isPending() const { return timer.isActive(); }
-    // Evaluates now, as the timeout would.
+    // Finishes the pass now, as its slices would.
     void evaluateNow();
-    // Drops a waiting evaluation: a run has just shown this script's results.
+    // Drops a waiting report: a run has just shown this script's results.
     void cancel() { timer.stop(); }
 
 signals:
     void evaluated(const LineResults& results);
-    void tooLarge();
 
 private:
+    // Evaluates lines until the pass ends or the time is up; true when it ended.
+    bool evaluateFor(qint64 milliseconds);
+    void runSlice();
+
     QPlainTextEdit* editor;
-    LineEvaluator evaluator;
+    IncrementalEvaluation evaluation;
     QTimer timer;
 };

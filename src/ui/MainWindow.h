@@ -19,6 +19,7 @@ class HelpWindow;
 class ErrorLineMark;
 class LiveEvaluation;
 class QRadioButton;
+class QSplitter;
 struct RunResult;
 
 namespace Ui {
@@ -145,7 +146,14 @@ private:
     void showFullValue(double value);
     void forgetFullValue();
     void copyFullResult() const;
-    void showLineResults(const LineResults& results);
+    // live: from the live evaluation, which says nothing of an empty line being typed.
+    void showLineResults(const LineResults& results, bool live = false);
+    void setupLineResultsWidth();
+    // The column as wide as its widest line in view, within the limit the user set.
+    void fitLineResults();
+    void setupFonts();
+    // The result box marked (dimmed, and said so to assistive technology) or not.
+    void setResultOutOfDate(bool outOfDate);
     void returnToEditor();
 
     Ui::MainWindow* ui;
@@ -155,12 +163,15 @@ private:
     QStringList unitEntries;
     QHash<QString, double> unitIndex;
     QHash<QString, double> unitOffsets;
+    int shownUnitKind = 0; // the listType row whose units the lists show
     QList<FunctionEntry> functionEntries;
     QStandardItemModel functionModel;
     QStandardItemModel unitModel;
     HelpWindow* helpWindow = nullptr; // made when first needed, a child of the window
     ErrorLineMark* errorMark = nullptr;
     LiveEvaluation* liveEvaluation = nullptr;
+    QSplitter* lineResultsSplit = nullptr;
+    int lineResultsLimit = 0; // 0: half the script's width
     double resultValue = 0.0;
     bool hasResultValue = false;
 };

@@ -16,6 +16,7 @@
 #include <QHeaderView>
 #include <QLocale>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStandardItem>
 #include <QTextCursor>
 #include <QUrl>
@@ -79,6 +80,8 @@ void MainWindow::insertTemplate(const QString& text, int back) {
         }
     }
     insertAtCursor(insertion, caretBack);
+    // The start of the lines says what was inserted; the caret may lie beyond the right edge.
+    ui->text_script->horizontalScrollBar()->setValue(0);
 }
 
 void MainWindow::selectCategory(QRadioButton* button, const QString& category) {

@@ -13,17 +13,26 @@
 #include "LiveEvaluation.h"
 #include "NumberFormatter.h"
 #include "PlainToolTip.h"
+#include "RadioArrowKeys.h"
+#include "VisibleControls.h"
 #include "WindowSettings.h"
 #include "ui_mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
+#include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
+#include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
+#include <QSplitter>
+#include <QTextBlock>
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <utility>
 
 namespace {
@@ -81,16 +90,71 @@ void MainWindow::setupEditing() {
     errorMark = new ErrorLineMark(ui->text_script);
     ui->view_lineResults->follow(ui->text_script);
     liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
-    connect(liveEvaluation, &LiveEvaluation::evaluated, this, &MainWindow::showLineResults);
-    connect(liveEvaluation, &LiveEvaluation::tooLarge, this, [this] {
-        ui->view_lineResults->showNote(langTable.value(QStringLiteral("IDS_LIVE_OFF"))
-                                           .arg(QString::number(LiveEvaluation::maxLines),
-                                                QString::number(LiveEvaluation::maxCharacters)));
-        showUndefinedNames(ui->label_undefined, QString());
+    connect(liveEvaluation, &LiveEvaluation::evaluated, this,
+            [this](const LineResults& results) { showLineResults(results, true); });
+    connect(ui->text_script->document(), &QTextDocument::contentsChanged, this, [this] {
+        if (!ui->edit_res->text().isEmpty())
+            setResultOutOfDate(true);
     });
+    setupLineResultsWidth();
+    setupFonts();
+    new RadioArrowKeys(ui->gbRadio);
 
-    resize(800, 600);
+    // 800x600 where the screen has room for it.
+    QSize size(800, 600);
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    resize(size);
     (new WindowSettings(this, langTable))->restore();
+}
+
+void MainWindow::setupFonts() {
+    // Script text lines up in columns; the rest of the window speaks as the desktop does.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    for (QWidget* text :
+         std::initializer_list<QWidget*>{ui->text_script, ui->view_lineResults, ui->edit_res})
+        text->setFont(fixed);
+}
+
+void MainWindow::setupLineResultsWidth() {
+    // The user moves the limit of the column's width with the handle between it and the editor.
+    lineResultsSplit = new QSplitter(Qt::Horizontal, ui->centralWidget);
+    lineResultsSplit->setObjectName(QStringLiteral("split_lineResults"));
+    lineResultsSplit->setChildrenCollapsible(false);
+    ui->gridLayout_script->removeWidget(ui->text_script);
+    ui->gridLayout_script->removeWidget(ui->view_lineResults);
+    lineResultsSplit->addWidget(ui->text_script);
+    lineResultsSplit->addWidget(ui->view_lineResults);
+    lineResultsSplit->setStretchFactor(0, 1);
+    lineResultsSplit->setStretchFactor(1, 0);
+    ui->gridLayout_script->addWidget(lineResultsSplit, 0, 0, 1, 2);
+    QWidget::setTabOrder(ui->text_script, ui->view_lineResults);
+    QWidget::setTabOrder(ui->view_lineResults, ui->btn_run);
+    connect(lineResultsSplit, &QSplitter::splitterMoved, this,
+            [this] { lineResultsLimit = lineResultsSplit->sizes().value(1); });
+    connect(ui->view_lineResults->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &MainWindow::fitLineResults);
+}
+
+void MainWindow::fitLineResults() {
+    const QList<int> sizes = lineResultsSplit->sizes();
+    const int total = sizes.value(0) + sizes.value(1);
+    if (total <= 0)
+        return;
+    const int limit = lineResultsLimit > 0 ? lineResultsLimit : total / 2;
+    const int wanted =
+        std::clamp(ui->view_lineResults->wantedWidth(), ui->view_lineResults->minimumWidth(),
+                   std::max(limit, ui->view_lineResults->minimumWidth()));
+    if (wanted != sizes.value(1))
+        lineResultsSplit->setSizes({total - wanted, wanted});
+}
+
+void MainWindow::setResultOutOfDate(bool outOfDate) {
+    ui->edit_res->setOutOfDate(outOfDate);
+    const QString description = langTable.value(QStringLiteral("IDS_ACC_RESULT_DESC"));
+    const QString marked = langTable.value(QStringLiteral("IDS_RESULT_OUT_OF_DATE"));
+    ui->edit_res->setAccessibleDescription(
+        outOfDate && marked.contains(QLatin1String("%1")) ? marked.arg(description) : description);
 }
 
 void MainWindow::showFullValue(double value) {
@@ -107,18 +171,31 @@ void MainWindow::forgetFullValue() {
 }
 
 void MainWindow::copyFullResult() const {
-    if (hasResultValue)
-        QGuiApplication::clipboard()->setText(NumberFormatter::roundTripText(resultValue));
+    if (!hasResultValue)
+        return;
+    // A value without digits is copied as the box words it.
+    QGuiApplication::clipboard()->setText(std::isnan(resultValue)
+                                              ? ui->edit_res->text()
+                                              : NumberFormatter::roundTripText(resultValue));
 }
 
-void MainWindow::showLineResults(const LineResults& results) {
+void MainWindow::showLineResults(const LineResults& results, bool live) {
     const RunResult& run = results.run;
-    if (run.ok)
-        ui->view_lineResults->showResults(results.texts);
-    else
-        ui->view_lineResults->showResults(results.texts, run.line, run.text,
-                                          lineErrorMessage(run, langTable));
+    LineResultsView* column = ui->view_lineResults;
+    if (run.ok) {
+        column->showResults(results.texts);
+    } else {
+        const QTextBlock failing = ui->text_script->document()->findBlockByNumber(run.line - 1);
+        const bool empty = failing.text().trimmed().isEmpty();
+        if (empty && live && ui->text_script->textCursor().block() == failing)
+            // A line just begun: nothing to say about it yet.
+            column->showResults(results.texts);
+        else
+            column->showResults(results.texts, run.line, withVisibleControls(run.text),
+                                withVisibleControls(lineErrorMessage(run, langTable)), empty);
+    }
     showUndefinedNames(ui->label_undefined, undefinedNamesText(results.undefinedNames, langTable));
+    fitLineResults();
 }
 
 void MainWindow::returnToEditor() {

@@ -6,6 +6,7 @@
 #include "LineEvaluator.h"
 #include "LiveEvaluation.h"
 #include "ResultBase.h"
+#include "VisibleControls.h"
 #include "ui_mainwindow.h"
 
 #include <QMessageBox>
@@ -13,6 +14,7 @@
 
 void MainWindow::on_btn_clean_clicked() {
     ui->edit_res->clear();
+    setResultOutOfDate(false);
     forgetFullValue();
     // Through a cursor, not clear(), so that Ctrl+Z brings the script back.
     QTextCursor cursor(ui->text_script->document());
@@ -33,17 +35,21 @@ RunResult MainWindow::runScript() {
     const RunResult& result = lines.run;
     if (result.ok) {
         showResult(result.text);
+        setResultOutOfDate(false);
         showFullValue(result.value);
         returnToEditor();
         return result;
     }
-    // The result box keeps what it showed before the failed run; the caret
+    // The result box keeps what it showed before the failed run, marked out of date; the caret
     // and a mark point at the failing line while the box explains.
     errorMark->mark(result.line, result.position);
+    if (!ui->edit_res->text().isEmpty())
+        setResultOutOfDate(true);
     // The message holds script text and data-file text: shown as typed, so
     // markup in it can neither load a file nor offer a link.
     QMessageBox box(QMessageBox::Critical, langTable.value(QStringLiteral("IDS_ERROR_TITLE")),
-                    lineErrorMessage(result, langTable), QMessageBox::Ok, this);
+                    withVisibleControls(lineErrorMessage(result, langTable)), QMessageBox::Ok,
+                    this);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Ok);
     box.exec();

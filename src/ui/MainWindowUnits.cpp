@@ -116,8 +116,14 @@ void MainWindow::updateConversion() {
 }
 
 void MainWindow::on_listType_currentRowChanged(int currentRow) {
-    if (currentRow >= 0 && currentRow < int(unitKinds.size()))
+    // Focusing the list makes its first row current: the kind on show already, whose chosen
+    // units stay.
+    if (currentRow == shownUnitKind)
+        return;
+    if (currentRow >= 0 && currentRow < int(unitKinds.size())) {
+        shownUnitKind = currentRow;
         loadUnitCategory(QLatin1String(unitKinds.at(std::size_t(currentRow)).second));
+    }
 }
 
 void MainWindow::on_edit_1_textChanged(const QString&) {

@@ -108,6 +108,7 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_SCRIPT_NOT_SAVED"), QStringLiteral("Not saved: %1")},
         {QStringLiteral("IDS_SCRIPT_TOO_LARGE"), QStringLiteral("Too large: %1")},
         {QStringLiteral("IDS_SCRIPT_NOT_OPENED"), QStringLiteral("Not opened: %1")},
+        {QStringLiteral("IDS_RESULT_OUT_OF_DATE"), QStringLiteral("%1 [old]")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));

@@ -120,6 +120,12 @@ TEST_F(UnitPageTest, StartsWithLinearUnitsTheFirstCurrentAndNoKindChosen) {
     EXPECT_EQ(converted(), QStringLiteral("1"));
 }
 
+TEST_F(UnitPageTest, FocusingTheKindsKeepsTheChosenUnits) {
+    clickUnit(from(), 2);
+    kinds()->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(from()->currentIndex().row(), 2);
+}
+
 namespace {
 
 struct UnitConversionRow {

@@ -30,6 +30,9 @@ public:
         window.insertConstant(definition);
     }
     static void convertResultBase(MainWindow& window, int base) { window.convertResultBase(base); }
+    static void insertTemplate(MainWindow& window, const QString& text, int back) {
+        window.insertTemplate(text, back);
+    }
 };
 
 // A bare installation, a modal-dialog guard, and helpers to find and use the
