@@ -3,8 +3,8 @@
 #include "LineEvaluator.h"
 
 #include "NameReads.h"
+#include "NumberFormatter.h"
 #include "Parser.h"
-#include "ResultFormat.h"
 
 #include <algorithm>
 

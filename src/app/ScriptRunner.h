@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ResultFormat.h"
+#include "NumberFormatter.h"
 #include "VariableStore.h"
 
 #include <QByteArrayView>

@@ -1,22 +1,11 @@
 #include "CliEvaluation.h"
 
+#include "NumberFormatter.h"
 #include "ScriptRunner.h"
 
-#include <charconv>
-#include <cmath>
 #include <sstream>
 
 namespace {
-
-// printf's "%.17g", independent of the process locale; every NaN is "nan".
-QString rawValue(double value) {
-    if (std::isnan(value))
-        return QStringLiteral("nan");
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-    return QString::fromLatin1(buffer, result.ptr - buffer);
-}
 
 CliOutput failure(const RunResult& result) {
     // The message is one line even when a table text holds line breaks.
@@ -49,7 +38,8 @@ CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump) {
     if (!result.ok)
         return failure(result);
     CliOutput output;
-    output.out = (raw ? rawValue(result.value) : result.text) + QLatin1Char('\n');
+    output.out =
+        (raw ? NumberFormatter::roundTripText(result.value) : result.text) + QLatin1Char('\n');
     if (dump)
         output.out += QString::fromStdString(bytecode.str());
     return output;

@@ -11,6 +11,7 @@
 #include "LineEvaluator.h"
 #include "LineResultsView.h"
 #include "LiveEvaluation.h"
+#include "NumberFormatter.h"
 #include "PlainToolTip.h"
 #include "RadioArrowKeys.h"
 #include "VisibleControls.h"
@@ -40,11 +41,6 @@ const QList<QKeySequence> runShortcuts{QKeySequence(Qt::CTRL | Qt::Key_Return),
                                        QKeySequence(Qt::CTRL | Qt::Key_Enter),
                                        QKeySequence(Qt::Key_F9)};
 const QKeySequence copyResultShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_C);
-
-// A double written so that reading it back gives the same double.
-QString fullPrecision(double value) {
-    return QString::number(value, 'g', 17);
-}
 
 // The label's accessible name says what the line is; its text, the names
 // themselves, reaches assistive technology as the description.
@@ -168,7 +164,7 @@ void MainWindow::showFullValue(double value) {
     resultValue = value;
     hasResultValue = true;
     const QString tip = langTable.value(QStringLiteral("IDS_RESULT_TIP"));
-    const QString text = fullPrecision(value);
+    const QString text = NumberFormatter::roundTripText(value);
     ui->edit_res->setToolTip(plainToolTip(tip.isEmpty() ? text : tip.arg(text)));
 }
 
@@ -181,8 +177,9 @@ void MainWindow::copyFullResult() const {
     if (!hasResultValue)
         return;
     // A value without digits is copied as the box words it.
-    QGuiApplication::clipboard()->setText(std::isnan(resultValue) ? ui->edit_res->text()
-                                                                  : fullPrecision(resultValue));
+    QGuiApplication::clipboard()->setText(std::isnan(resultValue)
+                                              ? ui->edit_res->text()
+                                              : NumberFormatter::roundTripText(resultValue));
 }
 
 void MainWindow::showLineResults(const LineResults& results, bool live) {
