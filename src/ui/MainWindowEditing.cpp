@@ -118,6 +118,9 @@ void MainWindow::setupFonts() {
 
 void MainWindow::setupLineResultsWidth() {
     // The user moves the limit of the column's width with the handle between it and the editor.
+    // Moving the two into the handle's widget takes them out of the Tab order: they go back
+    // after the widget before the editor.
+    QWidget* before = ui->text_script->previousInFocusChain();
     lineResultsSplit = new QSplitter(Qt::Horizontal, ui->centralWidget);
     lineResultsSplit->setObjectName(QStringLiteral("split_lineResults"));
     lineResultsSplit->setChildrenCollapsible(false);
@@ -128,8 +131,8 @@ void MainWindow::setupLineResultsWidth() {
     lineResultsSplit->setStretchFactor(0, 1);
     lineResultsSplit->setStretchFactor(1, 0);
     ui->gridLayout_script->addWidget(lineResultsSplit, 0, 0, 1, 2);
+    QWidget::setTabOrder(before, ui->text_script);
     QWidget::setTabOrder(ui->text_script, ui->view_lineResults);
-    QWidget::setTabOrder(ui->view_lineResults, ui->btn_run);
     connect(lineResultsSplit, &QSplitter::splitterMoved, this,
             [this] { lineResultsLimit = lineResultsSplit->sizes().value(1); });
     connect(ui->view_lineResults->verticalScrollBar(), &QScrollBar::valueChanged, this,

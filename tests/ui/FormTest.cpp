@@ -2,6 +2,8 @@
 // slot table and its wiring, the captions with and without a string table.
 #include "WindowTest.h"
 
+#include <QApplication>
+
 #include "LangTable.h"
 
 #include <QAction>
@@ -34,13 +36,11 @@ const Placement placements[] = {
     {"groupBox_7",        "QGroupBox",          "gridLayout_11", 0, 0, 1, 1},
     {"groupBox_8",        "QGroupBox",          "gridLayout_11", 0, 1, 1, 1},
     {"groupBox_4",        "QGroupBox",          "gridLayout_11", 1, 0, 1, 2},
-    {"text_script",       "QPlainTextEdit",     "gridLayout_script", 0, 0, 1, 1},
-    {"view_lineResults",  "LineResultsView",    "gridLayout_script", 0, 1, 1, 1},
     {"label_undefined",   "QLabel",             "gridLayout_script", 1, 0, 1, 2},
     {"groupBox_6",        "QGroupBox",          "gridLayout_3",  1, 0, 1, 1},
     {"groupBox_5",        "QGroupBox",          "gridLayout_3",  2, 0, 1, 1},
     {"btn_run",           "QPushButton",        "gridLayout",    0, 0, 1, 1},
-    {"edit_res",          "QLineEdit",          "gridLayout",    0, 1, 1, 1},
+    {"edit_res",          "ResultLineEdit",     "gridLayout",    0, 1, 1, 1},
     {"btn_clean",         "QPushButton",        "gridLayout",    0, 2, 1, 1},
     {"gbRadio",           "QGroupBox",          "gridLayout_10", 0, 0, 1, 1},
     {"tabMain",           "QTabWidget",         "gridLayout_10", 1, 0, 1, 1},
@@ -59,7 +59,7 @@ const Placement placements[] = {
     {"listType",          "QListWidget",        "gridLayout_8",  0, 0, 1, 1},
     {"groupBox_3",        "QGroupBox",          "gridLayout_8",  0, 1, 1, 1},
     {"edit_1",            "QLineEdit",          "gridLayout_7",  0, 0, 1, 1},
-    {"edit_2",            "QLineEdit",          "gridLayout_7",  0, 1, 1, 1},
+    {"edit_2",            "ResultLineEdit",     "gridLayout_7",  0, 1, 1, 1},
     {"lst_1",             "QListView",          "gridLayout_7",  1, 0, 1, 1},
     {"lst_2",             "QListView",          "gridLayout_7",  1, 1, 1, 1},
     {"btn_ok",            "QPushButton",        "gridLayout_7",  2, 0, 1, 2},
@@ -188,7 +188,10 @@ TEST_F(FormTest, LayoutsHaveTheirSpacingAndMargins) {
 TEST_F(FormTest, WidgetsHaveTheirFixedSettings) {
     EXPECT_EQ(window->objectName(), QStringLiteral("MainWindow"));
     EXPECT_EQ(window->sizePolicy(), QSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred));
-    EXPECT_EQ(window->font().family(), QStringLiteral("Courier"));
+    // The system's fonts: its UI font, and its fixed-width font for script text.
+    EXPECT_EQ(window->font().family(), QApplication::font().family());
+    EXPECT_EQ(widget<QWidget>("text_script")->parentWidget(),
+              widget<QWidget>("view_lineResults")->parentWidget());
     EXPECT_EQ(window->font().pointSize(), 10);
     EXPECT_EQ(widget<QWidget>("centralWidget")->font().pointSize(), 11);
     EXPECT_EQ(widget<QWidget>("groupBox_7")->minimumWidth(), 360);
@@ -225,7 +228,7 @@ TEST_F(FormTest, WidgetsHaveTheirFixedSettings) {
     EXPECT_TRUE(converted->isReadOnly());
     EXPECT_EQ(converted->styleSheet(), QString());
     for (const char* name : {"listType", "lst_1", "lst_2"}) {
-        EXPECT_EQ(widget<QWidget>(name)->font().family(), QStringLiteral("Courier")) << name;
+        EXPECT_EQ(widget<QWidget>(name)->font().family(), QApplication::font().family()) << name;
         EXPECT_EQ(widget<QWidget>(name)->font().pointSize(), 11) << name;
     }
     auto* from = widget<QListView>("lst_1");
