@@ -1,8 +1,8 @@
 #include "LineEvaluator.h"
 
 #include "NameReads.h"
-#include "Parser.h"
 #include "NumberFormatter.h"
+#include "Parser.h"
 #include "TypedText.h"
 #include "VariableStore.h"
 
@@ -28,10 +28,13 @@ double* recordingFactory(const char* a_szName, void* a_pUserData) {
 
 } // namespace
 
-LineEvaluator::LineEvaluator(const QMap<QString, QString>& table) : langTable(table) {}
+LineEvaluator::LineEvaluator(const QMap<QString, QString>& table, const RunOptions& runOptions)
+    : langTable(table), options(runOptions) {}
 
 LineResults LineEvaluator::evaluate(const QString& script) const {
     LineResults results;
+    const NumberFormatter formatter(options.digits);
+    const QString notANumber = langTable.value(QStringLiteral("IDS_CALC_ERROR"));
     NewNames met;
     mu::Parser parser;
     parser.SetVariableFactory(recordingFactory, &met);
@@ -61,7 +64,7 @@ LineResults LineEvaluator::evaluate(const QString& script) const {
             break;
         }
         collectReads(bytes);
-        results.texts.append(formatResult(value, langTable));
+        results.texts.append(formatter.resultText(value, notANumber));
     }
     if (results.run.line == 0) {
         results.run.ok = true;

@@ -62,8 +62,8 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
     return result;
 }
 
-ScriptRun::ScriptRun(const QMap<QString, QString>& table)
-    : langTable(table), parser(std::make_unique<mu::Parser>()) {
+ScriptRun::ScriptRun(const QMap<QString, QString>& table, const RunOptions& options)
+    : langTable(table), formatter(options.digits), parser(std::make_unique<mu::Parser>()) {
     parser->SetVariableFactory(createVariable, &variables);
 }
 
@@ -130,14 +130,15 @@ RunResult ScriptRun::finish(std::ostream* dump) {
     RunResult result;
     result.ok = true;
     result.value = value;
-    result.text = formatResult(value, langTable);
+    result.text = formatter.resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR")));
     return result;
 }
 
-ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
+ScriptRunner::ScriptRunner(const QMap<QString, QString>& table, const RunOptions& runOptions)
+    : langTable(table), options(runOptions) {}
 
 RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
-    ScriptRun run(langTable);
+    ScriptRun run(langTable, options);
     run.addLines(script);
     return run.finish(dump);
 }

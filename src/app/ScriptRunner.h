@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberFormatter.h"
+#include "RunOptions.h"
 #include "VariableStore.h"
 
 #include <QByteArrayView>
@@ -39,7 +40,7 @@ struct RunResult {
 // never holds all of it.
 class ScriptRun {
 public:
-    explicit ScriptRun(const QMap<QString, QString>& langTable);
+    explicit ScriptRun(const QMap<QString, QString>& langTable, const RunOptions& options = {});
     ~ScriptRun();
     ScriptRun(const ScriptRun&) = delete;
     ScriptRun& operator=(const ScriptRun&) = delete;
@@ -62,6 +63,7 @@ private:
     void evaluate(std::string_view engineText);
 
     QMap<QString, QString> langTable;
+    NumberFormatter formatter;
     VariableStore variables;
     std::unique_ptr<mu::Parser> parser;
     std::string bytes;
@@ -74,7 +76,7 @@ class ScriptRunner {
 public:
     // The table is copied (cheaply, it is implicitly shared) and gives the
     // error formats and the text for a result that is not a number.
-    explicit ScriptRunner(const QMap<QString, QString>& langTable);
+    explicit ScriptRunner(const QMap<QString, QString>& langTable, const RunOptions& options = {});
 
     // Every line goes to the engine, empty ones included, so a script that
     // ends with a line break fails on its empty last line. When dump is given
@@ -83,6 +85,7 @@ public:
 
 private:
     QMap<QString, QString> langTable;
+    RunOptions options;
 };
 
 // What a run reports for error on its 1-based line, whose typed text is text.

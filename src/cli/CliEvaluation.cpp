@@ -26,8 +26,8 @@ CliOutput failure(const RunResult& result) {
 } // namespace
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump) {
-    ScriptRun run(langTable);
+                         bool dump, const RunOptions& options) {
+    ScriptRun run(langTable, options);
     run.addLines(script);
     return finishedRunOutput(run, raw, dump);
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 class ScriptRun;
+struct RunOptions;
 
 enum CliExitCode { exitSuccess = 0, exitScriptError = 1, exitUsage = 2 };
 
@@ -14,12 +15,12 @@ struct CliOutput {
     QString err; // for standard error
 };
 
-// Runs script as the run button does. Success: the result box's text, or with
-// raw the value as "%.17g", then with dump the last line's bytecode. Failure
-// (exit code 1): the error box's message on one line, then a line with the
-// error's details.
+// Runs script as the run button does. Success: the result box's text in the
+// options' digits, or with raw the value as "%.17g", then with dump the last
+// line's bytecode. Failure (exit code 1): the error box's message on one line,
+// then a line with the error's details.
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump);
+                         bool dump, const RunOptions& options);
 
 // The same for a run that has had every line of its script.
 CliOutput finishedRunOutput(ScriptRun& run, bool raw, bool dump);

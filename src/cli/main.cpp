@@ -70,13 +70,14 @@ int run(int argc, char* argv[]) {
 
     QMap<QString, QString> langTable;
     loadLanguageTable(languageFilePath(options.language), &langTable);
+    const RunOptions runOptions{options.digits};
     CliOutput output;
     if (!options.texts.isEmpty()) {
         output = evaluateScript(options.texts.join(QLatin1Char('\n')), langTable, options.raw,
-                                options.dump);
+                                options.dump, runOptions);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
-        ScriptRun scriptRun(langTable);
+        ScriptRun scriptRun(langTable, runOptions);
         QString error;
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,

@@ -11,6 +11,12 @@ LiveEvaluation::LiveEvaluation(QPlainTextEdit* watched, const QMap<QString, QStr
             qOverload<>(&QTimer::start));
 }
 
+void LiveEvaluation::setOptions(const RunOptions& options) {
+    evaluator.setOptions(options);
+    if (!editor->document()->isEmpty())
+        evaluateNow();
+}
+
 void LiveEvaluation::evaluateNow() {
     timer.stop();
     if (editor->blockCount() > maxLines || editor->document()->characterCount() > maxCharacters) {

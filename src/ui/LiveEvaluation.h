@@ -36,6 +36,8 @@ public:
     void evaluateNow();
     // Drops a waiting evaluation: a run has just shown this script's results.
     void cancel() { timer.stop(); }
+    // Evaluates with these options from now on, at once unless the script is empty.
+    void setOptions(const RunOptions& options);
 
 signals:
     void evaluated(const LineResults& results);

@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class DisplayOptions;
 class HelpWindow;
 class ErrorLineMark;
 class LiveEvaluation;
@@ -111,7 +112,7 @@ private:
     // edit_1's value converted from lst_1's current unit to lst_2's; none
     // while either list has no current unit.
     std::optional<double> convertedUnitValue() const;
-    // edit_2 := that value to six digits; nothing while there is none.
+    // edit_2 := that value in the chosen digits; nothing while there is none.
     void updateConversion();
 
     // Inserts text at the caret of text_script (replacing a selection) and
@@ -148,6 +149,14 @@ private:
     void showLineResults(const LineResults& results);
     void returnToEditor();
 
+    // The display choices (MainWindowDisplay.cpp): the column, the result box
+    // and the unit page show a changed choice at once.
+    void setupDisplayOptions();
+    void applyDisplayOptions();
+    // The last run's value as the result box shows it with today's choices,
+    // in resultBase when a base conversion asked for one.
+    QString resultBoxText() const;
+
     Ui::MainWindow* ui;
     QString currentCategoryButton;
     CommonFun commonFun;
@@ -160,6 +169,8 @@ private:
     HelpWindow* helpWindow = nullptr; // made when first needed, a child of the window
     ErrorLineMark* errorMark = nullptr;
     LiveEvaluation* liveEvaluation = nullptr;
+    DisplayOptions* displayOptions = nullptr;
     double resultValue = 0.0;
     bool hasResultValue = false;
+    int resultBase = 0; // 0: no base conversion
 };

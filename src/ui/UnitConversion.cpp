@@ -14,14 +14,14 @@ double convertUnitValue(double value, double from, double to) {
     return value * to / from;
 }
 
-QString unitValueText(double value) {
-    return NumberFormatter().unitText(value);
+QString unitValueText(double value, ResultDigits digits) {
+    return NumberFormatter(digits).unitText(value);
 }
 
 QString unitValueInsertText(double value) {
     if (!std::isfinite(value))
         return QString();
-    return NumberFormatter::roundTripText(value);
+    return NumberFormatter::shortestText(value);
 }
 
 bool needsTimesBefore(QChar previous) {
