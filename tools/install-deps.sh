@@ -8,7 +8,7 @@ packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-dej
 packaging=(dpkg-dev file)
 case "${1:-run}" in
     test)
-        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales xvfb xauth)
+        packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev locales xvfb xauth python3)
         packages+=("${packaging[@]}" desktop-file-utils appstream)
         ;;
     package) packages+=("${packaging[@]}") ;;

@@ -3,27 +3,56 @@
 #include "NameReads.h"
 #include "NumberFormatter.h"
 #include "Parser.h"
-#include "TypedText.h"
-#include "VariableStore.h"
-
-#include <QStringTokenizer>
 
 #include <string>
 #include <vector>
 
 namespace {
 
-// The names the engine meets for the first time while one line compiles, and the run's
-// variables.
-struct NewNames {
-    std::vector<std::string> names;
-    VariableStore variables;
+// Keeps every line's text and the names read before any line assigned them. A name is met once
+// per run, on the first line that holds it: if that line reads it, nothing assigned it before.
+class LineCollector : public RunObserver {
+public:
+    LineCollector(LineResults& filled, const QMap<QString, QString>& table,
+                  const std::string& chars, ResultDigits digits)
+        : results(filled), notANumber(table.value(QStringLiteral("IDS_CALC_ERROR"))),
+          nameChars(chars), formatter(digits) {}
+
+    double* nameMet(const char* name) override {
+        met.emplace_back(name);
+        return nullptr;
+    }
+    void lineEvaluated(int, std::string_view engineText, double value) override {
+        collectReads(engineText);
+        results.texts.append(formatter.resultText(value, notANumber));
+    }
+    void lineFailed(const RunResult&, std::string_view engineText) override {
+        collectReads(engineText);
+        results.texts.append(QString());
+    }
+
+private:
+    void collectReads(std::string_view engineText) {
+        if (met.empty())
+            return;
+        const std::string text(engineText);
+        for (const std::string& name : met)
+            if (readsName(text, name, nameChars))
+                results.undefinedNames.append(QString::fromLatin1(name));
+        met.clear();
+    }
+
+    LineResults& results;
+    const QString notANumber;
+    const std::string& nameChars;
+    const NumberFormatter formatter;
+    std::vector<std::string> met;
 };
 
-double* recordingFactory(const char* a_szName, void* a_pUserData) {
-    auto* met = static_cast<NewNames*>(a_pUserData);
-    met->names.emplace_back(a_szName);
-    return createVariable(a_szName, &met->variables);
+// The engine's name characters, the same for every parser.
+const std::string& engineNameChars() {
+    static const std::string chars = mu::Parser().NameChars();
+    return chars;
 }
 
 } // namespace
@@ -33,44 +62,10 @@ LineEvaluator::LineEvaluator(const QMap<QString, QString>& table, const RunOptio
 
 LineResults LineEvaluator::evaluate(const QString& script) const {
     LineResults results;
-    const NumberFormatter formatter(options.digits);
-    const QString notANumber = langTable.value(QStringLiteral("IDS_CALC_ERROR"));
-    NewNames met;
-    mu::Parser parser;
-    parser.SetVariableFactory(recordingFactory, &met);
-    const std::string& nameChars = parser.NameChars();
-    double value = 0.0;
-    int line = 0;
-    // A name is met once per run, on the first line that holds it: if that
-    // line reads it, nothing assigned it before.
-    const auto collectReads = [&](const std::string& bytes) {
-        for (const std::string& name : met.names)
-            if (readsName(bytes, name, nameChars))
-                results.undefinedNames.append(QString::fromLatin1(name));
-        met.names.clear();
-    };
-    std::string bytes;
-    for (const QStringView text : QStringTokenizer(script, u'\n')) {
-        ++line;
-        // The engine reads the line as the runner hands it over.
-        toEngineText(text, bytes);
-        try {
-            parser.SetExpression(bytes);
-            value = parser.Evaluate();
-        } catch (const mu::ParserError& error) {
-            collectReads(bytes);
-            results.run = failedRun(error, line, text, langTable);
-            results.texts.append(QString());
-            break;
-        }
-        collectReads(bytes);
-        results.texts.append(formatter.resultText(value, notANumber));
-    }
-    if (results.run.line == 0) {
-        results.run.ok = true;
-        results.run.value = value;
-        results.run.text = results.texts.constLast();
-    }
+    LineCollector collector(results, langTable, engineNameChars(), options.digits);
+    ScriptRun run(langTable, &collector, 0, options);
+    run.addLines(script);
+    results.run = run.finish();
     // The lines after a failure did not run.
     const qsizetype lineCount = script.count(QLatin1Char('\n')) + 1;
     while (results.texts.size() < lineCount)

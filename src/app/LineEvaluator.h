@@ -10,9 +10,10 @@
 // The run button's evaluation, keeping what every line gave: the window's
 // per-line column and its line of undefined names are filled from it.
 //
-//   script --lines--> mu::Parser --value--> formatResult --> texts[i]
-//                               \--ParserError--> failedRun --> run (as ScriptRunner::run)
-//   variable factory --names first met--> readers of unassigned names --> undefinedNames
+//   script --> ScriptRun (the runner's loop) --RunObserver--> value --formatResult--> texts[i]
+//                                     |                \--failure--> "" (run: as ScriptRunner::run)
+//                                     \--names first met--> readers of unassigned names
+//                                                             --> undefinedNames
 
 struct LineResults {
     // One entry per script line: the text the result box would show for that

@@ -1,5 +1,7 @@
 #pragma once
-// Fixed facts about the product that the About dialog and the command line show.
+// Fixed facts about the product that the About dialog and the command line show. The version
+// (kProductVersion) is written by CMake from project(... VERSION).
 
-inline constexpr char kProductVersion[] = "2.1";
+#include "ProductVersion.h"
+
 inline constexpr char kProductAuthor[] = "ScriptCalc Team";

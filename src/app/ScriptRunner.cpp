@@ -62,12 +62,22 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
     return result;
 }
 
-ScriptRun::ScriptRun(const QMap<QString, QString>& table, const RunOptions& options)
-    : langTable(table), formatter(options.digits), parser(std::make_unique<mu::Parser>()) {
-    parser->SetVariableFactory(createVariable, &variables);
+ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, int linesBefore,
+                     const RunOptions& options)
+    : langTable(table), formatter(options.digits), observer(watcher),
+      parser(std::make_unique<mu::Parser>()), line(linesBefore) {
+    parser->SetVariableFactory(&ScriptRun::createVariable, this);
 }
 
 ScriptRun::~ScriptRun() = default;
+
+double* ScriptRun::createVariable(const char* a_szName, void* a_pUserData) {
+    auto* run = static_cast<ScriptRun*>(a_pUserData);
+    if (run->observer)
+        if (double* given = run->observer->nameMet(a_szName))
+            return given;
+    return run->variables.create();
+}
 
 void ScriptRun::addLine(QStringView text) {
     if (failure)
@@ -77,7 +87,7 @@ void ScriptRun::addLine(QStringView text) {
     try {
         evaluate(bytes);
     } catch (const mu::ParserError& error) {
-        failure = std::make_unique<RunResult>(failedRun(error, line, text, langTable));
+        fail(error, text);
     }
 }
 
@@ -109,17 +119,26 @@ void ScriptRun::addUtf8Line(QByteArrayView utf8) {
     try {
         evaluate(std::string_view(utf8.data(), std::size_t(utf8.size())));
     } catch (const mu::ParserError& error) {
-        failure = std::make_unique<RunResult>(
-            failedRun(error, line, QString::fromLatin1(utf8), langTable));
+        fail(error, QString::fromLatin1(utf8));
     }
 }
 
-void ScriptRun::evaluate(std::string_view engineText) {
-    parser->SetExpression(engineText);
+void ScriptRun::evaluate(std::string_view text) {
+    engineText = text;
+    parser->SetExpression(text);
+    engineText = parser->Expression();
     // The engine holds its own copy of a long line: do not hold a second one while it compiles.
     if (bytes.size() >= longLine)
         std::string().swap(bytes);
     value = parser->Evaluate();
+    if (observer)
+        observer->lineEvaluated(line, engineText, value);
+}
+
+void ScriptRun::fail(const mu::ParserError& error, QStringView text) {
+    failure = std::make_unique<RunResult>(failedRun(error, line, text, langTable));
+    if (observer)
+        observer->lineFailed(*failure, engineText);
 }
 
 RunResult ScriptRun::finish(std::ostream* dump) {
@@ -138,7 +157,7 @@ ScriptRunner::ScriptRunner(const QMap<QString, QString>& table, const RunOptions
     : langTable(table), options(runOptions) {}
 
 RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
-    ScriptRun run(langTable, options);
+    ScriptRun run(langTable, nullptr, 0, options);
     run.addLines(script);
     return run.finish(dump);
 }

@@ -36,11 +36,27 @@ struct RunResult {
     QString key, token;           // failed: ParserError message() and token()
 };
 
+// What a caller learns from a run while it goes through the lines: the per-line column and the
+// live evaluation follow the run's own loop instead of repeating it.
+class RunObserver {
+public:
+    virtual ~RunObserver() = default;
+    // The engine meets name for the first time in this run, while a line compiles. The storage
+    // returned becomes the variable; null gives a new 0 in the run's own store.
+    virtual double* nameMet(const char* name) = 0;
+    // line (1-based) evaluated to value; engineText is what the engine read.
+    virtual void lineEvaluated(int line, std::string_view engineText, double value) = 0;
+    virtual void lineFailed(const RunResult& failure, std::string_view engineText) = 0;
+};
+
 // One run in progress, fed a line at a time, so that a caller reading a script piece by piece
 // never holds all of it.
 class ScriptRun {
 public:
-    explicit ScriptRun(const QMap<QString, QString>& langTable, const RunOptions& options = {});
+    // observer (may be null) must outlive the run. linesBefore: the number of the line before
+    // the first one fed, for a run that continues where an earlier one stopped.
+    explicit ScriptRun(const QMap<QString, QString>& langTable, RunObserver* observer = nullptr,
+                       int linesBefore = 0, const RunOptions& options = {});
     ~ScriptRun();
     ScriptRun(const ScriptRun&) = delete;
     ScriptRun& operator=(const ScriptRun&) = delete;
@@ -59,14 +75,19 @@ public:
     RunResult finish(std::ostream* dump = nullptr);
 
 private:
+    static double* createVariable(const char* a_szName, void* a_pUserData);
     // Compiles and evaluates the engine's text of the current line.
     void evaluate(std::string_view engineText);
+    void fail(const mu::ParserError& error, QStringView text);
 
     QMap<QString, QString> langTable;
     NumberFormatter formatter;
+    RunObserver* observer;
     VariableStore variables;
     std::unique_ptr<mu::Parser> parser;
     std::string bytes;
+    // The engine's text of the current line: its own copy once it has one.
+    std::string_view engineText;
     double value = 0.0;
     int line = 0;
     std::unique_ptr<RunResult> failure;

@@ -27,7 +27,7 @@ CliOutput failure(const RunResult& result) {
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump, const RunOptions& options) {
-    ScriptRun run(langTable, options);
+    ScriptRun run(langTable, nullptr, 0, options);
     run.addLines(script);
     return finishedRunOutput(run, raw, dump);
 }

@@ -77,7 +77,7 @@ int run(int argc, char* argv[]) {
                                 options.dump, runOptions);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
-        ScriptRun scriptRun(langTable, runOptions);
+        ScriptRun scriptRun(langTable, nullptr, 0, runOptions);
         QString error;
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,

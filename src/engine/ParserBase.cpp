@@ -11,8 +11,8 @@ constexpr std::size_t c_iMaxExpressionLength = std::size_t{1} << 26;
 } // namespace
 
 ParserBase::ParserBase()
-    : m_pEvaluate(EvalRoutine::Compile), m_pCode(nullptr), m_bFolding(true), m_bUseBytecode(true),
-      m_bDefaultOprt(true) {
+    : m_iEvalRoutine(EvalRoutine::Compile), m_pCode(nullptr), m_bFolding(true),
+      m_bUseBytecode(true), m_bDefaultOprt(true) {
     m_pTokenReader = std::make_unique<ParserTokenReader>(this);
     // Only UsedVariables reads the reader's table of used variables; it records for that pass.
     m_pTokenReader->SetRecordUsedVariables(false);
@@ -74,7 +74,7 @@ void ParserBase::Reset() {
 }
 
 void ParserBase::ClearCompiled() {
-    m_pEvaluate = EvalRoutine::Compile;
+    m_iEvalRoutine = EvalRoutine::Compile;
     m_Program.Clear();
     m_vStringBuf.clear();
     m_vByteCode.Clear();
@@ -118,12 +118,12 @@ const VariableTable& ParserBase::UsedVariables() {
     } catch (...) {
         m_pTokenReader->SetAcceptUndefined(false);
         m_pTokenReader->SetRecordUsedVariables(false);
-        m_pEvaluate = EvalRoutine::Compile;
+        m_iEvalRoutine = EvalRoutine::Compile;
         throw;
     }
     m_pTokenReader->SetAcceptUndefined(false);
     m_pTokenReader->SetRecordUsedVariables(false);
-    m_pEvaluate = EvalRoutine::Compile;
+    m_iEvalRoutine = EvalRoutine::Compile;
     return m_pTokenReader->UsedVariables();
 }
 
@@ -139,7 +139,7 @@ void ParserBase::SelectEvaluation() {
     if (bConstant) {
         // The value entry writes slot 1, however deep the folded steps went.
         m_vStackBuffer.resize(2, 0.0);
-        m_pEvaluate = EvalRoutine::ReturnConstant;
+        m_iEvalRoutine = EvalRoutine::ReturnConstant;
     } else {
         PrepareExecution();
     }
@@ -159,20 +159,20 @@ void ParserBase::InstallBytecode(const ParserBytecode& a_Code) {
 void ParserBase::PrepareExecution() {
     m_vStackBuffer.resize(m_vByteCode.StackSize(), 0.0);
     m_Program.Prepare(m_vByteCode.Size(), m_vStackBuffer.size());
-    m_pEvaluate = EvalRoutine::ExecuteBytecode;
+    m_iEvalRoutine = EvalRoutine::ExecuteBytecode;
 }
 
 // The first execution of a code builds its pre-decoded form (pointing into the value stack,
 // which stays put until the next compilation); code without one is interpreted.
-double ParserBase::ExecuteWithoutProgram() {
+double ParserBase::BuildProgramOrInterpret() {
     if (!m_Program.IsBuilt() &&
         m_Program.Build(m_pCode, m_vByteCode.Size(), m_vStackBuffer.data(), m_vStackBuffer.size(),
                         m_vStringBuf, m_bMachineCode)) {
         if (m_Program.MachineCode() != nullptr) {
-            m_pEvaluate = EvalRoutine::RunMachineCode;
+            m_iEvalRoutine = EvalRoutine::RunMachineCode;
             return m_Program.MachineCode()();
         }
-        m_pEvaluate = EvalRoutine::RunProgram;
+        m_iEvalRoutine = EvalRoutine::RunProgram;
         return m_Program.Run(m_vStringBuf);
     }
     return InterpretBytecode();
@@ -181,9 +181,10 @@ double ParserBase::ExecuteWithoutProgram() {
 // The program is built again, with or without machine code, by the next execution.
 void ParserBase::SetMachineCodeEnabled(bool a_bEnabled) {
     m_bMachineCode = a_bEnabled;
-    if (m_pEvaluate == EvalRoutine::RunMachineCode || m_pEvaluate == EvalRoutine::RunProgram) {
+    if (m_iEvalRoutine == EvalRoutine::RunMachineCode ||
+        m_iEvalRoutine == EvalRoutine::RunProgram) {
         m_Program.Clear();
-        m_pEvaluate = EvalRoutine::ExecuteBytecode;
+        m_iEvalRoutine = EvalRoutine::ExecuteBytecode;
     }
 }
 

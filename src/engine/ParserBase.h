@@ -52,10 +52,10 @@ public:
     // The machine code is tested first on its own: a switch would be compiled into a search
     // that costs it two more comparisons.
     double Evaluate() {
-        if (m_pEvaluate == EvalRoutine::RunMachineCode) [[likely]] {
+        if (m_iEvalRoutine == EvalRoutine::RunMachineCode) [[likely]] {
             return m_Program.MachineCode()();
         }
-        switch (m_pEvaluate) {
+        switch (m_iEvalRoutine) {
         case EvalRoutine::RunProgram:
             return m_Program.Run(m_vStringBuf);
         case EvalRoutine::ExecuteBytecode:
@@ -177,9 +177,11 @@ private:
         if (m_Program.MachineCode() != nullptr) {
             return m_Program.MachineCode()();
         }
-        return m_Program.IsReady() ? m_Program.Run(m_vStringBuf) : ExecuteWithoutProgram();
+        return m_Program.IsReady() ? m_Program.Run(m_vStringBuf) : BuildProgramOrInterpret();
     }
-    double ExecuteWithoutProgram();
+    // The first run builds the program and runs it (from then on Evaluate goes straight to it);
+    // code the program does not cover is interpreted, then and at every later run.
+    double BuildProgramOrInterpret();
     void SelectEvaluation();
     void PrepareExecution();
 
@@ -198,7 +200,7 @@ private:
     void CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal);
     bool ReserveStacks();
 
-    EvalRoutine m_pEvaluate;
+    EvalRoutine m_iEvalRoutine;
     const ParserBytecode::word_type* m_pCode;
     ParserBytecode m_vByteCode;
     std::vector<std::string> m_vStringBuf;

@@ -8,32 +8,10 @@ namespace mu {
 
 namespace {
 
-// Words of a whole entry with the given code, or 0 for a code that is never emitted.
-int EntryWords(std::uint32_t a_iCode) {
-    constexpr int V = ParserBytecode::m_iValWords;
-    constexpr int P = ParserBytecode::m_iPtrWords;
-    if (a_iCode <= cmXOR || a_iCode == cmEND) {
-        return 2;
-    }
-    switch (a_iCode) {
-    case cmASSIGN:
-        return 2 + P;
-    case cmVAR:
-    case cmVAL:
-        return 2 + V;
-    case cmFUNC:
-        return 3 + P;
-    case cmSTRFUNC:
-        return 4 + P;
-    default:
-        return 0;
-    }
-}
-
-// ORDER CMD: mnemonics of cmLE..cmXOR.
-constexpr const char* c_OperatorNames[] = {"LE",  "GE",  "NEQ", "EQ",  "LT",  "GT", "ADD",
-                                           "SUB", "MUL", "DIV", "POW", "AND", "OR", "XOR"};
-static_assert(sizeof(c_OperatorNames) / sizeof(c_OperatorNames[0]) == cmXOR + 1);
+// The mnemonics of cmLE..cmXOR: their names.
+#define MU_OPERATOR_NAME(NAME, ...) #NAME,
+constexpr const char* c_OperatorNames[] = {MU_BUILTIN_OPERATORS(MU_OPERATOR_NAME)};
+#undef MU_OPERATOR_NAME
 
 std::uintptr_t ReadAddressBits(const ParserBytecode::word_type* a_pWords) {
     std::uintptr_t iAddr = 0;
@@ -95,7 +73,7 @@ void ParserBytecode::Reallocate(std::size_t a_iCapacity) {
 void ParserBytecode::PushAssignment(double* a_pVar) {
     MU_ASSERT(m_iStackPos >= 2, "m_iStackPos >= 2");
     --m_iStackPos;
-    word_type* pEntry = AppendEntry(cmASSIGN, 2 + m_iPtrWords);
+    word_type* pEntry = AppendEntry(cmASSIGN, EntryWords(cmASSIGN));
     std::memcpy(pEntry + 2, &a_pVar, sizeof(a_pVar));
 }
 
@@ -104,7 +82,7 @@ void ParserBytecode::PushFunction(GenericFun a_pFun, int a_iArgc) {
     MU_ASSERT(iArgs <= m_iStackPos, "m_iStackPos >= a_iArgc");
     m_iStackPos = static_cast<std::uint32_t>(m_iStackPos - iArgs + 1);
     UpdateMax();
-    word_type* pEntry = AppendEntry(cmFUNC, 3 + m_iPtrWords);
+    word_type* pEntry = AppendEntry(cmFUNC, EntryWords(cmFUNC));
     pEntry[2] = static_cast<word_type>(a_iArgc);
     std::memcpy(pEntry + 3, &a_pFun, sizeof(a_pFun));
 }
@@ -113,7 +91,7 @@ void ParserBytecode::PushStringFunction(GenericFun a_pFun, int a_iArgc, std::siz
     MU_ASSERT(a_iArgc >= 0 && static_cast<std::uint32_t>(a_iArgc) <= m_iStackPos,
               "m_iStackPos >= a_iArgc");
     m_iStackPos = m_iStackPos - static_cast<std::uint32_t>(a_iArgc) + 1;
-    word_type* pEntry = AppendEntry(cmSTRFUNC, 4 + m_iPtrWords);
+    word_type* pEntry = AppendEntry(cmSTRFUNC, EntryWords(cmSTRFUNC));
     pEntry[2] = static_cast<word_type>(a_iArgc);
     pEntry[3] = static_cast<word_type>(a_iStrIdx);
     UpdateMax();
@@ -121,7 +99,7 @@ void ParserBytecode::PushStringFunction(GenericFun a_pFun, int a_iArgc, std::siz
 }
 
 void ParserBytecode::Seal() {
-    word_type* pEnd = AppendEntry(cmEND, 2);
+    word_type* pEnd = AppendEntry(cmEND, EntryWords(cmEND));
     pEnd[0] = cmEND;
 }
 
@@ -164,12 +142,12 @@ void ParserBytecode::Dump(std::ostream& a_Stream) const {
     const word_type* pWords = m_pWords.get();
     std::size_t i = 0;
     while (i + 2 <= m_iSize && pWords[i + 1] != cmEND) {
-        const int iWords = EntryWords(pWords[i + 1]);
-        if (iWords > 0 && i + static_cast<std::size_t>(iWords) > m_iSize) {
+        const std::size_t iWords = EntryWords(pWords[i + 1]);
+        if (iWords > 0 && i + iWords > m_iSize) {
             break;
         }
         DumpEntry(a_Stream, &pWords[i]);
-        i += static_cast<std::size_t>(iWords > 0 ? iWords : 2);
+        i += iWords > 0 ? iWords : 2;
     }
     a_Stream << "END\n" << std::flush;
     a_Stream.flags(iFlags);

@@ -95,6 +95,27 @@ public:
     void Dump() const;
     void Dump(std::ostream& a_Stream) const;
 
+    // Words of a whole entry with the given code (the table above); 0 for a code the bytecode
+    // never holds.
+    static constexpr std::size_t EntryWords(std::uint32_t a_iCode) {
+        if (a_iCode <= cmXOR || a_iCode == cmEND) {
+            return 2;
+        }
+        switch (a_iCode) {
+        case cmASSIGN:
+            return 2 + m_iPtrWords;
+        case cmVAR:
+        case cmVAL:
+            return 2 + m_iValWords;
+        case cmFUNC:
+            return 3 + m_iPtrWords;
+        case cmSTRFUNC:
+            return 4 + m_iPtrWords;
+        default:
+            return 0;
+        }
+    }
+
     // Operands stored in the words at a_pWords.
     static double ReadDouble(const word_type* a_pWords);
     static double* ReadVarAddr(const word_type* a_pWords);

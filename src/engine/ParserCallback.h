@@ -50,8 +50,9 @@ private:
     bool m_bFoldable;
 };
 
-// Calls a numeric function stored without its type: a_iArgc 0..5 passes that many doubles from
-// a_pArg, a negative a_iArgc = -n passes the array and n. Counts above 5 never reach here.
+// Calls a numeric function stored without its type: a_iArgc 0..c_iMaxFunArgs passes that many
+// doubles from a_pArg, a negative a_iArgc = -n passes the array and n. Larger counts never reach
+// here.
 inline double InvokeFun(GenericFun a_pFun, int a_iArgc, const double* a_pArg) {
     switch (a_iArgc) {
     case 0:
@@ -65,6 +66,7 @@ inline double InvokeFun(GenericFun a_pFun, int a_iArgc, const double* a_pArg) {
     case 4:
         return reinterpret_cast<Fun4>(a_pFun)(a_pArg[0], a_pArg[1], a_pArg[2], a_pArg[3]);
     case 5:
+        static_assert(c_iMaxFunArgs == 5, "one case per count");
         return reinterpret_cast<Fun5>(a_pFun)(a_pArg[0], a_pArg[1], a_pArg[2], a_pArg[3],
                                               a_pArg[4]);
     default:
@@ -73,7 +75,7 @@ inline double InvokeFun(GenericFun a_pFun, int a_iArgc, const double* a_pArg) {
     }
 }
 
-// Calls a string function with its string and a_iArgc (0..2) doubles from a_pArg.
+// Calls a string function with its string and a_iArgc (0..c_iMaxStrFunArgs) doubles from a_pArg.
 inline double InvokeStrFun(GenericFun a_pFun, int a_iArgc, const char* a_szStr,
                            const double* a_pArg) {
     switch (a_iArgc) {
@@ -82,6 +84,7 @@ inline double InvokeStrFun(GenericFun a_pFun, int a_iArgc, const char* a_szStr,
     case 1:
         return reinterpret_cast<StrFun1>(a_pFun)(a_szStr, a_pArg[0]);
     default:
+        static_assert(c_iMaxStrFunArgs == 2, "one case per count");
         MU_ASSERT(a_iArgc == 2, "a_iArgc<=2");
         return reinterpret_cast<StrFun2>(a_pFun)(a_szStr, a_pArg[0], a_pArg[1]);
     }

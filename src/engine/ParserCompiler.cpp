@@ -134,20 +134,7 @@ double ParserBase::Compile() {
                 CloseBracket(stOpt, stVal);
             }
             break;
-        case cmLE:
-        case cmGE:
-        case cmNEQ:
-        case cmEQ:
-        case cmLT:
-        case cmGT:
-        case cmADD:
-        case cmSUB:
-        case cmMUL:
-        case cmDIV:
-        case cmPOW:
-        case cmAND:
-        case cmOR:
-        case cmXOR:
+            MU_BUILTIN_OPERATORS(MU_CASE_CODE)
         case cmASSIGN:
         case cmBINOP: {
             // Equal precedence applies the stacked operator first: every binary operator,

@@ -82,7 +82,7 @@ double ParserBase::InvokeNumeric(const token_type& a_FunTok, ArgList a_Args) {
         // Strings were refused before, so the values are the operands' values.
         return InvokeFun(a_FunTok.GetFuncAddr(), -iArgc, a_Args.Values());
     }
-    if (iFixed < 0 || iFixed > 5) {
+    if (iFixed < 0 || iFixed > c_iMaxFunArgs) {
         RaiseError(peINTERNAL, 6);
     }
     MU_ASSERT(iFixed == iArgc, "a_vArg.size()==ArgCount()");
@@ -118,10 +118,11 @@ double ParserBase::CallStringFunction(const token_type& a_FunTok, ArgList a_Args
 
 double ParserBase::InvokeString(const token_type& a_FunTok, ArgList a_Args) {
     const int iArgc = a_FunTok.ArgCount();
-    if (iArgc < 0 || iArgc > 2 || static_cast<std::size_t>(iArgc) + 1 != a_Args.size()) {
+    if (iArgc < 0 || iArgc > c_iMaxStrFunArgs ||
+        static_cast<std::size_t>(iArgc) + 1 != a_Args.size()) {
         RaiseError(peINTERNAL, -1);
     }
-    double afValues[2] = {};
+    double afValues[c_iMaxStrFunArgs] = {};
     for (std::size_t i = 0; i < static_cast<std::size_t>(iArgc); ++i) {
         afValues[i] = a_Args[i + 1].OperandValue();
     }

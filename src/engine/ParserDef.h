@@ -1,13 +1,26 @@
 // The expression engine turns one line of text into a number:
 //
 //   text --> ParserTokenReader --> ParserBase::Compile --> ParserBytecode --> evaluation
-//            (tokens, syntax        (operator-precedence     (flat words,      (ExecuteBytecode
-//             flags, positioned      pass that computes       folded            or ReturnConstant
+//            (tokens, syntax        (operator-precedence     (flat words,      (ReturnConstant
+//             flags, positioned      pass that computes       folded            or ExecuteBytecode
 //             errors)                the value as it goes)    constants)        on later calls)
 //
+// ExecuteBytecode runs the bytecode in the fastest form it has. The first run translates it once:
+//
+//   ParserBytecode --> ParserProgramBuilder --> ParserProgram --> ParserMachineCode
+//                      (simulates the value      (instructions     (x86-64 code of the program,
+//                       stack once, fuses         on an             written by ParserX86Encoder
+//                       steps)                    accumulator,      into ParserExecutableMemory)
+//                                                 a threaded loop)
+//
+// Later runs call the machine code, or the program's run loop where there is none. Code the
+// program does not cover is walked word by word (InterpretBytecode, the reference the other forms
+// are tested against).
+//
 // Every failure an expression or a definition can cause is thrown as a ParserError. This header
-// holds the vocabulary all the pieces share: command codes, value types, syntax flags, function
-// signatures and the ordered name tables.
+// holds the vocabulary all the pieces share: command codes and the list of built-in operators,
+// value types, syntax flags, function signatures and the ordered name tables. The program's own
+// operations are listed once in ParserProgram.h.
 #ifndef MU_PARSER_DEF_H
 #define MU_PARSER_DEF_H
 
@@ -122,6 +135,10 @@ using FunN = double (*)(const double* a_afArg, int a_iArgc);
 using StrFun0 = double (*)(const char* a_szArg);
 using StrFun1 = double (*)(const char* a_szArg, double);
 using StrFun2 = double (*)(const char* a_szArg, double, double);
+// The most numbers a function of a fixed count takes (Fun0..Fun5), and the most numbers after the
+// string of a string function (StrFun0..StrFun2). A function of any count (FunN) has no limit.
+inline constexpr int c_iMaxFunArgs = 5;
+inline constexpr int c_iMaxStrFunArgs = 2;
 // Recognises a literal at a_szExpr; on success adds the characters used to *a_iPos, stores the
 // value and returns 1, otherwise returns 0 and changes nothing.
 using ValueReader = int (*)(const char* a_szExpr, int* a_iPos, double* a_fVal);
@@ -182,37 +199,47 @@ inline double Power(double x, double y) {
     return y == 2.0 ? x * x : std::pow(x, y);
 }
 
-// The built-in binary operators cmLE..cmXOR; compiling and executing share this one definition.
+// ORDER CMD: the built-in binary operators cmLE..cmXOR, one line each: the code and the value of
+// "x op y". Compiling and executing share these definitions, and every switch that treats all the
+// operators alike takes its case labels from here (MU_CASE_CODE).
+#define MU_BUILTIN_OPERATORS(X)                                                                    \
+    X(LE, x <= y ? 1.0 : 0.0)                                                                      \
+    X(GE, x >= y ? 1.0 : 0.0)                                                                      \
+    X(NEQ, x != y ? 1.0 : 0.0) /* 1 when either is NaN */                                          \
+    X(EQ, x == y ? 1.0 : 0.0)  /* 0 when either is NaN */                                          \
+    X(LT, x < y ? 1.0 : 0.0)                                                                       \
+    X(GT, x > y ? 1.0 : 0.0)                                                                       \
+    X(ADD, x + y)                                                                                  \
+    X(SUB, x - y)                                                                                  \
+    X(MUL, x* y)                                                                                   \
+    X(DIV, x / y)                                                                                  \
+    X(POW, Power(x, y))                                                                            \
+    X(AND, TruncateToInt32(x) & TruncateToInt32(y))                                                \
+    X(OR, TruncateToInt32(x) | TruncateToInt32(y))                                                 \
+    X(XOR, TruncateToInt32(x) ^ TruncateToInt32(y))
+#define MU_CASE_CODE(NAME, ...) case cm##NAME:
+
+// The list is the codes 0..cmXOR in order.
+#define MU_OPERATOR_CODE(NAME, ...) cm##NAME,
+inline constexpr ECmd c_aiBuiltinOperators[] = {MU_BUILTIN_OPERATORS(MU_OPERATOR_CODE)};
+#undef MU_OPERATOR_CODE
+static_assert(sizeof(c_aiBuiltinOperators) / sizeof(c_aiBuiltinOperators[0]) == cmXOR + 1);
+static_assert([] {
+    for (int i = 0; i <= cmXOR; ++i) {
+        if (c_aiBuiltinOperators[i] != i) {
+            return false;
+        }
+    }
+    return true;
+}());
+
 inline double ApplyBuiltinOperator(int a_iCode, double x, double y) {
     switch (a_iCode) {
-    case cmLE:
-        return x <= y ? 1.0 : 0.0;
-    case cmGE:
-        return x >= y ? 1.0 : 0.0;
-    case cmNEQ:
-        return x != y ? 1.0 : 0.0;
-    case cmEQ:
-        return x == y ? 1.0 : 0.0;
-    case cmLT:
-        return x < y ? 1.0 : 0.0;
-    case cmGT:
-        return x > y ? 1.0 : 0.0;
-    case cmADD:
-        return x + y;
-    case cmSUB:
-        return x - y;
-    case cmMUL:
-        return x * y;
-    case cmDIV:
-        return x / y;
-    case cmPOW:
-        return Power(x, y);
-    case cmAND:
-        return TruncateToInt32(x) & TruncateToInt32(y);
-    case cmOR:
-        return TruncateToInt32(x) | TruncateToInt32(y);
-    case cmXOR:
-        return TruncateToInt32(x) ^ TruncateToInt32(y);
+#define MU_APPLY_OPERATOR(NAME, VALUE)                                                             \
+    case cm##NAME:                                                                                 \
+        return VALUE;
+        MU_BUILTIN_OPERATORS(MU_APPLY_OPERATOR)
+#undef MU_APPLY_OPERATOR
     default:
         FatalAssertion("a_iCode<=cmXOR", __FILE__, __LINE__);
     }

@@ -21,20 +21,7 @@ double ParserBase::InterpretBytecode() {
         const std::uint32_t c = pCode[i + 1];
         i += 2;
         switch (c) {
-        case cmLE:
-        case cmGE:
-        case cmNEQ:
-        case cmEQ:
-        case cmLT:
-        case cmGT:
-        case cmADD:
-        case cmSUB:
-        case cmMUL:
-        case cmDIV:
-        case cmPOW:
-        case cmAND:
-        case cmOR:
-        case cmXOR:
+            MU_BUILTIN_OPERATORS(MU_CASE_CODE)
             S[k] = ApplyBuiltinOperator(static_cast<int>(c), S[k], S[k + 1]);
             break;
         case cmASSIGN:
@@ -51,7 +38,7 @@ double ParserBase::InterpretBytecode() {
             break;
         case cmFUNC: {
             const auto a = static_cast<std::int32_t>(pCode[i]);
-            if (a > 5 || a == INT_MIN) {
+            if (a > c_iMaxFunArgs || a == INT_MIN) {
                 RaiseError(peINTERNAL, 1);
             }
             S[k] = InvokeFun(ParserBytecode::ReadFunAddr(pCode + i + 1), a, S + k);

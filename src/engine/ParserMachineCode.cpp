@@ -18,9 +18,10 @@ using Instr = ParserProgram::Instr;
 
 // Larger programs keep the run loop: the code would take megabytes for little gain.
 constexpr std::size_t c_iMaxInstructions = std::size_t{1} << 14;
-// Room for the longest template: a call of five arguments, each perhaps with its own address
+// Room for the longest template: a call of the most arguments, each perhaps with its own address
 // load, then the call.
-constexpr std::size_t c_iMaxTemplateBytes = 5 * (ParserX86Encoder::c_iMaxOperandBytes + 4) + 16;
+constexpr std::size_t c_iMaxTemplateBytes =
+    c_iMaxFunArgs * (ParserX86Encoder::c_iMaxOperandBytes + 4) + 16;
 // Trap bytes before the entry, then the entry's own instructions and the return.
 constexpr std::size_t c_iLeadBytes = 16;
 constexpr std::size_t c_iFrameBytes = 32;
@@ -38,8 +39,10 @@ double OperatorCall(int a_iCode, double a_fX, double a_fY) {
     return ApplyBuiltinOperator(a_iCode, a_fX, a_fY);
 }
 
-// The four basic operations in the order of the fused operations' index.
-const Enc::ESse c_aArithmetic[4] = {Enc::sseADD, Enc::sseSUB, Enc::sseMUL, Enc::sseDIV};
+// The instruction of each basic operation, by its index.
+#define MU_BASIC_SSE(NAME, ...) Enc::sse##NAME,
+const Enc::ESse c_aArithmetic[] = {MU_BASIC_OPERATIONS(MU_BASIC_SSE)};
+#undef MU_BASIC_SSE
 
 template <typename TFun> GenericFun Untyped(TFun a_pFun) {
     return reinterpret_cast<GenericFun>(a_pFun);
@@ -93,7 +96,7 @@ bool Covered(const Instr& a_Instr, bool& a_bCalls) {
         return IsBuiltin(a_Instr.m_pFun, 1);
     case ParserProgram::opCALL:
         a_bCalls = true;
-        return a_Instr.m_iArgc <= 5 && IsBuiltin(a_Instr.m_pFun, a_Instr.m_iArgc);
+        return a_Instr.m_iArgc <= c_iMaxFunArgs && IsBuiltin(a_Instr.m_pFun, a_Instr.m_iArgc);
     case ParserProgram::opSTRCALL:
     case ParserProgram::opRETURN:
         return false;
@@ -144,27 +147,31 @@ void OperatorByCall(Enc& a_Enc, const Instr& a_Instr, int a_iForm, bool a_bPower
     }
 }
 
+// acc = (acc first *a_pFirst) second *a_pSecond
+void TwoSteps(Enc& a_Enc, int a_iFirst, const double* a_pFirst, int a_iSecond,
+              const double* a_pSecond) {
+    a_Enc.Memory(c_aArithmetic[a_iFirst], 0, a_pFirst);
+    a_Enc.Memory(c_aArithmetic[a_iSecond], 0, a_pSecond);
+}
+
 void Operation(Enc& a_Enc, const Instr& a_Instr) {
     using P = ParserProgram;
     const P::EOp iOp = P::Operation(a_Instr);
-    if (iOp >= P::opADD_ADD && iOp <= P::opDIV_DIV) { // acc = acc outer (*x inner *y)
-        const int i = iOp - P::opADD_ADD;
+    int iFirst = 0;
+    int iSecond = 0;
+    if (P::InFamily(iOp, P::opADD_ADD, iFirst, iSecond)) { // acc = acc first (*x second *y)
         a_Enc.Memory(Enc::sseLOAD, 1, a_Instr.m_pX);
-        a_Enc.Memory(c_aArithmetic[i % 4], 1, a_Instr.m_pY);
-        a_Enc.Register(c_aArithmetic[i / 4], 0, 1);
+        a_Enc.Memory(c_aArithmetic[iSecond], 1, a_Instr.m_pY);
+        a_Enc.Register(c_aArithmetic[iFirst], 0, 1);
         return;
     }
-    if (iOp >= P::opMM2_ADD_ADD && iOp <= P::opMM2_DIV_DIV) { // acc = (*x first *y) second *z
-        const int i = iOp - P::opMM2_ADD_ADD;
+    if (P::InFamily(iOp, P::opMM2_ADD_ADD, iFirst, iSecond)) { // acc = (*x first *y) second *z
         a_Enc.Memory(Enc::sseLOAD, 0, a_Instr.m_pX);
-        a_Enc.Memory(c_aArithmetic[i / 4], 0, a_Instr.m_pY);
-        a_Enc.Memory(c_aArithmetic[i % 4], 0, a_Instr.m_pZ);
+        TwoSteps(a_Enc, iFirst, a_Instr.m_pY, iSecond, a_Instr.m_pZ);
         return;
     }
-    if (iOp >= P::opAM2_ADD_ADD && iOp <= P::opAM2_DIV_DIV) { // acc = (acc first *x) second *y
-        const int i = iOp - P::opAM2_ADD_ADD;
-        a_Enc.Memory(c_aArithmetic[i / 4], 0, a_Instr.m_pX);
-        a_Enc.Memory(c_aArithmetic[i % 4], 0, a_Instr.m_pY);
+    if (P::InFamily(iOp, P::opAM2_ADD_ADD, iFirst, iSecond)) { // acc = (acc first *x) second *y
+        TwoSteps(a_Enc, iFirst, a_Instr.m_pX, iSecond, a_Instr.m_pY);
         return;
     }
     switch (iOp) {
@@ -224,7 +231,7 @@ void Operation(Enc& a_Enc, const Instr& a_Instr) {
         a_Enc.PackedMemory(Enc::pkXOR, 0, c_aiSignMask);
         return;
     case P::opCALL:
-        if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0..xmm4
+        if (a_Instr.m_iArgc >= 0) { // the arguments in xmm0, xmm1, ...
             for (int i = 0; i < a_Instr.m_iArgc; ++i) {
                 a_Enc.Memory(Enc::sseLOAD, i, a_Instr.m_pDst + i);
             }

@@ -23,9 +23,10 @@
 // an expression evaluated only once (each line of a script) never needs it. Its storage is
 // reserved at sealing, so building it allocates nothing either.
 //
-// Code the translation does not cover (an unknown code, a call with six or more arguments, a slot
-// read before anything wrote it, an entry running past the end) builds no program; the parser
-// then runs the bytecode itself, which also raises the internal errors at the right point.
+// Code the translation does not cover (an unknown code, a call of more than c_iMaxFunArgs
+// arguments, a slot read before anything wrote it, an entry running past the end) builds no
+// program; the parser then runs the bytecode itself, which also raises the internal errors at the
+// right point.
 #ifndef MU_PARSER_PROGRAM_H
 #define MU_PARSER_PROGRAM_H
 
@@ -37,6 +38,75 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// ORDER BASIC: the four basic operations, name and C++ operator. They are the parts of the fused
+// operations, and their command codes cmADD..cmDIV run in the same order.
+#define MU_BASIC_OPERATIONS(X, ...)                                                                \
+    X(ADD, +, __VA_ARGS__) X(SUB, -, __VA_ARGS__) X(MUL, *, __VA_ARGS__) X(DIV, /, __VA_ARGS__)
+
+// Every ordered pair of basic operations, the first one major: X(FIRST, f, SECOND, s, ...). A list
+// cannot expand inside its own expansion, so the inner pass over the list is deferred (the empty
+// call between the name and its arguments) until MU_EXPAND scans the rows again.
+#define MU_BASIC_PAIRS(X, ...) MU_EXPAND(MU_BASIC_OPERATIONS(MU_BASIC_ROW, X, __VA_ARGS__))
+#define MU_BASIC_ROW(FIRST, f, ...)                                                                \
+    MU_BASIC_LATER MU_EMPTY()()(MU_BASIC_PAIR, FIRST, f, __VA_ARGS__)
+#define MU_BASIC_PAIR(SECOND, s, FIRST, f, X, ...) X(FIRST, f, SECOND, s, __VA_ARGS__)
+#define MU_BASIC_LATER() MU_BASIC_OPERATIONS
+#define MU_EMPTY()
+#define MU_EXPAND(...) __VA_ARGS__
+
+// The three fused families, one operation per pair: a step of two memory operands consumed by one
+// on the accumulator; and two steps in a row, fused where they are emitted: an operation of two
+// memory operands, or one on the accumulator, followed by one on the accumulator.
+// clang-format off
+#define MU_FUSED_NESTED(FIRST, f, SECOND, s, OP) OP(FIRST##_##SECOND, acc = acc f (*x s *y))
+#define MU_FUSED_MM2(FIRST, f, SECOND, s, OP) OP(MM2_##FIRST##_##SECOND, acc = (*x f *y) s *z)
+#define MU_FUSED_AM2(FIRST, f, SECOND, s, OP) OP(AM2_##FIRST##_##SECOND, acc = (acc f *x) s *y)
+// clang-format on
+
+// ORDER OP: the operations of a program, one line each: the name (the enum adds "op") and what
+// the run loop does. acc is the accumulator; x, y and z are the instruction's operands, read
+// through their pointers (a variable, a constant or a stack slot); dst is where it writes, or a
+// call's arguments; fun, argc, code and str are its call and operator fields, strings the string
+// buffer. The forms of an operator: MM both operands in memory, AM the accumulator on the left,
+// MA on the right; A and M likewise for one operand.
+#define MU_PROGRAM_OPERATIONS(OP)                                                                  \
+    OP(STORE, *dst = acc)                                                                          \
+    OP(COPY, *dst = *x)                                                                            \
+    OP(LOAD, acc = *x)                                                                             \
+    OP(ADD_MM, acc = *x + *y)                                                                      \
+    OP(ADD_AM, acc = acc + *y)                                                                     \
+    OP(SUB_MM, acc = *x - *y)                                                                      \
+    OP(SUB_AM, acc = acc - *y)                                                                     \
+    OP(SUB_MA, acc = *x - acc)                                                                     \
+    OP(MUL_MM, acc = *x * *y)                                                                      \
+    OP(MUL_AM, acc = acc * *y)                                                                     \
+    OP(DIV_MM, acc = *x / *y)                                                                      \
+    OP(DIV_AM, acc = acc / *y)                                                                     \
+    OP(DIV_MA, acc = *x / acc)                                                                     \
+    OP(POW_MM, acc = Power(*x, *y))                                                                \
+    OP(POW_AM, acc = Power(acc, *y))                                                               \
+    OP(POW_MA, acc = Power(*x, acc))                                                               \
+    OP(OPR_MM, acc = ApplyBuiltinOperator(code, *x, *y)) /* any other built-in operator */         \
+    OP(OPR_AM, acc = ApplyBuiltinOperator(code, acc, *y))                                          \
+    OP(OPR_MA, acc = ApplyBuiltinOperator(code, *x, acc))                                          \
+    MU_BASIC_PAIRS(MU_FUSED_NESTED, OP) /* acc = acc first (*x second *y) */                       \
+    MU_BASIC_PAIRS(MU_FUSED_MM2, OP)    /* acc = (*x first *y) second *z */                        \
+    MU_BASIC_PAIRS(MU_FUSED_AM2, OP)    /* acc = (acc first *x) second *y */                       \
+    OP(ASSIGN_A, *dst = acc)            /* dst: the variable */                                    \
+    OP(ASSIGN_M, acc = *x; *dst = acc)                                                             \
+    OP(CALL1_A, acc = reinterpret_cast<Fun1>(fun)(acc))                                            \
+    OP(CALL1_M, acc = reinterpret_cast<Fun1>(fun)(*x))                                             \
+    OP(SQR_A, acc = acc * acc) /* "^" with the constant exponent 2 */                              \
+    OP(SQR_M, acc = *x * *x)                                                                       \
+    OP(ABS_A, acc = std::fabs(acc)) /* the built-in abs, done in place */                          \
+    OP(ABS_M, acc = std::fabs(*x))                                                                 \
+    OP(SQRT_A, acc = std::sqrt(acc)) /* the built-in sqrt, done in place */                        \
+    OP(SQRT_M, acc = std::sqrt(*x))                                                                \
+    OP(NEG_A, acc = -acc) /* the built-in prefix minus, done in place */                           \
+    OP(NEG_M, acc = -*x)                                                                           \
+    OP(CALL, acc = InvokeFun(fun, argc, dst)) /* argc = -n: f(dst, n) */                           \
+    OP(STRCALL, acc = InvokeStrFun(fun, argc, strings[str].c_str(), dst)) /* f(string, dst...) */
 
 namespace mu {
 
@@ -71,94 +141,15 @@ public:
     // Number of instructions, for tests of the translation.
     std::size_t Size() const { return m_vCode.size(); }
 
-    // Operations. M: a memory operand (variable, constant or slot) read through a pointer;
-    // A: the accumulator. "acc = x op y" with x from m_pX and y from m_pY.
+    // The operations of MU_PROGRAM_OPERATIONS, in its order.
+    // clang-format off
     enum EOp : std::uint8_t {
-        opSTORE,   // *dst = acc
-        opCOPY,    // *dst = *x
-        opLOAD,    // acc = *x
-        opADD_MM,  // acc = *x + *y
-        opADD_AM,  // acc = acc + *y
-        opSUB_MM,  // acc = *x - *y
-        opSUB_AM,  // acc = acc - *y
-        opSUB_MA,  // acc = *x - acc
-        opMUL_MM,  // acc = *x * *y
-        opMUL_AM,  // acc = acc * *y
-        opDIV_MM,  // acc = *x / *y
-        opDIV_AM,  // acc = acc / *y
-        opDIV_MA,  // acc = *x / acc
-        opPOW_MM,  // acc = *x ^ *y (Power)
-        opPOW_AM,  // acc = acc ^ *y
-        opPOW_MA,  // acc = *x ^ acc
-        opOPR_MM,  // acc = *x code *y, any other built-in operator
-        opOPR_AM,  // acc = acc code *y
-        opOPR_MA,  // acc = *x code acc
-        opADD_ADD, // acc = acc + (*x + *y); the fused forms: outer operator, then inner one
-        opADD_SUB, // acc = acc + (*x - *y)
-        opADD_MUL, // acc = acc + (*x * *y)
-        opADD_DIV, // acc = acc + (*x / *y)
-        opSUB_ADD, // acc = acc - (*x + *y)
-        opSUB_SUB, // acc = acc - (*x - *y)
-        opSUB_MUL, // acc = acc - (*x * *y)
-        opSUB_DIV, // acc = acc - (*x / *y)
-        opMUL_ADD, // acc = acc * (*x + *y)
-        opMUL_SUB, // acc = acc * (*x - *y)
-        opMUL_MUL, // acc = acc * (*x * *y)
-        opMUL_DIV, // acc = acc * (*x / *y)
-        opDIV_ADD, // acc = acc / (*x + *y)
-        opDIV_SUB, // acc = acc / (*x - *y)
-        opDIV_MUL, // acc = acc / (*x * *y)
-        opDIV_DIV, // acc = acc / (*x / *y)
-        // Two steps in a row, fused where they are emitted: an operation of two memory
-        // operands, or one on the accumulator, followed by one on the accumulator.
-        opMM2_ADD_ADD, // acc = (*x + *y) + *z
-        opMM2_ADD_SUB, // acc = (*x + *y) - *z
-        opMM2_ADD_MUL, // acc = (*x + *y) * *z
-        opMM2_ADD_DIV, // acc = (*x + *y) / *z
-        opMM2_SUB_ADD, // acc = (*x - *y) + *z
-        opMM2_SUB_SUB, // acc = (*x - *y) - *z
-        opMM2_SUB_MUL, // acc = (*x - *y) * *z
-        opMM2_SUB_DIV, // acc = (*x - *y) / *z
-        opMM2_MUL_ADD, // acc = (*x * *y) + *z
-        opMM2_MUL_SUB, // acc = (*x * *y) - *z
-        opMM2_MUL_MUL, // acc = (*x * *y) * *z
-        opMM2_MUL_DIV, // acc = (*x * *y) / *z
-        opMM2_DIV_ADD, // acc = (*x / *y) + *z
-        opMM2_DIV_SUB, // acc = (*x / *y) - *z
-        opMM2_DIV_MUL, // acc = (*x / *y) * *z
-        opMM2_DIV_DIV, // acc = (*x / *y) / *z
-        opAM2_ADD_ADD, // acc = (acc + *x) + *y
-        opAM2_ADD_SUB, // acc = (acc + *x) - *y
-        opAM2_ADD_MUL, // acc = (acc + *x) * *y
-        opAM2_ADD_DIV, // acc = (acc + *x) / *y
-        opAM2_SUB_ADD, // acc = (acc - *x) + *y
-        opAM2_SUB_SUB, // acc = (acc - *x) - *y
-        opAM2_SUB_MUL, // acc = (acc - *x) * *y
-        opAM2_SUB_DIV, // acc = (acc - *x) / *y
-        opAM2_MUL_ADD, // acc = (acc * *x) + *y
-        opAM2_MUL_SUB, // acc = (acc * *x) - *y
-        opAM2_MUL_MUL, // acc = (acc * *x) * *y
-        opAM2_MUL_DIV, // acc = (acc * *x) / *y
-        opAM2_DIV_ADD, // acc = (acc / *x) + *y
-        opAM2_DIV_SUB, // acc = (acc / *x) - *y
-        opAM2_DIV_MUL, // acc = (acc / *x) * *y
-        opAM2_DIV_DIV, // acc = (acc / *x) / *y
-        opASSIGN_A,    // *dst = acc (dst: the variable)
-        opASSIGN_M,    // acc = *x; *dst = acc
-        opCALL1_A,     // acc = f(acc)
-        opCALL1_M,     // acc = f(*x)
-        opSQR_A,       // acc = acc * acc: "^" with the constant exponent 2
-        opSQR_M,       // acc = *x * *x
-        opABS_A,       // acc = fabs(acc): a call of the built-in abs, done in place
-        opABS_M,       // acc = fabs(*x)
-        opSQRT_A,      // acc = sqrt(acc): a call of the built-in sqrt, done in place
-        opSQRT_M,      // acc = sqrt(*x)
-        opNEG_A,       // acc = -acc: the built-in prefix minus, done in place
-        opNEG_M,       // acc = -*x
-        opCALL,        // acc = f(dst[0] .. dst[argc-1]), or f(dst, n) for argc = -n
-        opSTRCALL,     // acc = f(string, dst[0] .. dst[argc-1])
-        opRETURN       // the result is acc: a program without instructions (none is built)
+#define MU_OPERATION_NAME(NAME, ...) op##NAME,
+        MU_PROGRAM_OPERATIONS(MU_OPERATION_NAME)
+#undef MU_OPERATION_NAME
+        opRETURN // the result is acc: a program without instructions (none is built)
     };
+    // clang-format on
     // The last instruction's code is its operation plus c_iReturning: it returns acc when done.
     static constexpr int c_iReturning = opRETURN + 1;
 
@@ -180,20 +171,52 @@ public:
                                                               : a_Instr.m_iOp);
     }
 
-    // 0..3 when a_iOp is the a_iAddForm form (opADD_MM or opADD_AM) of +, -, * or /; else -1.
+    // ORDER BASIC: the index of a basic operation, the part of a fused operation.
+    // clang-format off
+    enum EBasic {
+#define MU_BASIC_INDEX(NAME, ...) ba##NAME,
+        MU_BASIC_OPERATIONS(MU_BASIC_INDEX)
+#undef MU_BASIC_INDEX
+        c_iBasic
+    };
+    // clang-format on
+    // The operation of a fused family (its first operation: opADD_ADD, opMM2_ADD_ADD or
+    // opAM2_ADD_ADD) for two parts.
+    static constexpr EOp Fused(EOp a_iFamily, int a_iFirst, int a_iSecond) {
+        return static_cast<EOp>(a_iFamily + c_iBasic * a_iFirst + a_iSecond);
+    }
+    // Whether a_iOp is of that family; if so, its parts.
+    static constexpr bool InFamily(EOp a_iOp, EOp a_iFamily, int& a_iFirst, int& a_iSecond) {
+        const int i = a_iOp - a_iFamily;
+        if (i < 0 || i >= c_iBasic * c_iBasic) {
+            return false;
+        }
+        a_iFirst = i / c_iBasic;
+        a_iSecond = i % c_iBasic;
+        return true;
+    }
+
+    // The index (EBasic) when a_iOp is the a_iAddForm form (opADD_MM or opADD_AM) of a basic
+    // operation; else -1.
     static int StepIndex(EOp a_iOp, EOp a_iAddForm) {
-        const bool bMM = a_iAddForm == opADD_MM;
-        const EOp aForms[4] = {a_iAddForm, bMM ? opSUB_MM : opSUB_AM, bMM ? opMUL_MM : opMUL_AM,
-                               bMM ? opDIV_MM : opDIV_AM};
-        for (int i = 0; i < 4; ++i) {
-            if (a_iOp == aForms[i]) {
+#define MU_MEMORY_FORM(NAME, ...) op##NAME##_MM,
+#define MU_ACCUMULATOR_FORM(NAME, ...) op##NAME##_AM,
+        static constexpr EOp aMM[] = {MU_BASIC_OPERATIONS(MU_MEMORY_FORM)};
+        static constexpr EOp aAM[] = {MU_BASIC_OPERATIONS(MU_ACCUMULATOR_FORM)};
+#undef MU_MEMORY_FORM
+#undef MU_ACCUMULATOR_FORM
+        const EOp* pForms = a_iAddForm == opADD_MM ? aMM : aAM;
+        for (int i = 0; i < c_iBasic; ++i) {
+            if (a_iOp == pForms[i]) {
                 return i;
             }
         }
         return -1;
     }
 
-    const std::vector<Instr>& Code() const { return m_vCode; }
+    const std::vector<Instr>& Code() const {
+        return m_vCode;
+    }
 
 private:
     friend class ParserProgramBuilder;
@@ -219,6 +242,20 @@ private:
     std::size_t m_iReservedStack = 0;
     ParserMachineCode m_MachineCode;
 };
+
+// The fused families are numbered from their parts as Fused computes it.
+#define MU_FUSED_NUMBERING(FIRST, f, SECOND, s, FAMILY)                                            \
+    static_assert(ParserProgram::op##FAMILY##FIRST##_##SECOND ==                                   \
+                  ParserProgram::Fused(ParserProgram::op##FAMILY##ADD_ADD,                         \
+                                       ParserProgram::ba##FIRST, ParserProgram::ba##SECOND));
+MU_BASIC_PAIRS(MU_FUSED_NUMBERING, )
+MU_BASIC_PAIRS(MU_FUSED_NUMBERING, MM2_)
+MU_BASIC_PAIRS(MU_FUSED_NUMBERING, AM2_)
+#undef MU_FUSED_NUMBERING
+// A basic operation's index is its command code's distance from cmADD.
+#define MU_BASIC_CODE(NAME, ...) static_assert(cm##NAME - cmADD == ParserProgram::ba##NAME);
+MU_BASIC_OPERATIONS(MU_BASIC_CODE)
+#undef MU_BASIC_CODE
 
 } // namespace mu
 

@@ -9,29 +9,8 @@ namespace mu {
 
 namespace {
 
-// Words of an entry with the given code; 0 for a code the bytecode never holds.
-std::size_t EntryWords(std::uint32_t a_iCode) {
-    constexpr std::size_t V = ParserBytecode::m_iValWords;
-    constexpr std::size_t P = ParserBytecode::m_iPtrWords;
-    if (a_iCode <= cmXOR || a_iCode == cmEND) {
-        return 2;
-    }
-    switch (a_iCode) {
-    case cmASSIGN:
-        return 2 + P;
-    case cmVAR:
-    case cmVAL:
-        return 2 + V;
-    case cmFUNC:
-        return 3 + P;
-    case cmSTRFUNC:
-        return 4 + P;
-    default:
-        return 0;
-    }
-}
-
-// The four operators that have fused forms; their codes are consecutive.
+// The four basic operators, which have fused forms; their codes are consecutive (ORDER BASIC,
+// checked in ParserProgram.h).
 bool IsArithmetic(std::uint32_t a_iCode) {
     return a_iCode >= cmADD && a_iCode <= cmDIV;
 }
@@ -51,7 +30,7 @@ bool ParserProgramBuilder::Translate(const ParserBytecode::word_type* a_pCode,
                                      std::size_t a_iSize) {
     for (std::size_t i = 0; i + 2 <= a_iSize;) {
         const std::uint32_t iCode = a_pCode[i + 1];
-        const std::size_t iWords = EntryWords(iCode);
+        const std::size_t iWords = ParserBytecode::EntryWords(iCode);
         if (iWords == 0 || i + iWords > a_iSize) {
             return false;
         }
@@ -91,7 +70,7 @@ bool ParserProgramBuilder::Entry(const ParserBytecode::word_type* a_pEntry) {
         return StringCall(k, static_cast<std::int32_t>(a_pEntry[2]), a_pEntry[3],
                           ParserBytecode::ReadFunAddr(a_pEntry + 4));
     default:
-        return Binary(k, iCode); // EntryWords let only cmLE..cmXOR through
+        return Binary(k, iCode); // ParserBytecode::EntryWords let only cmLE..cmXOR through
     }
 }
 
@@ -178,7 +157,7 @@ bool ParserProgramBuilder::Assign(std::size_t k, double* a_pVar) {
 }
 
 bool ParserProgramBuilder::Call(std::size_t k, std::int32_t a_iArgc, GenericFun a_pFun) {
-    if (a_iArgc > 5 || a_iArgc == INT_MIN) {
+    if (a_iArgc > c_iMaxFunArgs || a_iArgc == INT_MIN) {
         return false; // the interpreter raises the internal error when it gets there
     }
     const std::size_t n = static_cast<std::size_t>(a_iArgc < 0 ? -a_iArgc : a_iArgc);
@@ -212,7 +191,7 @@ bool ParserProgramBuilder::Call(std::size_t k, std::int32_t a_iArgc, GenericFun 
 
 bool ParserProgramBuilder::StringCall(std::size_t k, std::int32_t a_iArgc, std::uint32_t a_iStr,
                                       GenericFun a_pFun) {
-    if (a_iArgc < 0 || a_iArgc > 2 || a_iStr >= m_iStrings) {
+    if (a_iArgc < 0 || a_iArgc > c_iMaxStrFunArgs || a_iStr >= m_iStrings) {
         return false;
     }
     const std::size_t n = static_cast<std::size_t>(a_iArgc);

@@ -26,19 +26,26 @@ ParserProgramBuilder::Instr ParserProgramBuilder::OperatorInstr(std::uint32_t a_
 
 // The fmMM form of an operator; its fmAM and fmMA forms follow it (ADD and MUL have no fmMA).
 int ParserProgramBuilder::FirstForm(std::uint32_t a_iCode) {
+    using P = ParserProgram;
+    constexpr int AM = fmAM;
+    constexpr int MA = fmMA;
+#define MU_AM_FOLLOWS(NAME, ...) static_assert(P::op##NAME##_AM == P::op##NAME##_MM + AM);
+    MU_BASIC_OPERATIONS(MU_AM_FOLLOWS)
+    MU_AM_FOLLOWS(POW)
+    MU_AM_FOLLOWS(OPR)
+#undef MU_AM_FOLLOWS
+    static_assert(P::opSUB_MA == P::opSUB_MM + MA && P::opDIV_MA == P::opDIV_MM + MA);
+    static_assert(P::opPOW_MA == P::opPOW_MM + MA && P::opOPR_MA == P::opOPR_MM + MA);
     switch (a_iCode) {
-    case cmADD:
-        return ParserProgram::opADD_MM;
-    case cmSUB:
-        return ParserProgram::opSUB_MM;
-    case cmMUL:
-        return ParserProgram::opMUL_MM;
-    case cmDIV:
-        return ParserProgram::opDIV_MM;
+#define MU_FIRST_FORM(NAME, ...)                                                                   \
+    case cm##NAME:                                                                                 \
+        return P::op##NAME##_MM;
+        MU_BASIC_OPERATIONS(MU_FIRST_FORM)
+#undef MU_FIRST_FORM
     case cmPOW:
-        return ParserProgram::opPOW_MM;
+        return P::opPOW_MM;
     default:
-        return ParserProgram::opOPR_MM;
+        return P::opOPR_MM;
     }
 }
 
@@ -73,8 +80,8 @@ void ParserProgramBuilder::WaitAsPair(std::size_t k, std::uint32_t a_iCode) {
 // The waiting pair's step and the step now consuming it, as one instruction.
 void ParserProgramBuilder::FusePair(std::size_t k, std::uint32_t a_iOuter) {
     Instr instr;
-    instr.m_iOp =
-        static_cast<EOp>(ParserProgram::opADD_ADD + 4 * (a_iOuter - cmADD) + (m_iPairCode - cmADD));
+    instr.m_iOp = ParserProgram::Fused(ParserProgram::opADD_ADD, static_cast<int>(a_iOuter - cmADD),
+                                       static_cast<int>(m_iPairCode - cmADD));
     instr.m_pX = m_pPairX;
     instr.m_pY = m_pPairY;
     Emit(instr);
@@ -102,12 +109,12 @@ void ParserProgramBuilder::Emit(const Instr& a_Instr) {
         const int iFirstMM = ParserProgram::StepIndex(prev.m_iOp, ParserProgram::opADD_MM);
         const int iFirstAM = ParserProgram::StepIndex(prev.m_iOp, ParserProgram::opADD_AM);
         if (iFirstMM >= 0) {
-            prev.m_iOp = static_cast<EOp>(ParserProgram::opMM2_ADD_ADD + 4 * iFirstMM + iSecond);
+            prev.m_iOp = ParserProgram::Fused(ParserProgram::opMM2_ADD_ADD, iFirstMM, iSecond);
             prev.m_pZ = a_Instr.m_pY;
             return;
         }
         if (iFirstAM >= 0) {
-            prev.m_iOp = static_cast<EOp>(ParserProgram::opAM2_ADD_ADD + 4 * iFirstAM + iSecond);
+            prev.m_iOp = ParserProgram::Fused(ParserProgram::opAM2_ADD_ADD, iFirstAM, iSecond);
             prev.m_pX = prev.m_pY;
             prev.m_pY = a_Instr.m_pY;
             return;

@@ -172,5 +172,5 @@ private:
     DisplayOptions* displayOptions = nullptr;
     double resultValue = 0.0;
     bool hasResultValue = false;
-    int resultBase = 0; // 0: no base conversion
+    std::optional<int> resultBase; // set by a base conversion
 };

@@ -29,8 +29,8 @@ QString MainWindow::resultBoxText() const {
     const QString shown =
         NumberFormatter(displayOptions->options().digits)
             .resultText(resultValue, langTable.value(QStringLiteral("IDS_CALC_ERROR")));
-    if (resultBase == 0)
+    if (!resultBase)
         return shown;
-    return resultInBase(shown, resultValue, resultBase,
+    return resultInBase(shown, resultValue, *resultBase,
                         langTable.value(QStringLiteral("IDS_BASE_NOT_WHOLE")));
 }

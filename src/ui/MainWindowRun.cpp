@@ -33,7 +33,7 @@ RunResult MainWindow::runScript() {
     showLineResults(lines);
     const RunResult& result = lines.run;
     if (result.ok) {
-        resultBase = 0;
+        resultBase.reset();
         showResult(result.text);
         showFullValue(result.value);
         returnToEditor();

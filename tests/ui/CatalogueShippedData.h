@@ -29,8 +29,18 @@ inline QString langDir() {
 #endif
 }
 
+// Every language folder that holds a string table; the catalogue, unit and
+// help files of each are tested alike.
 inline const QStringList& languages() {
-    static const QStringList codes{QStringLiteral("zh_cn"), QStringLiteral("en_us")};
+    static const QStringList codes = [] {
+        QStringList found;
+        const QDir dir(langDir());
+        for (const QString& code : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
+            if (QFile::exists(dir.filePath(code + QStringLiteral("/config/lang.xml"))))
+                found << code;
+        }
+        return found;
+    }();
     return codes;
 }
 

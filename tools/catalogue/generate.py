@@ -1,14 +1,17 @@
 #!/usr/bin/env python3
-"""Writes the shipped catalogue data of both languages from the tables in this
+"""Writes the shipped catalogue data of every language from the tables in this
 folder: config/function.xml, config/unit.xml and the help pages.
 
     python3 tools/catalogue/generate.py [--check] [repository root]
 
-Every example result in the help pages is computed here by the script model,
-and every catalogue template is checked to run, so the files never carry a
-result typed by hand.  The generated files are committed; run this again after
-changing a table; --check writes nothing and fails when a committed file
-differs from what the tables give."""
+The tables here hold what all languages share (templates, examples, unit sizes,
+page layout); each module in languages/ holds one language's texts and writes
+data/lang/<its name>.  Every example result in the help pages is computed here
+by the script model, and every catalogue template is checked to run, so the
+files never carry a result typed by hand.  The generated files are committed
+and say so in their first lines; run this again after changing a table;
+--check writes nothing and fails when a committed file differs from what the
+tables give."""
 
 import os
 import re
@@ -18,14 +21,13 @@ from html import escape
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import functions  # noqa: E402
+import languages  # noqa: E402
 import mainpage  # noqa: E402
 import scriptmodel  # noqa: E402
 import scripts  # noqa: E402
 import units  # noqa: E402
-from helppage import page, section  # noqa: E402
-from pages import PAGES, base_body, constants_body  # noqa: E402
-
-LANGUAGES = {"en": "en_us", "zh": "zh_cn"}
+from helppage import GENERATED, page, section  # noqa: E402
+from pages import PAGE_ORDER, base_body, constants_body  # noqa: E402
 
 CATEGORIES = [
     ("TRIGONOMETRIC", functions.TRIGONOMETRIC),
@@ -100,21 +102,84 @@ def check_constant_keys():
                 raise SystemExit("key %r found in %r" % (key, d))
 
 
+# What each language module must define, beside the tables checked key by key.
+LANGUAGE_TEXTS = ["WORDS", "PAGES", "FUNCTIONS", "SCRIPTS", "BASES", "BASE_DESCRIPTION",
+                  "BASE_PAGE", "CONSTANTS", "UNIT_SEPARATOR", "CONSTANTS_PAGE", "UNITS",
+                  "MAIN_HEADINGS", "MAIN"]
+WORDS = {"html_lang", "contents", "example", "result", "syntax", "not_whole", "help_title"}
+
+
+def entries_of(kind):
+    return {e["key"] for _, entries in CATEGORIES for e in entries if e["kind"] == kind}
+
+
+def check_keys(code, table, have, expected):
+    missing = sorted(map(str, set(expected) - set(have)))
+    unknown = sorted(map(str, set(have) - set(expected)))
+    if missing or unknown:
+        raise SystemExit("languages/%s.py, %s: missing %s, unknown %s"
+                         % (code, table, missing or "nothing", unknown or "nothing"))
+
+
+def check_language(code, language):
+    """A language must give a text for every key of the shared tables, and no
+    other, so that every language's files hold the same entries and pages."""
+    for name in LANGUAGE_TEXTS:
+        if not hasattr(language, name):
+            raise SystemExit("languages/%s.py defines no %s" % (code, name))
+    check_keys(code, "WORDS", language.WORDS, WORDS)
+    check_keys(code, "PAGES", language.PAGES, PAGE_ORDER)
+    check_keys(code, "FUNCTIONS", language.FUNCTIONS, entries_of("function"))
+    check_keys(code, "SCRIPTS", language.SCRIPTS, entries_of("script"))
+    check_keys(code, "BASES", language.BASES, entries_of("base"))
+    check_keys(code, "CONSTANTS", language.CONSTANTS, entries_of("constant"))
+    check_keys(code, "CONSTANTS_PAGE", language.CONSTANTS_PAGE, {"paragraphs", "head", "examples"})
+    check_keys(code, "UNITS", language.UNITS, [kind for kind, _ in units.KINDS])
+    for kind, table in units.KINDS:
+        check_keys(code, "UNITS[%r]" % kind, language.UNITS[kind], [u for u, *_ in table])
+    check_keys(code, "MAIN_HEADINGS", language.MAIN_HEADINGS, mainpage.heading_keys())
+    check_keys(code, "MAIN", language.MAIN, mainpage.text_keys())
+    assert "%d" in language.BASE_DESCRIPTION, code
+
+
+def texts(entry, language):
+    """The caption (show), short description (desc) and, for an entry with a
+    help section, its title and paragraphs, in the language."""
+    key = entry["key"]
+    if entry["kind"] == "function":
+        desc, paragraphs = language.FUNCTIONS[key]
+        return {"show": entry["syntax"], "desc": desc, "title": key, "paragraphs": paragraphs}
+    if entry["kind"] == "script":
+        show, desc, paragraphs = language.SCRIPTS[key]
+        return {"show": show, "desc": desc, "title": show, "paragraphs": paragraphs}
+    if entry["kind"] == "base":
+        return {"show": language.BASES[key], "desc": language.BASE_DESCRIPTION % key}
+    meaning = language.CONSTANTS[key]
+    if entry["unit"]:
+        meaning += language.UNIT_SEPARATOR + entry["unit"]
+    return {"show": entry["show"], "desc": meaning}
+
+
 def xml_text(s):
     return escape(s, quote=False).replace("\n", "&#10;")
 
 
-def function_xml(lang):
-    out = ['<?xml version="1.0" encoding="UTF-8"?>', "<functions>"]
+def xml_head(root):
+    return ['<?xml version="1.0" encoding="UTF-8"?>', GENERATED, "<%s>" % root]
+
+
+def function_xml(language):
+    out = xml_head("functions")
     for category, entries in CATEGORIES:
         out.append("  <%s>" % category)
         for e in entries:
+            t = texts(e, language)
             out.append("    <fun>")
-            out.append("      <vk_show>%s</vk_show>" % xml_text(e["show"][lang]))
+            out.append("      <vk_show>%s</vk_show>" % xml_text(t["show"]))
             out.append("      <vk_in>%s</vk_in>" % xml_text(e["in"]))
             out.append("      <vk_bidx>%d</vk_bidx>" % e["bidx"])
             out.append("      <vk_style>%d</vk_style>" % e["style"])
-            out.append("      <vk_shortdesc>%s</vk_shortdesc>" % xml_text(e["desc"][lang]))
+            out.append("      <vk_shortdesc>%s</vk_shortdesc>" % xml_text(t["desc"]))
             out.append("      <vk_help>%s</vk_help>" % xml_text(e["help"]))
             out.append("    </fun>")
         out.append("  </%s>" % category)
@@ -122,38 +187,39 @@ def function_xml(lang):
     return "\n".join(out) + "\n"
 
 
-def unit_xml(lang):
-    out = ['<?xml version="1.0" encoding="UTF-8"?>', "<units>"]
+def unit_xml(language):
+    out = xml_head("units")
     for kind, table in units.KINDS:
         out.append("  <%s>" % kind)
         names = set()
-        for en, zh, size in table:
-            name = en if lang == "en" else zh
+        for unit, size, *offset in table:
+            name = language.UNITS[kind][unit]
             assert name not in names, name
             names.add(name)
-            out.append("    <def><unit>%s</unit><num>%s</num></def>"
-                       % (xml_text(name), units.factor_text(size)))
+            out.append("    <def%s><unit>%s</unit><num>%s</num></def>"
+                       % (units.offset_attribute(*offset), xml_text(name),
+                          units.factor_text(size)))
         out.append("  </%s>" % kind)
     out.append("</units>")
     return "\n".join(out) + "\n"
 
 
-def help_pages(lang):
+def help_pages(language):
     pages = {}
-    for name, (title, intro) in PAGES.items():
-        parts = ["<p>%s</p>" % escape(p, quote=False) for p in intro[lang]]
+    for name in PAGE_ORDER:
+        title, intro = language.PAGES[name]
+        parts = ["<p>%s</p>" % escape(p, quote=False) for p in intro]
         if name == "base.html":
-            parts.append(base_body(lang))
+            parts.append(base_body(language))
         elif name == "constants.html":
-            parts.append(constants_body(lang))
+            parts.append(constants_body(language))
         for _, entries in CATEGORIES:
             for e in entries:
-                if e["help"] == name and e["section"] is not None:
-                    parts.append(section(e, lang))
-        pages[name] = page(lang, title[lang], "\n".join(parts))
-    body = mainpage.body_en(PAGES) if lang == "en" else mainpage.body_zh(PAGES)
-    title = "ScriptCalc help" if lang == "en" else "ScriptCalc 帮助"
-    pages["main.html"] = page(lang, title, body, with_nav=False)
+                if e["help"] == name and e["examples"] is not None:
+                    parts.append(section(e, texts(e, language), language))
+        pages[name] = page(language, title, "\n".join(parts))
+    pages["main.html"] = page(language, language.WORDS["help_title"],
+                              mainpage.body(language, PAGE_ORDER), with_nav=False)
     return pages
 
 
@@ -186,14 +252,15 @@ def main():
     for _, entries in CATEGORIES:
         for e in entries:
             check_entry(e)
-            assert e["help"] in PAGES, e["help"]
+            assert e["help"] in PAGE_ORDER, e["help"]
     check_constant_keys()
     outputs = {}
-    for lang, code in LANGUAGES.items():
+    for code, language in languages.load().items():
+        check_language(code, language)
         base = os.path.join(root, "data", "lang", code)
-        outputs[os.path.join(base, "config", "function.xml")] = function_xml(lang)
-        outputs[os.path.join(base, "config", "unit.xml")] = unit_xml(lang)
-        for name, content in help_pages(lang).items():
+        outputs[os.path.join(base, "config", "function.xml")] = function_xml(language)
+        outputs[os.path.join(base, "config", "unit.xml")] = unit_xml(language)
+        for name, content in help_pages(language).items():
             outputs[os.path.join(base, "help", name)] = content
     stale = [path for path, content in outputs.items() if differs(path, content)]
     if check:
