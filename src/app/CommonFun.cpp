@@ -8,8 +8,10 @@
 
 namespace {
 
-// The default language, used whenever the system's has no folder.
-const QLatin1String fallbackLanguage("zh_cn");
+// The language for every locale without a folder of its own language (German,
+// French, "C", "POSIX"): the one most users can read, then the other shipped.
+const QLatin1String fallbackLanguage("en_us");
+const QLatin1String secondFallback("zh_cn");
 
 // Longer than any real locale name ("language_Script_TERRITORY").
 constexpr qsizetype maxLocaleNameLength = 32;
@@ -40,6 +42,11 @@ bool isPlainFileName(const QString& name) {
     return true;
 }
 
+QString fallbackFor(const QString& langDir) {
+    return QFileInfo(langDir + fallbackLanguage).isDir() ? QString(fallbackLanguage)
+                                                          : QString(secondFallback);
+}
+
 } // namespace
 
 const char* const CommonFun::helpStartPage = "main.html";
@@ -66,9 +73,9 @@ QString CommonFun::dataDirFor(const QString& appDir) {
 
 QString CommonFun::languageFor(const QString& localeName, const QString& appDir) {
     const QString code = localeName.toLower();
-    if (!isPlainLocaleName(code))
-        return QString(fallbackLanguage);
     const QString langDir = appDir + QLatin1String("lang/");
+    if (!isPlainLocaleName(code))
+        return fallbackFor(langDir);
     if (QFileInfo(langDir + code).isDir())
         return code;
     // Another country's variant of the same language reads better than the
@@ -82,7 +89,7 @@ QString CommonFun::languageFor(const QString& localeName, const QString& appDir)
             (folder == language || folder.startsWith(language + QLatin1Char('_'))))
             return folder;
     }
-    return QString(fallbackLanguage);
+    return fallbackFor(langDir);
 }
 
 QString CommonFun::currentLanguage() const {
@@ -100,7 +107,7 @@ QString CommonFun::langFilePath() const {
 QStringList CommonFun::langFilePathsToTry() const {
     const QString current = currentLanguage();
     QStringList paths{langFilePath()};
-    for (const QLatin1String shipped : {fallbackLanguage, QLatin1String("en_us")}) {
+    for (const QLatin1String shipped : {fallbackLanguage, secondFallback}) {
         if (shipped != current)
             paths << dataDirPath() + QLatin1String("lang/") + shipped +
                          QLatin1String("/config/lang.xml");

@@ -26,8 +26,9 @@ public:
     // The folder that holds lang/, with a trailing "/".
     QString dataDirPath() const;
     // The lower-case system locale name when lang/<that name> is a folder,
-    // else the first folder of the same language (lang/en_us for en_GB),
-    // otherwise "zh_cn".
+    // else the first folder of the same language (lang/en_us for en_GB,
+    // lang/zh_cn for zh_TW), otherwise "en_us" when that is a folder and
+    // "zh_cn" when it is not.
     QString currentLanguage() const;
     QString langFileRelativePath() const;
     QString langFilePath() const;

@@ -17,10 +17,16 @@ const std::string& engineNameChars() {
 
 } // namespace
 
-IncrementalEvaluation::IncrementalEvaluation(const QMap<QString, QString>& table)
-    : langTable(table) {}
+IncrementalEvaluation::IncrementalEvaluation(const QMap<QString, QString>& table,
+                                             const RunOptions& runOptions)
+    : langTable(table), options(runOptions) {}
 
 IncrementalEvaluation::~IncrementalEvaluation() = default;
+
+void IncrementalEvaluation::setOptions(const RunOptions& runOptions) {
+    options = runOptions;
+    linesChanged(0);
+}
 
 void IncrementalEvaluation::linesChanged(int line) {
     if (line >= nextLine())
@@ -39,7 +45,8 @@ void IncrementalEvaluation::addLine(QStringView text) {
     if (failure)
         return;
     if (!run)
-        run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine());
+        run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine(),
+                                          options);
     run->addLine(text);
     variables.lineDone(nextLine());
 }
@@ -73,7 +80,8 @@ double* IncrementalEvaluation::nameMet(const char* name) {
 void IncrementalEvaluation::lineEvaluated(int line, std::string_view engineText, double value) {
     collectReads(line - 1, engineText);
     values.push_back(value);
-    texts.append(formatResult(value, langTable));
+    texts.append(NumberFormatter(options.digits)
+                     .resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR"))));
 }
 
 void IncrementalEvaluation::lineFailed(const RunResult& failed, std::string_view engineText) {

@@ -25,11 +25,14 @@ struct LineResults;
 //   results(n) --> LineResults for a script of n lines
 class IncrementalEvaluation : private RunObserver {
 public:
-    explicit IncrementalEvaluation(const QMap<QString, QString>& langTable);
+    explicit IncrementalEvaluation(const QMap<QString, QString>& langTable,
+                                   const RunOptions& options = {});
     ~IncrementalEvaluation() override;
     IncrementalEvaluation(const IncrementalEvaluation&) = delete;
     IncrementalEvaluation& operator=(const IncrementalEvaluation&) = delete;
 
+    // Every line is evaluated again with these options.
+    void setOptions(const RunOptions& runOptions);
     // Lines from the 0-based index line on may differ from those fed before.
     void linesChanged(int line);
     // The index of the line to feed next.
@@ -48,6 +51,7 @@ private:
     void collectReads(int line, std::string_view engineText);
 
     QMap<QString, QString> langTable;
+    RunOptions options;
     VariableCheckpoints variables;
     std::unique_ptr<ScriptRun> run;
     QStringList texts;

@@ -4,10 +4,11 @@
 
 #include <QStringTokenizer>
 
-LineEvaluator::LineEvaluator(const QMap<QString, QString>& table) : langTable(table) {}
+LineEvaluator::LineEvaluator(const QMap<QString, QString>& table, const RunOptions& runOptions)
+    : langTable(table), options(runOptions) {}
 
 LineResults LineEvaluator::evaluate(const QString& script) const {
-    IncrementalEvaluation evaluation(langTable);
+    IncrementalEvaluation evaluation(langTable, options);
     int lineCount = 0;
     // Lines are viewed in place: a long script pays no allocation per line.
     for (const QStringView text : QStringTokenizer(script, u'\n')) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "RunOptions.h"
 #include "ScriptRunner.h"
 
 #include <QMap>
@@ -27,12 +28,14 @@ struct LineResults {
 
 class LineEvaluator {
 public:
-    explicit LineEvaluator(const QMap<QString, QString>& langTable);
+    explicit LineEvaluator(const QMap<QString, QString>& langTable, const RunOptions& options = {});
 
+    void setOptions(const RunOptions& runOptions) { options = runOptions; }
     LineResults evaluate(const QString& script) const;
 
 private:
     QMap<QString, QString> langTable;
+    RunOptions options;
 };
 
 // The message of a failed run as the window shows it: the table's

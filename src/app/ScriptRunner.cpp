@@ -62,9 +62,10 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
     return result;
 }
 
-ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, int linesBefore)
-    : langTable(table), observer(watcher), parser(std::make_unique<mu::Parser>()),
-      line(linesBefore) {
+ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, int linesBefore,
+                     const RunOptions& options)
+    : langTable(table), formatter(options.digits), observer(watcher),
+      parser(std::make_unique<mu::Parser>()), line(linesBefore) {
     parser->SetVariableFactory(&ScriptRun::createVariable, this);
 }
 
@@ -148,14 +149,15 @@ RunResult ScriptRun::finish(std::ostream* dump) {
     RunResult result;
     result.ok = true;
     result.value = value;
-    result.text = formatResult(value, langTable);
+    result.text = formatter.resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR")));
     return result;
 }
 
-ScriptRunner::ScriptRunner(const QMap<QString, QString>& table) : langTable(table) {}
+ScriptRunner::ScriptRunner(const QMap<QString, QString>& table, const RunOptions& runOptions)
+    : langTable(table), options(runOptions) {}
 
 RunResult ScriptRunner::run(const QString& script, std::ostream* dump) const {
-    ScriptRun run(langTable);
+    ScriptRun run(langTable, nullptr, 0, options);
     run.addLines(script);
     return run.finish(dump);
 }

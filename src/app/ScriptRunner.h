@@ -1,6 +1,7 @@
 #pragma once
 
 #include "NumberFormatter.h"
+#include "RunOptions.h"
 #include "VariableStore.h"
 
 #include <QByteArrayView>
@@ -55,7 +56,7 @@ public:
     // observer (may be null) must outlive the run. linesBefore: the number of the line before
     // the first one fed, for a run that continues where an earlier one stopped.
     explicit ScriptRun(const QMap<QString, QString>& langTable, RunObserver* observer = nullptr,
-                       int linesBefore = 0);
+                       int linesBefore = 0, const RunOptions& options = {});
     ~ScriptRun();
     ScriptRun(const ScriptRun&) = delete;
     ScriptRun& operator=(const ScriptRun&) = delete;
@@ -80,6 +81,7 @@ private:
     void fail(const mu::ParserError& error, QStringView text);
 
     QMap<QString, QString> langTable;
+    NumberFormatter formatter;
     RunObserver* observer;
     VariableStore variables;
     std::unique_ptr<mu::Parser> parser;
@@ -95,7 +97,7 @@ class ScriptRunner {
 public:
     // The table is copied (cheaply, it is implicitly shared) and gives the
     // error formats and the text for a result that is not a number.
-    explicit ScriptRunner(const QMap<QString, QString>& langTable);
+    explicit ScriptRunner(const QMap<QString, QString>& langTable, const RunOptions& options = {});
 
     // Every line goes to the engine, empty ones included, so a script that
     // ends with a line break fails on its empty last line. When dump is given
@@ -104,6 +106,7 @@ public:
 
 private:
     QMap<QString, QString> langTable;
+    RunOptions options;
 };
 
 // What a run reports for error on its 1-based line, whose typed text is text.

@@ -28,9 +28,9 @@ CliOutput failure(const RunResult& result) {
 } // namespace
 
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump, bool strict) {
+                         bool dump, const RunOptions& options, bool strict) {
     UndefinedNameWatch watch(strict);
-    ScriptRun run(langTable, &watch);
+    ScriptRun run(langTable, &watch, 0, options);
     run.addLines(script);
     return finishedRunOutput(run, watch, langTable, raw, dump);
 }

@@ -5,6 +5,7 @@
 
 class ScriptRun;
 class UndefinedNameWatch;
+struct RunOptions;
 
 enum CliExitCode { exitSuccess = 0, exitScriptError = 1, exitUsage = 2 };
 
@@ -15,13 +16,14 @@ struct CliOutput {
     QString err; // for standard error
 };
 
-// Runs script as the run button does. Success: the result box's text, or with
-// raw the value as "%.17g", then with dump the last line's bytecode; names read
-// before any assignment are listed on standard error in the table's words.
-// Failure (exit code 1): the error box's message on one line, then a line with
-// the error's details. With strict, reading such a name is a failure.
+// Runs script as the run button does. Success: the result box's text in the
+// options' digits, or with raw the value as "%.17g", then with dump the last
+// line's bytecode; names read before any assignment are listed on standard
+// error in the table's words. Failure (exit code 1): the error box's message on
+// one line, then a line with the error's details. With strict, reading such a
+// name is a failure.
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
-                         bool dump, bool strict = false);
+                         bool dump, const RunOptions& options, bool strict = false);
 
 // The same for a run, watched by watch, that has had every line of its script.
 CliOutput finishedRunOutput(ScriptRun& run, const UndefinedNameWatch& watch,

@@ -21,6 +21,19 @@ bool setFile(const QString& file, CliOptions* options) {
     return true;
 }
 
+bool setDigits(const QString& name, CliOptions* options) {
+    const std::optional<ResultDigits> digits = ResultDigits::fromName(name);
+    if (!digits) {
+        options->error =
+            QStringLiteral("--digits takes a number from 1 to %1 or 'shortest', not '%2'")
+                .arg(ResultDigits::maxCount)
+                .arg(name);
+        return false;
+    }
+    options->digits = *digits;
+    return true;
+}
+
 } // namespace
 
 CliOptions parseArguments(const QStringList& arguments) {
@@ -42,6 +55,10 @@ CliOptions parseArguments(const QStringList& arguments) {
             ok = takeValue(arguments, i, &options.language, &options);
         else if (arg.startsWith(QLatin1String("--lang=")))
             options.language = arg.mid(7);
+        else if (arg == QLatin1String("--digits"))
+            ok = takeValue(arguments, i, &value, &options) && setDigits(value, &options);
+        else if (arg.startsWith(QLatin1String("--digits=")))
+            ok = setDigits(arg.mid(9), &options);
         else if (arg == QLatin1String("--raw"))
             options.raw = true;
         else if (arg == QLatin1String("--dump"))
@@ -66,12 +83,16 @@ CliOptions parseArguments(const QStringList& arguments) {
 
 QString usageText() {
     return QStringLiteral(
-        "Usage: scriptcalc-cli [--lang CODE] [--raw] [--dump] [--strict] [-e TEXT]... [FILE | -]\n"
+        "Usage: scriptcalc-cli [--lang CODE] [--digits N|shortest] [--raw] [--dump] [--strict]\n"
+        "                      [-e TEXT]... [FILE | -]\n"
         "Evaluates a ScriptCalc script line by line and prints the last line's value.\n"
         "\n"
         "  -e TEXT      script text; several are joined as lines, in order\n"
         "  FILE         read the script from FILE; '-' or no FILE and no -e: standard input\n"
         "  --lang CODE  messages from lang/CODE (missing: the default language)\n"
+        "  --digits N   print the result with N significant digits (1 to 17)\n"
+        "  --digits shortest\n"
+        "               the fewest digits that read back as the same value\n"
         "  --raw        print the value with 17 significant digits (nan, inf, -inf)\n"
         "  --dump       also print the bytecode of the last line\n"
         "  --strict     a name read before any line assigns it is an error; without\n"

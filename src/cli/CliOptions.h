@@ -1,13 +1,17 @@
 #pragma once
 
+#include "NumberFormatter.h"
+
 #include <QString>
 #include <QStringList>
 
 // The command line of scriptcalc-cli:
-//   scriptcalc-cli [--lang CODE] [--raw] [--dump] [--strict] [-e TEXT]... [FILE | -]
+//   scriptcalc-cli [--lang CODE] [--digits N|shortest] [--raw] [--dump] [--strict]
+//                  [-e TEXT]... [FILE | -]
 struct CliOptions {
     QString language;     // --lang CODE; empty: the system locale decides
-    bool raw = false;     // --raw: the value as "%.17g"
+    ResultDigits digits;  // --digits N|shortest; the result box's rule without it
+    bool raw = false;     // --raw: the value as "%.17g", whatever the digits
     bool dump = false;    // --dump: the last line's bytecode after the result
     bool strict = false;  // --strict: reading a name before any assignment is an error
     bool help = false;    // --help
@@ -22,8 +26,9 @@ struct CliOptions {
     }
 };
 
-// arguments excludes the program name. The value of -e and --lang is always
-// the next argument, so "-e -3" is the script -3.
+// arguments excludes the program name. The value of -e, --lang and --digits is
+// always the next argument (or follows "=" in --lang= and --digits=), so
+// "-e -3" is the script -3.
 CliOptions parseArguments(const QStringList& arguments);
 
 QString usageText();

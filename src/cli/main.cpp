@@ -80,14 +80,15 @@ int run(int argc, char* argv[]) {
     // error, as in the window.
     const QMap<QString, QString> langTable =
         loadUsableLanguageTable(languageFilePaths(options.language));
+    const RunOptions runOptions{options.digits};
     CliOutput output;
     if (!options.texts.isEmpty()) {
         output = evaluateScript(withLineFeeds(options.texts.join(QLatin1Char('\n'))), langTable,
-                                options.raw, options.dump, options.strict);
+                                options.raw, options.dump, runOptions, options.strict);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         UndefinedNameWatch watch(options.strict);
-        ScriptRun scriptRun(langTable, &watch);
+        ScriptRun scriptRun(langTable, &watch, 0, runOptions);
         QString error;
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,

@@ -26,6 +26,12 @@ LiveEvaluation::LiveEvaluation(QPlainTextEdit* watched, const QMap<QString, QStr
             });
 }
 
+void LiveEvaluation::setOptions(const RunOptions& options) {
+    evaluation.setOptions(options);
+    if (!editor->document()->isEmpty())
+        evaluateNow();
+}
+
 void LiveEvaluation::evaluateNow() {
     timer.stop();
     evaluateFor(std::numeric_limits<qint64>::max());

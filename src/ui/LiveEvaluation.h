@@ -33,6 +33,8 @@ public:
     void evaluateNow();
     // Drops a waiting report: a run has just shown this script's results.
     void cancel() { timer.stop(); }
+    // Evaluates with these options from now on, at once unless the script is empty.
+    void setOptions(const RunOptions& options);
 
 signals:
     void evaluated(const LineResults& results);

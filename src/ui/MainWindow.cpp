@@ -14,6 +14,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
             [this] { openHelpPage(QStringLiteral("main.html")); });
     loadLanguage();
     applyLanguage();
+    setupDisplayOptions();
     loadFunctionList(QStringLiteral("TRIGONOMETRIC"));
     initUnitPage();
     ui->tabMain->setTabText(0, ui->rb_TRIGONOMETRIC->text());

@@ -15,6 +15,7 @@
 
 #include <optional>
 
+class DisplayOptions;
 class HelpWindow;
 class ErrorLineMark;
 class LiveEvaluation;
@@ -112,7 +113,7 @@ private:
     // edit_1's value converted from lst_1's current unit to lst_2's; none
     // while either list has no current unit.
     std::optional<double> convertedUnitValue() const;
-    // edit_2 := that value to six digits; nothing while there is none.
+    // edit_2 := that value in the chosen digits; nothing while there is none.
     void updateConversion();
 
     // Inserts text at the caret of text_script (replacing a selection) and
@@ -156,6 +157,14 @@ private:
     void setResultOutOfDate(bool outOfDate);
     void returnToEditor();
 
+    // The display choices (MainWindowDisplay.cpp): the column, the result box
+    // and the unit page show a changed choice at once.
+    void setupDisplayOptions();
+    void applyDisplayOptions();
+    // The last run's value as the result box shows it with today's choices,
+    // in resultBase when a base conversion asked for one.
+    QString resultBoxText() const;
+
     Ui::MainWindow* ui;
     QString currentCategoryButton;
     CommonFun commonFun;
@@ -172,6 +181,8 @@ private:
     LiveEvaluation* liveEvaluation = nullptr;
     QSplitter* lineResultsSplit = nullptr;
     int lineResultsLimit = 0; // 0: half the script's width
+    DisplayOptions* displayOptions = nullptr;
     double resultValue = 0.0;
     bool hasResultValue = false;
+    std::optional<int> resultBase; // set by a base conversion
 };

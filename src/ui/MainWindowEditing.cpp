@@ -7,6 +7,7 @@
 //   "=" / Ctrl+Return / F9 --> run --> result box, column; on failure mark + error box
 #include "MainWindow.h"
 
+#include "DisplayOptions.h"
 #include "ErrorLineMark.h"
 #include "LineEvaluator.h"
 #include "LineResultsView.h"
@@ -90,6 +91,7 @@ void MainWindow::setupEditing() {
     errorMark = new ErrorLineMark(ui->text_script);
     ui->view_lineResults->follow(ui->text_script);
     liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
+    liveEvaluation->setOptions(displayOptions->options());
     connect(liveEvaluation, &LiveEvaluation::evaluated, this,
             [this](const LineResults& results) { showLineResults(results, true); });
     connect(ui->text_script->document(), &QTextDocument::contentsChanged, this, [this] {

@@ -2,6 +2,7 @@
 // the base conversion that the function list asks for.
 #include "MainWindow.h"
 
+#include "DisplayOptions.h"
 #include "ErrorLineMark.h"
 #include "LineEvaluator.h"
 #include "LiveEvaluation.h"
@@ -29,11 +30,13 @@ void MainWindow::on_btn_run_clicked() {
 
 RunResult MainWindow::runScript() {
     // One evaluation gives the result box and the column the same texts.
-    const LineResults lines = LineEvaluator(langTable).evaluate(ui->text_script->toPlainText());
+    const LineResults lines = LineEvaluator(langTable, displayOptions->options())
+                                  .evaluate(ui->text_script->toPlainText());
     liveEvaluation->cancel();
     showLineResults(lines);
     const RunResult& result = lines.run;
     if (result.ok) {
+        resultBase.reset();
         showResult(result.text);
         setResultOutOfDate(false);
         showFullValue(result.value);
@@ -66,7 +69,8 @@ void MainWindow::showResult(const QString& text) {
 void MainWindow::convertResultBase(int base) {
     // The value of this run is converted, never the text of an earlier one.
     const RunResult result = runScript();
-    if (result.ok)
-        showResult(resultInBase(result.text, result.value, base,
-                                langTable.value(QStringLiteral("IDS_BASE_NOT_WHOLE"))));
+    if (result.ok) {
+        resultBase = base;
+        showResult(resultBoxText());
+    }
 }

@@ -5,9 +5,10 @@
 //   listType row --> loadUnitCategory --UnitXmlReader--> unitEntries, unitIndex, unitOffsets
 //                                     --> unitModel --> lst_1, lst_2
 //   edit_1 / lst_1 / lst_2 (current unit) --> updateConversion --> edit_2
-//   btn_ok --> the converted value with full precision --> script
+//   btn_ok --> the converted value's shortest exact text --> script
 #include "MainWindow.h"
 
+#include "DisplayOptions.h"
 #include "PlainToolTip.h"
 #include "UnitConversion.h"
 #include "UnitXmlReader.h"
@@ -112,7 +113,7 @@ std::optional<double> MainWindow::convertedUnitValue() const {
 
 void MainWindow::updateConversion() {
     if (const std::optional<double> result = convertedUnitValue())
-        ui->edit_2->setText(unitValueText(*result));
+        ui->edit_2->setText(unitValueText(*result, displayOptions->options().digits));
 }
 
 void MainWindow::on_listType_currentRowChanged(int currentRow) {
@@ -139,7 +140,7 @@ void MainWindow::on_lst_2_clicked(const QModelIndex&) {
 }
 
 void MainWindow::on_btn_ok_clicked() {
-    // The full value, not the six digits on show; and never glued onto a
+    // The full value, not the digits on show; and never glued onto a
     // number, name or bracket just before the caret.
     const std::optional<double> result = convertedUnitValue();
     QString text = result ? unitValueInsertText(*result) : QString();

@@ -20,14 +20,14 @@ double convertUnitValue(double value, double from, double to, double fromOffset,
     return convertUnitValue(value + fromOffset, from, to) - toOffset;
 }
 
-QString unitValueText(double value) {
-    return NumberFormatter().unitText(value);
+QString unitValueText(double value, ResultDigits digits) {
+    return NumberFormatter(digits).unitText(value);
 }
 
 QString unitValueInsertText(double value) {
     if (!std::isfinite(value))
         return QString();
-    return NumberFormatter::roundTripText(value);
+    return NumberFormatter::shortestText(value);
 }
 
 bool needsTimesBefore(QChar previous) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "NumberFormatter.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -19,15 +21,15 @@ double convertUnitValue(double value, double from, double to);
 // give exactly the conversion above, a negative zero included.
 double convertUnitValue(double value, double from, double to, double fromOffset, double toOffset);
 
-// Six significant digits in C's %g form: fixed notation for decimal exponents
-// -4 to 5, else an exponent of at least two digits (1e+06, 1e-05); no trailing
-// zeros or point; inf, -inf and nan in lower case.
-QString unitValueText(double value);
+// In the standard digits, six significant digits in C's %g form: fixed
+// notation for decimal exponents -4 to 5, else an exponent of at least two
+// digits (1e+06, 1e-05); no trailing zeros or point; inf, -inf and nan in
+// lower case.
+QString unitValueText(double value, ResultDigits digits = {});
 
-// The value that the OK button inserts into the script: all 17 significant
-// digits that a double needs to come back unchanged ("%.17g", so without
-// trailing zeros), in C notation. Empty for an infinity or NaN, which no
-// script can read back.
+// The value that the OK button inserts into the script: the fewest digits that
+// read back as the same double (1.609344, not 1.6093440000000001), in C
+// notation. Empty for an infinity or NaN, which no script can read back.
 QString unitValueInsertText(double value);
 
 // Whether a value inserted right after previous would glue onto a number, a

@@ -85,4 +85,10 @@ inline const QStringList requiredLangKeys = {
     QStringLiteral("IDS_ACC_KEY_ENTER"),
     QStringLiteral("IDS_ACC_KEY_PI"),
     QStringLiteral("IDS_ACC_KEY_POW2"),
+    QStringLiteral("IDS_MENU_DISPLAY"),
+    QStringLiteral("IDS_ACC_DISPLAY"),
+    QStringLiteral("IDS_DIGITS_MENU"),
+    QStringLiteral("IDS_DIGITS_STANDARD"),
+    QStringLiteral("IDS_DIGITS_SIGNIFICANT"),
+    QStringLiteral("IDS_DIGITS_SHORTEST"),
 };

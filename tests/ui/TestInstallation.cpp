@@ -109,6 +109,12 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_SCRIPT_TOO_LARGE"), QStringLiteral("Too large: %1")},
         {QStringLiteral("IDS_SCRIPT_NOT_OPENED"), QStringLiteral("Not opened: %1")},
         {QStringLiteral("IDS_RESULT_OUT_OF_DATE"), QStringLiteral("%1 [old]")},
+        {QStringLiteral("IDS_MENU_DISPLAY"), QStringLiteral("Show")},
+        {QStringLiteral("IDS_ACC_DISPLAY"), QStringLiteral("Show choices")},
+        {QStringLiteral("IDS_DIGITS_MENU"), QStringLiteral("Digits")},
+        {QStringLiteral("IDS_DIGITS_STANDARD"), QStringLiteral("As designed")},
+        {QStringLiteral("IDS_DIGITS_SIGNIFICANT"), QStringLiteral("%1 digits")},
+        {QStringLiteral("IDS_DIGITS_SHORTEST"), QStringLiteral("Shortest")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
