@@ -4,6 +4,7 @@
 // repository's data/lang, not a copy beside an executable, so the files under
 // test are exactly the committed ones.
 
+#include "BuiltinFunctionTable.h"
 #include "FunctionEntry.h"
 #include "FunctionXmlReader.h"
 #include "UnitXmlReader.h"
@@ -58,14 +59,14 @@ inline const QStringList& unitKinds() {
     return names;
 }
 
-// The engine's built-in functions.
+// The engine's built-in functions, from its one table of built-ins.
 inline const QStringList& builtinFunctions() {
-    static const QStringList names =
-        QStringLiteral(
-            "sin cos tan asin acos atan sinh cosh tanh asinh acosh atanh log2 log10 log ln exp "
-            "sqrt sign rint abs if sum avg min max pow fac degrees radians datevalue daydiff "
-            "monthdiff yeardiff today dayadd monthadd yearadd days360")
-            .split(QLatin1Char(' '));
+    static const QStringList names = [] {
+        QStringList found;
+        for (const mu::BuiltinFunction& row : mu::BuiltinFunctionTable())
+            found << QString::fromLatin1(row.m_szName);
+        return found;
+    }();
     return names;
 }
 

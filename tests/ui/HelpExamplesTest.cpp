@@ -58,6 +58,12 @@ QList<Example> examplesOf(const QString& lang, const QString& page) {
         });
         found << example;
     });
+    // No script shown on the page escapes the run: each sits in an example.
+    int scripts = 0;
+    walk(doc.documentElement(), [&](const QDomElement& e) {
+        scripts += e.tagName() == QLatin1String("pre") && hasClass(e, "script") ? 1 : 0;
+    });
+    EXPECT_EQ(scripts, found.size()) << qPrintable(lang + "/" + page);
     return found;
 }
 

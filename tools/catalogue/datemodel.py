@@ -35,6 +35,8 @@ def _add_months(d, n):
     m = d.month - 1 + n
     y = d.year + m // 12
     m = m % 12 + 1
+    if not 1 <= y <= 9999:
+        raise ScriptError("a date beyond the model's calendar")
     last = [31, 29 if (y % 4 == 0 and (y % 100 != 0 or y % 400 == 0)) else 28,
             31, 30, 31, 30, 31, 31, 30, 31, 30, 31][m - 1]
     return datetime.date(y, m, min(d.day, last))
@@ -44,7 +46,10 @@ def dayadd(x, n):
     d = decode(x)
     if d is None:
         raise ScriptError("date arithmetic on an invalid date")
-    return encode(d + datetime.timedelta(days=int(n)))
+    try:
+        return encode(d + datetime.timedelta(days=int(n)))
+    except OverflowError:
+        raise ScriptError("a date beyond the model's calendar")
 
 
 def monthadd(x, n):

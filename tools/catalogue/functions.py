@@ -4,19 +4,24 @@ whose results the generator computes.  Captions, descriptions and help texts are
 in each language's module under languages/, keyed by the function's name."""
 
 
-def func(name, params, page, examples):
+def func(name, params, page, examples, key=None, syntax=None):
     """A style-1 entry calling a built-in function: the template is an empty
-    call, and the caret lands where the first argument goes."""
+    call, and the caret lands where the first argument goes.  key tells apart
+    two entries of one function (each language has a text per key); an entry
+    without examples has no help section of its own, and syntax replaces the
+    call's form in the section's syntax line."""
     commas = "," * max(len(params) - 1, 0)
-    syntax = name + "(" + ",".join(params) + ")"
+    call = name + "(" + ",".join(params) + ")"
     return {
         "kind": "function",
-        "key": name,
+        "key": key or name,
+        "name": name,
         "in": name + "(" + commas + ")",
         "bidx": len(commas) + 1 if params else 0,
         "style": 1,
         "help": page,
-        "syntax": syntax,
+        "show": call,
+        "syntax": syntax or call,
         "examples": examples,
     }
 
@@ -36,11 +41,19 @@ TRIGONOMETRIC = [
     func("atanh", ["x"], "hyperbolic.html", ["atanh(0.5)"]),
     func("degrees", ["x"], "angle.html", ["degrees(1)", "degrees(radians(90))"]),
     func("radians", ["x"], "angle.html", ["radians(180)", "sin(radians(90))"]),
+    func("atan2", ["y", "x"], "arctrig.html", ["degrees(atan2(1,-1))", "atan2(0,-1)"]),
+    func("sec", ["x"], "trig.html", ["sec(0)", "sec(radians(60))"]),
+    func("csc", ["x"], "trig.html", ["csc(radians(30))"]),
+    func("cot", ["x"], "trig.html", ["cot(radians(45))"]),
 ]
 
 ARITHMETIC = [
     func("sqrt", ["x"], "power.html", ["sqrt(2)", "sqrt(144)"]),
-    func("pow", ["x", "y"], "power.html", ["pow(2,10)", "pow(27,1/3)"]),
+    func("pow", ["x", "y"], "power.html", [
+        "pow(2,10)",
+        "pow(27,1/3)",
+        "pow(458656324,2)-458656324^2",
+    ]),
     func("exp", ["x"], "power.html", ["exp(1)", "exp(ln(5))"]),
     func("ln", ["x"], "logarithm.html", ["ln(100)", "ln(exp(2))"]),
     func("log", ["x"], "logarithm.html", ["log(1000)", "log(2)"]),
@@ -49,12 +62,44 @@ ARITHMETIC = [
     func("abs", ["x"], "rounding.html", ["abs(-7.5)"]),
     func("sign", ["x"], "rounding.html", ["sign(-3)", "sign(0)"]),
     func("rint", ["x"], "rounding.html", ["rint(2.5)", "rint(-2.5)", "rint(-2.6)"]),
-    func("fac", ["n"], "fac.html", ["fac(5)", "fac(20)", "fac(5.9)"]),
+    func("fac", ["n"], "fac.html", ["fac(5)", "fac(20)", "fac(5.9)", "5!", "(2+1)!"]),
     func("if", ["condition", "a", "b"], "if.html", [
         "x=-4\nif(x<0,-x,x)",
         "score=75\nif(score>=60,1,0)",
     ]),
+    func("cbrt", ["x"], "power.html", ["cbrt(27)", "cbrt(-8)"]),
+    func("root", ["x", "n"], "power.html", ["root(16,4)", "root(-27,3)", "root(1024,10)"]),
+    func("exp2", ["x"], "power.html", ["exp2(10)", "exp2(-1)"]),
+    func("expm1", ["x"], "power.html", ["expm1(1e-20)", "exp(1e-20)-1"]),
+    func("hypot", ["x", "y"], "power.html", ["hypot(3,4)", "hypot(1e200,1e200)"]),
+    func("log1p", ["x"], "logarithm.html", ["log1p(1e-20)", "ln(1+1e-20)"]),
+    func("round", ["x"], "rounding.html", [
+        "round(2.5)",
+        "round(-2.5)",
+        "round(2.675,2)",
+        "round(1.005,2)",
+        "round(1234.5,-2)",
+    ], syntax="round(x), round(x,n)"),
+    func("round", ["x", "n"], "rounding.html", None, key="round_n"),
+    func("floor", ["x"], "rounding.html", ["floor(2.7)", "floor(-2.7)"]),
+    func("ceil", ["x"], "rounding.html", ["ceil(2.1)", "ceil(-2.1)"]),
+    func("trunc", ["x"], "rounding.html", ["trunc(2.7)", "trunc(-2.7)"]),
+    func("frac", ["x"], "rounding.html", ["frac(3.75)", "frac(-3.75)"]),
+    func("clamp", ["x", "lo", "hi"], "rounding.html", [
+        "clamp(15,0,10)",
+        "clamp(-3,0,10)",
+        "clamp(7,0,10)",
+    ]),
+    func("mod", ["x", "y"], "integer.html", ["mod(7,3)", "mod(-7,3)", "mod(7.5,2)"]),
+    func("gcd", ["a", "b"], "integer.html", ["gcd(12,18)", "gcd(-12,18)"]),
+    func("lcm", ["a", "b"], "integer.html", ["lcm(4,6)"]),
+    func("ncr", ["n", "k"], "integer.html", ["ncr(52,5)", "ncr(5,2)"]),
+    func("npr", ["n", "k"], "integer.html", ["npr(5,2)", "npr(10,3)"]),
+    func("gamma", ["x"], "fac.html", ["gamma(5)", "gamma(0.5)"]),
+    func("erf", ["x"], "special.html", ["erf(1)", "erf(2/sqrt(2))"]),
+    func("erfc", ["x"], "special.html", ["erfc(1)", "erfc(10)"]),
 ]
+
 
 DATETIME = [
     func("today", [], "dateadd.html", ["daydiff(today(),dayadd(today(),30))"]),

@@ -40,8 +40,7 @@ CATEGORIES = [
     ("USERDEFINE", scripts.USERDEFINE),
 ]
 
-DATE_FUNCTIONS = {"datevalue", "daydiff", "monthdiff", "yeardiff", "dayadd", "monthadd",
-                  "yearadd", "days360"}
+DATE_FUNCTIONS = scriptmodel.DATE_FUNCTIONS
 NAME = re.compile(r"[A-Za-z_][A-Za-z0-9_]*")
 
 
@@ -148,7 +147,8 @@ def texts(entry, language):
     key = entry["key"]
     if entry["kind"] == "function":
         desc, paragraphs = language.FUNCTIONS[key]
-        return {"show": entry["syntax"], "desc": desc, "title": key, "paragraphs": paragraphs}
+        return {"show": entry["show"], "desc": desc, "title": entry["name"],
+                "paragraphs": paragraphs}
     if entry["kind"] == "script":
         show, desc, paragraphs = language.SCRIPTS[key]
         return {"show": show, "desc": desc, "title": show, "paragraphs": paragraphs}

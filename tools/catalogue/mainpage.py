@@ -21,6 +21,7 @@ LAYOUT = [
     ("p", "intro"),
     ("example", "r=2\n3*r^2"),
     ("h2", "scripts"), ("ul", "scripts"),
+    ("example", "0x1F+0b1011+0o17"),
     ("h2", "variables"), ("p", "variables"), ("ul", "variables"),
     ("example", "principal=1000\nrate=0.05\nprincipal*rate"),
     ("h2", "operators"), ("p", "operators"), ("table", "operators"),

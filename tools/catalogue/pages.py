@@ -7,7 +7,8 @@ from scripts import CONSTANT_TABLE
 
 PAGE_ORDER = [
     "trig.html", "arctrig.html", "hyperbolic.html", "angle.html", "power.html",
-    "logarithm.html", "rounding.html", "fac.html", "if.html", "statistics.html",
+    "logarithm.html", "rounding.html", "fac.html", "integer.html", "special.html", "if.html",
+    "statistics.html",
     "finance.html", "base.html", "constants.html", "dateadd.html", "datediff.html",
     "examples.html",
 ]

@@ -11,147 +11,18 @@ import math
 import re
 
 from errors import ScriptError, int32
-from datemodel import (days360, dayadd, datevalue, decode, monthadd, today,
-                       yearadd)
-
-PI = 3.141592653589793
+from functionmodel import DATE_FUNCTIONS, FUNCTIONS, divide, fac, power  # noqa: F401
 
 # Default operators in the order the engine tries them (longest texts first
-# where one is a prefix of another).
+# where one is a prefix of another).  "!" after a number or a closing bracket
+# is the factorial of that value.
 OPERATORS = ["<=", ">=", "!=", "==", "<", ">", "+", "-", "*", "/", "^",
-             "and", "or", "xor", "=", "(", ")"]
+             "and", "or", "xor", "=", "(", ")", "!"]
 PRECEDENCE = {"and": 1, "or": 1, "xor": 1,
               "<=": 2, ">=": 2, "!=": 2, "==": 2, "<": 2, ">": 2,
               "+": 3, "-": 3, "*": 4, "/": 4, "^": 5}
 PREFIX_MINUS_PRECEDENCE = 4
 NAME_CHARS = set("0123456789_abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ")
-
-
-def _fac(x):
-    if math.isnan(x):
-        raise ScriptError("fac of NaN")
-    n = int(x) if abs(x) < 2**31 else (2**31 if x > 0 else 0)
-    result = 1.0
-    for i in range(1, n + 1):
-        result *= i
-        if math.isinf(result):
-            break
-    return result
-
-
-def _sqrt(x):
-    return math.sqrt(x) if x >= 0 else math.nan
-
-
-def _log(x, f):
-    if x == 0:
-        return -math.inf
-    if x < 0 or math.isnan(x):
-        return math.nan
-    return f(x)
-
-
-def _acosh(x):
-    return math.acosh(x) if x >= 1 else math.nan
-
-
-def _atanh(x):
-    if x == 1:
-        return math.inf
-    if x == -1:
-        return -math.inf
-    return math.atanh(x) if -1 < x < 1 else math.nan
-
-
-def _pow(x, y):
-    try:
-        return math.pow(x, y)
-    except OverflowError:
-        return math.inf
-    except ValueError:
-        return math.nan
-
-
-def _exp(x):
-    try:
-        return math.exp(x)
-    except OverflowError:
-        return math.inf
-
-
-def _sign(x):
-    return -1.0 if x < 0 else (1.0 if x > 0 else 0.0)
-
-
-def _guard(f):
-    def g(*a):
-        try:
-            return f(*a)
-        except ValueError:
-            return math.nan
-    return g
-
-
-def _min(*a):
-    r = a[0]
-    for v in a[1:]:
-        if v < r:
-            r = v
-    return r
-
-
-def _max(*a):
-    r = a[0]
-    for v in a[1:]:
-        if v > r:
-            r = v
-    return r
-
-
-def _sum(*a):
-    r = 0.0
-    for v in a:
-        r += v
-    return r
-
-
-# name -> (argument count or None for any count >= 1, function)
-FUNCTIONS = {
-    "sin": (1, _guard(math.sin)), "cos": (1, _guard(math.cos)), "tan": (1, _guard(math.tan)),
-    "asin": (1, _guard(math.asin)), "acos": (1, _guard(math.acos)), "atan": (1, math.atan),
-    "sinh": (1, _guard(math.sinh)), "cosh": (1, _guard(math.cosh)), "tanh": (1, math.tanh),
-    "asinh": (1, math.asinh),
-    "acosh": (1, _acosh),
-    "atanh": (1, _atanh),
-    "log2": (1, lambda x: _log(x, math.log2)),
-    "log10": (1, lambda x: _log(x, math.log10)),
-    "log": (1, lambda x: _log(x, math.log10)),
-    "ln": (1, lambda x: _log(x, math.log)),
-    "exp": (1, _exp),
-    "sqrt": (1, _sqrt),
-    "sign": (1, _sign),
-    "rint": (1, lambda x: float(math.floor(x + 0.5))),
-    "abs": (1, abs),
-    "if": (3, lambda c, a, b: a if c != 0 else b),
-    "sum": (None, _sum),
-    "avg": (None, lambda *a: _sum(*a) / len(a)),
-    "min": (None, _min),
-    "max": (None, _max),
-    "pow": (2, _pow),
-    "fac": (1, _fac),
-    "degrees": (1, lambda x: (180.0 * x) / PI),
-    "radians": (1, lambda x: (PI * x) / 180.0),
-    "datevalue": (1, datevalue),
-    "daydiff": (2, lambda a, b: datevalue(b) - datevalue(a)),
-    "monthdiff": (2, lambda a, b: float((decode(b).year - decode(a).year) * 12
-                                        + decode(b).month - decode(a).month)),
-    "yeardiff": (2, lambda a, b: float(decode(b).year - decode(a).year)),
-    "today": (0, today),
-    "dayadd": (2, dayadd),
-    "monthadd": (2, monthadd),
-    "yearadd": (2, yearadd),
-    "days360": (2, days360),
-}
 
 BUILTIN_NAMES = list(FUNCTIONS)
 
@@ -164,13 +35,9 @@ def _binary(op, a, b):
     if op == "*":
         return a * b
     if op == "/":
-        if b == 0:
-            if a == 0 or math.isnan(a):
-                return math.nan
-            return math.copysign(math.inf, a) * math.copysign(1.0, b)
-        return a / b
+        return divide(a, b)
     if op == "^":
-        return _pow(a, b)
+        return power(a, b)
     if op in ("and", "or", "xor"):
         x, y = int32(a), int32(b)
         r = {"and": x & y, "or": x | y, "xor": x ^ y}[op]
@@ -192,6 +59,9 @@ def _binary(op, a, b):
 
 
 _NUMBER = re.compile(r"[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?")
+# Whole numbers in base 16, 2 and 8, rounded to the nearest double.
+_BASE_NUMBER = re.compile(r"0([xX][0-9a-fA-F]+|[bB][01]+|[oO][0-7]+)")
+_BASES = {"x": 16, "b": 2, "o": 8}
 
 
 def _tokenize(line):
@@ -211,6 +81,8 @@ def _tokenize(line):
             tokens.append(("func", run))
             i = j
             continue
+        if line.startswith("--", i):
+            raise ScriptError("two minus signs in a row at %d in %r" % (i, line))
         op = next((o for o in OPERATORS if line.startswith(o, i)), None)
         if op is not None:
             tokens.append(("op", op))
@@ -219,6 +91,12 @@ def _tokenize(line):
         if line[i] == ",":
             tokens.append(("sep", ","))
             i += 1
+            continue
+        m = _BASE_NUMBER.match(line, i)
+        if m and (m.end() == n or line[m.end()] not in NAME_CHARS | {"."}):
+            digits = m.group(1)
+            tokens.append(("num", float(int(digits[1:], _BASES[digits[0].lower()]))))
+            i = m.end()
             continue
         m = _NUMBER.match(line, i)
         if m and line[i] not in "+-":
@@ -291,10 +169,18 @@ class _Parser:
 
     def primary(self):
         kind, value = self.take()
-        if kind == "num":
-            return value
         if kind == "var":
             return self.vars.setdefault(value, 0.0)
+        v = self.operand(kind, value)
+        if self.peek() == ("op", "!"):
+            self.take()
+            return fac(v)
+        return v
+
+    def operand(self, kind, value):
+        """A number, a bracket or a call: what a postfix "!" may follow."""
+        if kind == "num":
+            return value
         if kind == "op" and value == "(":
             v = self.expression(0)
             self.expect("op", ")")
@@ -381,6 +267,10 @@ def _self_test():
         ("monthadd(20090131, 1)", "20090228"), ("yearadd(20080229, 1)", "20090228"),
         ("datevalue(20090230)", "-2415019"), ("days360(20090131, 20090301)", "30"),
         ("days360(0, 20091124)", "723563"), ("3.5e2", "350"), ("2e+1", "20"),
+        ("rint(0.49999999999999994)", "0"), ("5!", "120"), ("(2+1)!", "6"), ("-3!", "-6"),
+        ("2^3!", "64"), ("3!=6", "1"), ("0x1F+0b1011+0o17", "57"), ("round(2.675,2)", "2.68"),
+        ("round(1.005,2)", "1.01"), ("round(-2.5)", "-3"), ("ncr(52,5)", "2598960"),
+        ("gcd(12,18)", "6"), ("root(-27,3)", "-3"), ("cbrt(-8)", "-2"),
     ]
     for script, expected in cases:
         got = format_result(run(script))

@@ -37,7 +37,12 @@ PAGES = {
         "Note that log() is the common logarithm to base 10, and ln() the natural logarithm.",
     ]),
     "rounding.html": ("Absolute value, sign and rounding", []),
-    "fac.html": ("Factorial", []),
+    "fac.html": ("Factorial and gamma function", []),
+    "integer.html": ("Remainder, divisors and combinations", [
+        "These functions work with whole numbers: give them whole arguments, or they return no "
+        "number (mod takes any).",
+    ]),
+    "special.html": ("Error function", []),
     "if.html": ("Conditions", []),
     "statistics.html": ("Statistics", [
         "sum, avg, min and max take any number of arguments, separated by commas. The scripts "
@@ -120,6 +125,8 @@ FUNCTIONS = {
     "pow": ("x raised to the power y", [
         "Returns x raised to the power y, the same as x^y. A fractional power of a negative "
         "number is not a number.",
+        "pow(x,2) and x^2 both compute the square as x*x, the correctly rounded product, so the "
+        "two always agree to the last digit.",
     ]),
     "exp": ("e raised to the power x", [
         "Returns e (2.718281828...) raised to the power x; it undoes ln().",
@@ -153,6 +160,9 @@ FUNCTIONS = {
     "fac": ("Factorial n!", [
         "Returns the factorial 1 * 2 * ... * n of the whole part of n (the fraction is dropped). "
         "For n of 0 or less the result is 1; from 171 on the result is infinity.",
+        "A ! right after a number or a closing bracket is the same factorial: 5! is 120 and "
+        "(2+1)! is 6. It takes only the value just before it, so -3! is -6 and 2^3! is 64; != "
+        "still means not equal.",
     ]),
     "if": ("a if condition is not 0, else b", [
         "Returns a when condition is not 0 and b when it is 0. Comparisons such as x<0, x>=60, "
@@ -206,6 +216,105 @@ FUNCTIONS = {
         "Returns the day count used in bond and interest calculations that treat every month as "
         "30 days: (year2 - year1) * 360 + (month2 - month1) * 30 + (day2 - day1). The 31st "
         "counts as day 31; there is no end-of-month adjustment.",
+    ]),
+    "atan2": ("Angle of the point (x, y), in radians", [
+        "Returns the angle, in radians between -π and π, from the positive x axis to the point "
+        "(x, y). Unlike atan(y/x) it tells the four quadrants apart, and x may be 0. Note the "
+        "order: y comes first.",
+    ]),
+    "sec": ("Secant, 1/cos(x)", [
+        "Returns the secant of the angle x, given in radians: 1 / cos(x).",
+    ]),
+    "csc": ("Cosecant, 1/sin(x)", [
+        "Returns the cosecant of the angle x, given in radians: 1 / sin(x). At multiples of π "
+        "the value grows very large or is infinite.",
+    ]),
+    "cot": ("Cotangent, 1/tan(x)", [
+        "Returns the cotangent of the angle x, given in radians: 1 / tan(x).",
+    ]),
+    "cbrt": ("Cube root", [
+        "Returns the cube root of x. Unlike pow(x,1/3) it takes negative numbers too: cbrt(-8) "
+        "is -2.",
+    ]),
+    "root": ("n-th root of x", [
+        "Returns the real n-th root of x for a whole number n other than 0. An odd root of a "
+        "negative number is negative; an even one is not a number. A root that is a whole "
+        "number comes out exactly.",
+    ]),
+    "exp2": ("2 raised to the power x", [
+        "Returns 2 raised to the power x; it undoes log2().",
+    ]),
+    "expm1": ("e^x - 1, precise for small x", [
+        "Returns e^x - 1 without losing the digits of a small x: exp(1e-20)-1 gives 0, "
+        "expm1(1e-20) gives 1e-20.",
+    ]),
+    "hypot": ("Length of the vector (x, y)", [
+        "Returns sqrt(x^2 + y^2), the hypotenuse of a right triangle with the legs x and y, "
+        "without overflow or underflow on the way.",
+    ]),
+    "log1p": ("ln(1 + x), precise for small x", [
+        "Returns the natural logarithm of 1 + x without losing the digits of a small x: "
+        "ln(1+1e-20) gives 0, log1p(1e-20) gives 1e-20.",
+    ]),
+    "round": ("Round to the nearest integer, halves away from 0", [
+        "round(x) rounds x to the nearest whole number; a value exactly halfway goes away "
+        "from zero: 2.5 gives 3 and -2.5 gives -3 (rint() rounds that -2.5 up to -2).",
+        "round(x,n) rounds to n decimals, n being a whole number from -15 to 15; a negative "
+        "n rounds to tens, hundreds and so on. It rounds the decimals that x shows when "
+        "written out in full, as a spreadsheet does, so round(2.675,2) is 2.68 although "
+        "the computer stores 2.675 as a value slightly below it.",
+    ]),
+    "round_n": ("Round to n decimals", []),
+    "floor": ("Largest integer not above x", [
+        "Rounds x down, toward minus infinity: floor(2.7) is 2, floor(-2.7) is -3.",
+    ]),
+    "ceil": ("Smallest integer not below x", [
+        "Rounds x up, toward plus infinity: ceil(2.1) is 3, ceil(-2.1) is -2.",
+    ]),
+    "trunc": ("Integer part of x", [
+        "Drops the fraction of x, rounding toward zero: trunc(2.7) is 2, trunc(-2.7) is -2.",
+    ]),
+    "frac": ("Fractional part of x", [
+        "Returns x - trunc(x), the part after the decimal point, with the sign of x.",
+    ]),
+    "clamp": ("x limited to the range lo to hi", [
+        "Returns lo when x is below lo, hi when x is above hi, and x otherwise. When lo is "
+        "greater than hi the result is not a number.",
+    ]),
+    "mod": ("Remainder of x divided by y", [
+        "Returns the remainder of x / y, x - n * y for the whole number n that x / y "
+        "truncates to. The remainder has the sign of x: mod(-7,3) is -1. y = 0 gives no "
+        "number.",
+    ]),
+    "gcd": ("Greatest common divisor", [
+        "Returns the greatest whole number that divides both a and b. The arguments must be "
+        "whole numbers; any other gives no number.",
+    ]),
+    "lcm": ("Least common multiple", [
+        "Returns the smallest positive whole number that both a and b divide; 0 when either "
+        "is 0. The arguments must be whole numbers.",
+    ]),
+    "ncr": ("Combinations: n choose k", [
+        "Returns the number of ways to choose k of n things without regard to order, n! / "
+        "(k! (n - k)!). n and k must be whole numbers and n at least 0; the result is 0 when "
+        "k is negative or greater than n. It is exact while below 2^53 (about 9e15).",
+    ]),
+    "npr": ("Permutations: ordered choices of k of n", [
+        "Returns the number of ordered ways to choose k of n things, n! / (n - k)!. The same "
+        "rules for n and k apply as for ncr().",
+    ]),
+    "gamma": ("Gamma function", [
+        "Returns the gamma function of x, which extends the factorial: gamma(n) is (n - 1)! "
+        "for whole n, and gamma(0.5) is the square root of π. At 0 and the negative whole "
+        "numbers there is no value.",
+    ]),
+    "erf": ("Error function", [
+        "Returns the error function of x, 2/sqrt(π) times the integral of e^(-t^2) from 0 to "
+        "x. The chance that a normally distributed value lies within k standard deviations of "
+        "the mean is erf(k/sqrt(2)).",
+    ]),
+    "erfc": ("Complementary error function", [
+        "Returns 1 - erf(x), computed without losing the small values of large x.",
     ]),
 }
 
@@ -585,6 +694,8 @@ MAIN = {
         "not.",
         "Numbers are written with a decimal point and an optional exponent: 12, 3.5, .5, 2.5e-3. "
         "There are no thousands separators; a comma always separates function arguments.",
+        "Whole numbers may also be written in base 16, 2 or 8: 0x1F, 0b1011 and 0o17 (capital X, "
+        "B and O work too).",
     ],
     "p:variables": [
         "A line such as rate=0.05 gives the variable rate the value 0.05; later lines use it by "
@@ -620,6 +731,7 @@ MAIN = {
             ("+  -", "addition, subtraction"),
             ("*  /", "multiplication, division; the minus sign of a negative value"),
             ("^", "power"),
+            ("!", "factorial of the number or bracket just before it: 5! is 120"),
             ("( )  ,", "brackets; the comma separates the arguments of a function"),
         ],
     ),
