@@ -25,6 +25,7 @@
 #include <QFontDatabase>
 #include <QKeySequence>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QShortcut>
@@ -101,6 +102,9 @@ void MainWindow::setupEditing() {
     setupLineResultsWidth();
     setupFonts();
     new RadioArrowKeys(ui->gbRadio);
+    // A click beside a caption chooses nothing, so no category button reaches past its caption.
+    for (QRadioButton* button : ui->gbRadio->findChildren<QRadioButton*>())
+        button->setSizePolicy(QSizePolicy::Maximum, button->sizePolicy().verticalPolicy());
 
     // 800x600 where the screen has room for it.
     QSize size(800, 600);

@@ -122,7 +122,11 @@ TEST_P(ShippedTemplatesTest, EveryTemplateRunsOrFailsOnlyAtItsEmptySlots) {
                 EXPECT_TRUE(run.ok) << qPrintable(where + " -> " + run.text);
             } else if (!run.ok) {
                 EXPECT_EQ(run.line, 1) << qPrintable(where);
-                EXPECT_TRUE(gaps.contains(run.position))
+                // A function of any number of arguments finds its empty call once the
+                // bracket has closed, so it points just past the bracket.
+                const bool pastEmptyCall = run.position > 0 && gaps.contains(run.position - 1) &&
+                                           inserted.at(run.position - 1) == QLatin1Char(')');
+                EXPECT_TRUE(gaps.contains(run.position) || pastEmptyCall)
                     << qPrintable(where + " -> " + run.text) << " at " << run.position;
             }
 
