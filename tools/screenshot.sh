@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the window under Xvfb, started on a small sample script
-# (given as remembered settings in a scratch folder) and run once with F9:
+# (given as the saved script in a scratch folder) and run once with F9:
 #   tools/screenshot.sh [OUT.png] [LOCALE]      (default docs/screenshot.png, en_US.UTF-8)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,12 +18,9 @@ config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 mkdir -p "$config/ScriptCalc"
 # tax is read before any line assigns it: the window lists it below the editor.
-cat > "$config/ScriptCalc/ScriptCalc.conf" <<'CONF'
-[editor]
-script="price=12.5\nqty=3\ntotal=price*qty*(1+tax)\ntotal/qty\nsqrt(total)"
-CONF
+printf 'price=12.5\nqty=3\ntotal=price*qty*(1+tax)\ntotal/qty\nsqrt(total)' > "$config/ScriptCalc/script.txt"
 # Without a window manager the window sits at the origin, undecorated.
-LANG=$locale XDG_CONFIG_HOME=$config xvfb-run -a -s "-screen 0 800x600x24" bash -c "
+LANG=$locale XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config xvfb-run -a -s "-screen 0 800x600x24" bash -c "
     build-release/bin/scriptcalc & pid=\$!
     sleep 3
     xdotool search --sync --pid \$pid | tail -1 | xargs xdotool windowfocus --sync
