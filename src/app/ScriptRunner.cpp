@@ -67,6 +67,8 @@ ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, 
     : langTable(table), formatter(options.digits), observer(watcher),
       parser(std::make_unique<mu::Parser>()), line(linesBefore) {
     parser->SetVariableFactory(&ScriptRun::createVariable, this);
+    if (options.angle != mu::AngleUnit::Radians)
+        parser->SetAngleUnit(options.angle);
 }
 
 ScriptRun::~ScriptRun() = default;

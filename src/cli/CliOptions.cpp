@@ -34,6 +34,18 @@ bool setDigits(const QString& name, CliOptions* options) {
     return true;
 }
 
+bool setAngle(const QString& name, CliOptions* options) {
+    if (name == QLatin1String("rad"))
+        options->angle = mu::AngleUnit::Radians;
+    else if (name == QLatin1String("deg"))
+        options->angle = mu::AngleUnit::Degrees;
+    else {
+        options->error = QStringLiteral("--angle takes 'rad' or 'deg', not '%1'").arg(name);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 CliOptions parseArguments(const QStringList& arguments) {
@@ -59,6 +71,10 @@ CliOptions parseArguments(const QStringList& arguments) {
             ok = takeValue(arguments, i, &value, &options) && setDigits(value, &options);
         else if (arg.startsWith(QLatin1String("--digits=")))
             ok = setDigits(arg.mid(9), &options);
+        else if (arg == QLatin1String("--angle"))
+            ok = takeValue(arguments, i, &value, &options) && setAngle(value, &options);
+        else if (arg.startsWith(QLatin1String("--angle=")))
+            ok = setAngle(arg.mid(8), &options);
         else if (arg == QLatin1String("--raw"))
             options.raw = true;
         else if (arg == QLatin1String("--dump"))
@@ -83,8 +99,8 @@ CliOptions parseArguments(const QStringList& arguments) {
 
 QString usageText() {
     return QStringLiteral(
-        "Usage: scriptcalc-cli [--lang CODE] [--digits N|shortest] [--raw] [--dump] [--strict]\n"
-        "                      [-e TEXT]... [FILE | -]\n"
+        "Usage: scriptcalc-cli [--lang CODE] [--digits N|shortest] [--angle rad|deg] [--raw]\n"
+        "                      [--dump] [--strict] [-e TEXT]... [FILE | -]\n"
         "Evaluates a ScriptCalc script line by line and prints the last line's value.\n"
         "\n"
         "  -e TEXT      script text; several are joined as lines, in order\n"
@@ -93,6 +109,9 @@ QString usageText() {
         "  --digits N   print the result with N significant digits (1 to 17)\n"
         "  --digits shortest\n"
         "               the fewest digits that read back as the same value\n"
+        "  --angle rad|deg\n"
+        "               the unit of the angles of sin ... cot and asin ... atan2\n"
+        "               (default: rad)\n"
         "  --raw        print the value with 17 significant digits (nan, inf, -inf)\n"
         "  --dump       also print the bytecode of the last line\n"
         "  --strict     a name read before any line assigns it is an error; without\n"

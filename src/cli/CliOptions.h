@@ -1,16 +1,18 @@
 #pragma once
 
 #include "NumberFormatter.h"
+#include "Parser.h"
 
 #include <QString>
 #include <QStringList>
 
 // The command line of scriptcalc-cli:
-//   scriptcalc-cli [--lang CODE] [--digits N|shortest] [--raw] [--dump] [--strict]
-//                  [-e TEXT]... [FILE | -]
+//   scriptcalc-cli [--lang CODE] [--digits N|shortest] [--angle rad|deg] [--raw] [--dump]
+//                  [--strict] [-e TEXT]... [FILE | -]
 struct CliOptions {
-    QString language;     // --lang CODE; empty: the system locale decides
-    ResultDigits digits;  // --digits N|shortest; the result box's rule without it
+    QString language;    // --lang CODE; empty: the system locale decides
+    ResultDigits digits; // --digits N|shortest; the result box's rule without it
+    mu::AngleUnit angle = mu::AngleUnit::Radians; // --angle rad|deg
     bool raw = false;     // --raw: the value as "%.17g", whatever the digits
     bool dump = false;    // --dump: the last line's bytecode after the result
     bool strict = false;  // --strict: reading a name before any assignment is an error
@@ -26,8 +28,8 @@ struct CliOptions {
     }
 };
 
-// arguments excludes the program name. The value of -e, --lang and --digits is
-// always the next argument (or follows "=" in --lang= and --digits=), so
+// arguments excludes the program name. The value of -e, --lang, --digits and
+// --angle is always the next argument (or follows "=" in their "=" forms), so
 // "-e -3" is the script -3.
 CliOptions parseArguments(const QStringList& arguments);
 

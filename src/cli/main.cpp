@@ -80,7 +80,7 @@ int run(int argc, char* argv[]) {
     // error, as in the window.
     const QMap<QString, QString> langTable =
         loadUsableLanguageTable(languageFilePaths(options.language));
-    const RunOptions runOptions{options.digits};
+    const RunOptions runOptions{options.digits, options.angle};
     CliOutput output;
     if (!options.texts.isEmpty()) {
         output = evaluateScript(withLineFeeds(options.texts.join(QLatin1Char('\n'))), langTable,

@@ -2,6 +2,7 @@
 
 #include "BuiltinFunctions.h"
 #include "DateFunctions.h"
+#include "DegreeFunctions.h"
 
 #include <algorithm>
 #include <array>
@@ -45,18 +46,27 @@ template <typename TFun> BuiltinFunction CallOnlyRow(const char* a_szName, TFun 
     return row;
 }
 
+// A trigonometric function and its variant in degrees, of the same argument count.
+template <typename TFun>
+BuiltinFunction AngleRow(const char* a_szName, TFun a_pFun, TFun a_pDegreeFun, bool a_bCallOnly) {
+    BuiltinFunction row = Row(a_szName, a_pFun);
+    row.m_bCallOnly = a_bCallOnly;
+    row.m_pDegreeFun = reinterpret_cast<GenericFun>(a_pDegreeFun);
+    return row;
+}
+
 // The date functions go through Qt's date and text classes: no direct calls from machine code.
 constexpr bool c_bDate = false;
 
 // The rows, in a static array of their own count, which asks nothing of the heap.
 const auto& Rows() {
     static const std::array s_aTable = {
-        Row("sin", Sin),
-        Row("cos", Cos),
-        Row("tan", Tan),
-        Row("asin", ASin),
-        Row("acos", ACos),
-        Row("atan", ATan),
+        AngleRow("sin", Sin, SinDeg, false),
+        AngleRow("cos", Cos, CosDeg, false),
+        AngleRow("tan", Tan, TanDeg, false),
+        AngleRow("asin", ASin, ASinDeg, false),
+        AngleRow("acos", ACos, ACosDeg, false),
+        AngleRow("atan", ATan, ATanDeg, false),
         Row("sinh", Sinh),
         Row("cosh", Cosh),
         Row("tanh", Tanh),
@@ -102,10 +112,10 @@ const auto& Rows() {
         CallOnlyRow("log1p", Log1p),
         CallOnlyRow("expm1", Expm1),
         CallOnlyRow("hypot", Hypot),
-        CallOnlyRow("atan2", ATan2),
-        CallOnlyRow("sec", Sec),
-        CallOnlyRow("csc", Csc),
-        CallOnlyRow("cot", Cot),
+        AngleRow("atan2", ATan2, ATan2Deg, true),
+        AngleRow("sec", Sec, SecDeg, true),
+        AngleRow("csc", Csc, CscDeg, true),
+        AngleRow("cot", Cot, CotDeg, true),
         CallOnlyRow("erf", Erf),
         CallOnlyRow("erfc", Erfc),
         CallOnlyRow("gamma", Gamma),
@@ -130,13 +140,18 @@ bool IsMachineCodeBuiltin(GenericFun a_pFun, std::int32_t a_iArgc) {
     // heap, as the first evaluation, which translates, allocates nothing. A row machine code may
     // not call keeps the null address, which no function has.
     static const auto s_aKeys = [] {
-        std::array<Key, std::tuple_size_v<std::remove_cvref_t<decltype(Rows())>>> aKeys{};
+        // Two keys a row: the function and its variant in degrees, which cannot throw either.
+        std::array<Key, 2 * std::tuple_size_v<std::remove_cvref_t<decltype(Rows())>>> aKeys{};
         std::size_t i = 0;
         for (const BuiltinFunction& row : Rows()) {
             if (row.m_bMachineCode) {
                 aKeys[i] = Key(reinterpret_cast<std::uintptr_t>(row.m_pFun), row.m_iArgc);
+                if (row.m_pDegreeFun != nullptr) {
+                    aKeys[i + 1] =
+                        Key(reinterpret_cast<std::uintptr_t>(row.m_pDegreeFun), row.m_iArgc);
+                }
             }
-            ++i;
+            i += 2;
         }
         std::sort(aKeys.begin(), aKeys.end());
         return aKeys;

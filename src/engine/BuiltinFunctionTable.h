@@ -22,6 +22,9 @@ struct BuiltinFunction {
     // A function only where the next non-blank character is "(": elsewhere the name is an
     // ordinary name, so that scripts which use it as a variable read as they always did.
     bool m_bCallOnly;
+    // The same function with its angles in degrees, for a parser set to that unit; null where
+    // no angle is involved.
+    GenericFun m_pDegreeFun = nullptr;
 };
 
 // Every built-in function, in the order the parser defines them.

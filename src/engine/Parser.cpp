@@ -165,33 +165,47 @@ void Parser::DefineCharacterSets() {
 // All built-ins are foldable: a call with constant arguments becomes one value at compile time.
 void Parser::DefineFunctions() {
     for (const BuiltinFunction& row : BuiltinFunctionTable()) {
-        const std::string sName(row.m_szName);
-        switch (row.m_iArgc) {
-        case 0:
-            AddFunction(sName, reinterpret_cast<Fun0>(row.m_pFun));
-            break;
-        case 1:
-            AddFunction(sName, reinterpret_cast<Fun1>(row.m_pFun));
-            break;
-        case 2:
-            AddFunction(sName, reinterpret_cast<Fun2>(row.m_pFun));
-            break;
-        case 3:
-            AddFunction(sName, reinterpret_cast<Fun3>(row.m_pFun));
-            break;
-        case 4:
-            AddFunction(sName, reinterpret_cast<Fun4>(row.m_pFun));
-            break;
-        case 5:
-            AddFunction(sName, reinterpret_cast<Fun5>(row.m_pFun));
-            break;
-        default:
-            AddFunction(sName, reinterpret_cast<FunN>(row.m_pFun));
-            break;
+        DefineBuiltin(row.m_szName, row.m_iArgc, row.m_pFun, row.m_bCallOnly);
+    }
+}
+
+void Parser::SetAngleUnit(AngleUnit a_eUnit) {
+    for (const BuiltinFunction& row : BuiltinFunctionTable()) {
+        if (row.m_pDegreeFun != nullptr) {
+            DefineBuiltin(row.m_szName, row.m_iArgc,
+                          a_eUnit == AngleUnit::Degrees ? row.m_pDegreeFun : row.m_pFun,
+                          row.m_bCallOnly);
         }
-        if (row.m_bCallOnly) {
-            SetCallOnly(sName);
-        }
+    }
+}
+
+void Parser::DefineBuiltin(const std::string& a_sName, int a_iArgc, GenericFun a_pFun,
+                           bool a_bCallOnly) {
+    switch (a_iArgc) {
+    case 0:
+        AddFunction(a_sName, reinterpret_cast<Fun0>(a_pFun));
+        break;
+    case 1:
+        AddFunction(a_sName, reinterpret_cast<Fun1>(a_pFun));
+        break;
+    case 2:
+        AddFunction(a_sName, reinterpret_cast<Fun2>(a_pFun));
+        break;
+    case 3:
+        AddFunction(a_sName, reinterpret_cast<Fun3>(a_pFun));
+        break;
+    case 4:
+        AddFunction(a_sName, reinterpret_cast<Fun4>(a_pFun));
+        break;
+    case 5:
+        AddFunction(a_sName, reinterpret_cast<Fun5>(a_pFun));
+        break;
+    default:
+        AddFunction(a_sName, reinterpret_cast<FunN>(a_pFun));
+        break;
+    }
+    if (a_bCallOnly) {
+        SetCallOnly(a_sName);
     }
 }
 

@@ -9,9 +9,15 @@
 
 namespace mu {
 
+// The unit of the angles the trigonometric functions take (sin ... cot) and give (asin ... atan2).
+enum class AngleUnit { Radians, Degrees };
+
 class Parser : public ParserBase {
 public:
     Parser();
+
+    // Defines the trigonometric built-ins for a_eUnit; a new parser works in radians.
+    void SetAngleUnit(AngleUnit a_eUnit);
 
     // Reads a numeric literal at a_szExpr in the "C" locale, whatever the process locale:
     //   [white space except line feed] [+|-] digits with at most one '.' [(e|E) [+|-] digits]
@@ -38,6 +44,10 @@ protected:
     void DefineFunctions() override;
     void DefineConstants() override;
     void DefineOperators() override;
+
+private:
+    void DefineBuiltin(const std::string& a_sName, int a_iArgc, GenericFun a_pFun,
+                       bool a_bCallOnly);
 };
 
 } // namespace mu

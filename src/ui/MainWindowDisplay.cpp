@@ -1,12 +1,15 @@
 // The display choices applied to every value on show: a change re-renders
-// the per-line column, the result box and the unit page at once.
+// the per-line column, the result box and the unit page at once. The angle
+// unit changes the values themselves, so a result of the script as it stands
+// is computed again.
 //
 //   DisplayOptions --changed--> live evaluation --> column
-//                           \--> resultBoxText --> edit_res
+//                           \--> (script again) --> resultBoxText --> edit_res
 //                           \--> updateConversion --> edit_2
 #include "MainWindow.h"
 
 #include "DisplayOptions.h"
+#include "LineEvaluator.h"
 #include "LiveEvaluation.h"
 #include "NumberFormatter.h"
 #include "ResultBase.h"
@@ -19,7 +22,14 @@ void MainWindow::setupDisplayOptions() {
 }
 
 void MainWindow::applyDisplayOptions() {
-    liveEvaluation->setOptions(displayOptions->options());
+    const RunOptions options = displayOptions->options();
+    liveEvaluation->setOptions(options);
+    if (hasResultValue && !ui->edit_res->isOutOfDate()) {
+        const RunResult run =
+            LineEvaluator(langTable, options).evaluate(ui->text_script->toPlainText()).run;
+        if (run.ok)
+            showFullValue(run.value);
+    }
     if (hasResultValue)
         showResult(resultBoxText());
     updateConversion();

@@ -91,4 +91,8 @@ inline const QStringList requiredLangKeys = {
     QStringLiteral("IDS_DIGITS_STANDARD"),
     QStringLiteral("IDS_DIGITS_SIGNIFICANT"),
     QStringLiteral("IDS_DIGITS_SHORTEST"),
+    QStringLiteral("IDS_ANGLE_DEGREES"),
+    QStringLiteral("IDS_ANGLE_RAD"),
+    QStringLiteral("IDS_ANGLE_DEG"),
+    QStringLiteral("IDS_ACC_ANGLE"),
 };

@@ -67,9 +67,10 @@ const double kStates[][3] = {{1.5, -2.25, 3.5}, {-0.0, 0.0, 1},      {12, 18, 5}
                              {-27, 3, 2},       {kInf, -kInf, kNaN}, {1e300, 1e-310, -7},
                              {2.675, 2, 0.5},   {52, 5, -1},         {171, 170.5, 0}};
 
-TEST(BuiltinMachineCode, EveryEligibleBuiltinRunsAsMachineCode) {
+void ExpectEveryEligibleBuiltinRunsAsMachineCode(AngleUnit a_eUnit) {
     double afVars[3] = {};
     StandardParser parser;
+    parser.SetAngleUnit(a_eUnit);
     parser.AddVariable("a", &afVars[0]);
     parser.AddVariable("b", &afVars[1]);
     parser.AddVariable("c", &afVars[2]);
@@ -105,6 +106,15 @@ TEST(BuiltinMachineCode, EveryEligibleBuiltinRunsAsMachineCode) {
         }
         EXPECT_NE(parser.Program().MachineCode(), nullptr) << szExpr;
     }
+}
+
+TEST(BuiltinMachineCode, EveryEligibleBuiltinRunsAsMachineCode) {
+    ExpectEveryEligibleBuiltinRunsAsMachineCode(AngleUnit::Radians);
+}
+
+// The trigonometric functions' variants in degrees are called directly too.
+TEST(BuiltinMachineCode, EveryEligibleBuiltinRunsAsMachineCodeInDegrees) {
+    ExpectEveryEligibleBuiltinRunsAsMachineCode(AngleUnit::Degrees);
 }
 
 // Random nestings of the machine-code built-ins, with operators between them.

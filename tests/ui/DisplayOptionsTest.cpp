@@ -1,11 +1,13 @@
-// The display menu on the status bar: a digits choice re-renders every value
-// on show at once and is still chosen in the next window.
+// The display menu on the status bar: a digits choice or an angle unit
+// re-renders every value on show at once and is still chosen in the next window.
 #include "CatalogueShippedData.h"
 #include "WindowTest.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListView>
+#include <QTest>
+#include <QToolButton>
 
 class DisplayOptionsTest : public WindowTestBase {
 protected:
@@ -22,6 +24,8 @@ protected:
         window.reset();
         window = std::make_unique<MainWindow>();
         window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void choose(const char* action) { widget<QAction>(action)->trigger(); }
     QStringList column() const {
@@ -74,4 +78,32 @@ TEST_F(DisplayOptionsTest, OkInsertsTheShortestExactValue) {
     setScript(QString(), 0, 0);
     click("btn_ok");
     EXPECT_EQ(script(), QStringLiteral("1.609344"));
+}
+
+// The indicator toggles the unit: the column and the result are computed again at once, and the
+// next window starts in the unit chosen last.
+TEST_F(DisplayOptionsTest, AngleIndicatorRecomputesAtOnceAndIsKept) {
+    typeScript(QStringLiteral("x=sin(30)\nacos(-1)"));
+    click("btn_run");
+    ASSERT_EQ(widget<QToolButton>("btn_angle")->text(), QStringLiteral("R"));
+    ASSERT_EQ(result(), QStringLiteral("3.14159265"));
+    ASSERT_EQ(column(), QStringList({"-0.988032", "3.14159265"}));
+
+    click("btn_angle");
+    EXPECT_EQ(widget<QToolButton>("btn_angle")->text(), QStringLiteral("D"));
+    EXPECT_TRUE(widget<QAction>("actionAngleDegrees")->isChecked());
+    EXPECT_EQ(result(), QStringLiteral("180"));
+    EXPECT_EQ(column(), QStringList({"0.5", "180"}));
+
+    reopen();
+    EXPECT_EQ(widget<QToolButton>("btn_angle")->text(), QStringLiteral("D"));
+    EXPECT_TRUE(widget<QAction>("actionAngleDegrees")->isChecked());
+    click("btn_run");
+    EXPECT_EQ(result(), QStringLiteral("180"));
+    EXPECT_EQ(column(), QStringList({"0.5", "180"}));
+
+    // The shortcut works from the editor.
+    QTest::keyClick(widget<QPlainTextEdit>("text_script"), Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(widget<QToolButton>("btn_angle")->text(), QStringLiteral("R"));
+    EXPECT_EQ(result(), QStringLiteral("3.14159265"));
 }

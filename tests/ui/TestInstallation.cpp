@@ -115,6 +115,10 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_DIGITS_STANDARD"), QStringLiteral("As designed")},
         {QStringLiteral("IDS_DIGITS_SIGNIFICANT"), QStringLiteral("%1 digits")},
         {QStringLiteral("IDS_DIGITS_SHORTEST"), QStringLiteral("Shortest")},
+        {QStringLiteral("IDS_ANGLE_DEGREES"), QStringLiteral("Degrees")},
+        {QStringLiteral("IDS_ANGLE_RAD"), QStringLiteral("R")},
+        {QStringLiteral("IDS_ANGLE_DEG"), QStringLiteral("D")},
+        {QStringLiteral("IDS_ACC_ANGLE"), QStringLiteral("Angle")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
