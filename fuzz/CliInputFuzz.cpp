@@ -5,8 +5,10 @@
 // exactly what the whole text decoded at once prints, in the documented shape.
 #include "CliEvaluation.h"
 #include "LangTable.h"
+#include "RunOptions.h"
 #include "ScriptInput.h"
 #include "ScriptRunner.h"
+#include "UndefinedNameWatch.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -36,6 +38,7 @@ QString wholeText(QByteArray bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
     bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
     if (bytes.endsWith('\n'))
         bytes.chop(1);
     return QString::fromUtf8(bytes);
@@ -55,21 +58,25 @@ bool sameOutput(const CliOutput& a, const CliOutput& b) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const bool raw = size > 0 && (data[size - 1] & 1) != 0;
-    const CliOutput output = evaluateScript(wholeText(bytes), englishTable(), raw, true);
+    const CliOutput output = evaluateScript(wholeText(bytes), englishTable(), raw, true, {});
 
-    ScriptRun run(englishTable());
+    UndefinedNameWatch watch(false);
+    ScriptRun run(englishTable(), &watch);
     ScriptLineSplitter splitter([&run](QByteArrayView line) { run.addUtf8Line(line); });
     // Piece sizes 1 to 8 from the first byte's bits, over and over.
     const qsizetype step = size > 0 ? 1 + (data[0] & 7) : 1;
     for (qsizetype at = 0; at < bytes.size(); at += step)
         splitter.feed(QByteArrayView(bytes).sliced(at, std::min(step, bytes.size() - at)));
     splitter.finish();
-    if (!sameOutput(output, finishedRunOutput(run, raw, true)))
+    if (!sameOutput(output, finishedRunOutput(run, watch, englishTable(), raw, true)))
         std::abort();
 
     switch (output.exitCode) {
     case exitSuccess:
-        if (!output.err.isEmpty() || !output.out.contains(QLatin1Char('\n')))
+        // Standard error holds at most the line of names that counted as 0.
+        if (output.err.count(QLatin1Char('\n')) > 1 ||
+            (!output.err.isEmpty() && !output.err.endsWith(QLatin1Char('\n'))) ||
+            !output.out.contains(QLatin1Char('\n')))
             std::abort();
         break;
     case exitScriptError:
