@@ -2,6 +2,7 @@
 // degrees, atan2's quadrants and axes, NaN and infinities; the C library's values elsewhere; and
 // radians, the default, giving the C library's values bit for bit.
 #include "Parser.h"
+#include "TestParser.h"
 
 #include <gtest/gtest.h>
 
@@ -25,13 +26,7 @@ double Evaluate(const std::string& a_sExpr, mu::AngleUnit a_eUnit) {
     return parser.Evaluate();
 }
 
-// Equal bit for bit (so -0 differs from 0); every NaN counts as the same value.
-bool SameValue(double a_fExpected, double a_fActual) {
-    if (std::isnan(a_fExpected)) {
-        return std::isnan(a_fActual);
-    }
-    return std::memcmp(&a_fExpected, &a_fActual, sizeof(double)) == 0;
-}
+using enginetest::SameBits;
 
 struct ValueCase {
     const char* name;
@@ -48,7 +43,7 @@ class DegreeFunction : public testing::TestWithParam<ValueCase> {};
 TEST_P(DegreeFunction, GivesTheExactValue) {
     const ValueCase& c = GetParam();
     const double fVal = Evaluate(c.expr, mu::AngleUnit::Degrees);
-    EXPECT_TRUE(SameValue(c.expected, fVal)) << c.expr << " gave " << fVal;
+    EXPECT_TRUE(SameBits(c.expected, fVal)) << c.expr << " gave " << fVal;
 }
 
 const ValueCase kValueCases[] = {
@@ -171,12 +166,12 @@ TEST(DegreeFunctions, RadiansAreUnchanged) {
             const std::string sExpr = call.name + sArg;
             mu::Parser byDefault;
             byDefault.SetExpression(sExpr);
-            EXPECT_TRUE(SameValue(call.expected, byDefault.Evaluate())) << sExpr;
+            EXPECT_TRUE(SameBits(call.expected, byDefault.Evaluate())) << sExpr;
             mu::Parser switchedBack;
             switchedBack.SetAngleUnit(mu::AngleUnit::Degrees);
             switchedBack.SetAngleUnit(mu::AngleUnit::Radians);
             switchedBack.SetExpression(sExpr);
-            EXPECT_TRUE(SameValue(call.expected, switchedBack.Evaluate())) << sExpr;
+            EXPECT_TRUE(SameBits(call.expected, switchedBack.Evaluate())) << sExpr;
         }
     }
 }

@@ -2,6 +2,7 @@
 // run loop, the word walk and the compile pass, on single calls and on random expressions.
 #include "BuiltinFunctionTable.h"
 #include "Parser.h"
+#include "TestParser.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,7 @@ using namespace mu;
 
 namespace {
 
-bool SameBits(double a_fLeft, double a_fRight) {
-    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
-        return true;
-    }
-    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
-}
+using enginetest::SameBits;
 
 class StandardParser : public Parser {
 public:

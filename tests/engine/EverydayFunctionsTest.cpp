@@ -4,6 +4,7 @@
 #include "BuiltinFunctionTable.h"
 #include "BuiltinFunctions.h"
 #include "Parser.h"
+#include "TestParser.h"
 
 #include <gtest/gtest.h>
 
@@ -30,13 +31,7 @@ double Evaluate(const std::string& a_sExpr) {
     return parser.Evaluate();
 }
 
-// Equal bit for bit (so -0 differs from 0); every NaN counts as the same value.
-bool SameValue(double a_fExpected, double a_fActual) {
-    if (std::isnan(a_fExpected)) {
-        return std::isnan(a_fActual);
-    }
-    return std::memcmp(&a_fExpected, &a_fActual, sizeof(double)) == 0;
-}
+using enginetest::SameBits;
 
 struct ValueCase {
     const char* name;
@@ -53,7 +48,7 @@ class EverydayFunction : public testing::TestWithParam<ValueCase> {};
 TEST_P(EverydayFunction, GivesTheExactValue) {
     const ValueCase& c = GetParam();
     const double fVal = Evaluate(c.expr);
-    EXPECT_TRUE(SameValue(c.expected, fVal)) << c.expr << " gave " << fVal;
+    EXPECT_TRUE(SameBits(c.expected, fVal)) << c.expr << " gave " << fVal;
 }
 
 // Expected values are the C library's own results, exact integers or closed forms.

@@ -207,6 +207,14 @@ inline bool SameValue(double a_fLeft, double a_fRight) {
     return (std::isnan(a_fLeft) && std::isnan(a_fRight)) || a_fLeft == a_fRight;
 }
 
+// The same bits, so -0 differs from 0; any two NaNs count as the same value.
+inline bool SameBits(double a_fLeft, double a_fRight) {
+    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
+        return true;
+    }
+    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
+}
+
 } // namespace enginetest
 
 #endif
