@@ -4,8 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
-cmake --build build -j "$(nproc)"
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIPTCALC_PRECOMPILED_HEADERS=ON > /dev/null
+# Only the two programs: the tests and benchmarks are test.sh's to build.
+cmake --build build -j "$(nproc)" --target scriptcalc scriptcalc-cli
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     exec build/bin/scriptcalc "$@"

@@ -8,7 +8,8 @@ tools/install-deps.sh test
 jobs=$(nproc)
 
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DSCRIPTCALC_SANITIZE=ON \
-      -DSCRIPTCALC_BUILD_GUI=OFF -DSCRIPTCALC_BUILD_BENCH=OFF > /dev/null
+      -DSCRIPTCALC_BUILD_GUI=OFF -DSCRIPTCALC_BUILD_BENCH=OFF \
+      -DSCRIPTCALC_PRECOMPILED_HEADERS=ON > /dev/null
 cmake --build build-asan -j "$jobs"
 (cd build-asan && ctest --output-on-failure -j "$jobs")
 
@@ -20,6 +21,6 @@ if ! tools/run-fuzz.sh "$SCRIPTCALC_FUZZ_SECONDS" > build-fuzz.log 2>&1; then
 fi
 grep -E "^(==|Done|stat::number_of_executed_units)" build-fuzz.log || true
 
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIPTCALC_PRECOMPILED_HEADERS=ON > /dev/null
 cmake --build build -j "$jobs"
 cd build && ctest --output-on-failure -j "$jobs"
