@@ -63,10 +63,15 @@ ParserBase::token_type ParserBase::NextScriptToken() {
             ExpandCall(tok, *pCall);
             continue;
         }
-        const PendingToken next = m_vPending.back();
+        PendingToken next = m_vPending.back();
         m_vPending.pop_back();
         m_iReplayPos = next.m_iEnd;
         if (next.m_pCall == nullptr) {
+            // A variable counts with its value where the pass reaches it, as written out: an
+            // assignment compiled since it was read may have changed it.
+            if (next.m_Tok.Cmd() == cmVAR) {
+                next.m_Tok.SetVariable(next.m_Tok.VarAddr(), next.m_Tok.Text());
+            }
             return next.m_Tok;
         }
         ExpandCall(next.m_Tok, *next.m_pCall);
