@@ -5,6 +5,7 @@
 #include "NameReads.h"
 #include "NumberFormatter.h"
 #include "Parser.h"
+#include "ParserBytecode.h"
 
 #include <algorithm>
 
@@ -13,6 +14,22 @@ namespace {
 const std::string& engineNameChars() {
     static const std::string chars = mu::Parser().NameChars();
     return chars;
+}
+
+// Every value the line's code reads or assigns. A code it cannot walk may mention anything.
+void mentionValues(const mu::ParserBytecode& code, VariableCheckpoints& variables) {
+    const mu::ParserBytecode::word_type* words = code.Code();
+    for (std::size_t at = 0; at + 1 < code.Size();) {
+        const std::uint32_t command = words[at + 1];
+        if (command == mu::cmVAR || command == mu::cmASSIGN)
+            variables.mention(mu::ParserBytecode::ReadVarAddr(words + at + 2));
+        const std::size_t length = mu::ParserBytecode::EntryWords(command);
+        if (length == 0) {
+            variables.mention(nullptr);
+            return;
+        }
+        at += length;
+    }
 }
 
 } // namespace
@@ -29,16 +46,101 @@ void IncrementalEvaluation::setOptions(const RunOptions& runOptions) {
 }
 
 void IncrementalEvaluation::linesChanged(int line) {
-    if (line >= nextLine())
+    if (line >= nextLine()) {
+        // The lines below may differ from the previous pass's.
+        if (previous)
+            variables.dropAhead();
+        previous.reset();
         return;
+    }
+    goBackTo(line, false);
+}
+
+void IncrementalEvaluation::linesReplaced(int first, int removed, int added) {
+    if (previous) {
+        // In the previous pass's numbering, its lines from unchangedFrom on are still there.
+        previous->unchangedFrom =
+            std::max(previous->unchangedFrom, first + removed - previous->shift);
+        previous->shift += added - removed;
+        if (first < nextLine())
+            goBackTo(first, true);
+    } else if (first < nextLine()) {
+        const bool whole = complete;
+        goBackTo(first, true);
+        if (whole && previous) {
+            previous->unchangedFrom = first + removed;
+            previous->shift = added - removed;
+        }
+    }
+    meetPreviousPass();
+}
+
+void IncrementalEvaluation::goBackTo(int line, bool keepPrevious) {
     // The engine holds addresses of values that going back drops.
     run.reset();
+    const bool fresh = keepPrevious && complete;
+    const int kept = variables.goBackTo(std::max(line, 0), keepPrevious);
+    if (variables.aheadLines() < 0) {
+        previous.reset();
+    } else if (fresh) {
+        previous = std::make_unique<PreviousPass>();
+        previous->start = kept;
+        previous->texts = texts.mid(kept);
+        previous->values.assign(values.begin() + kept, values.end());
+        previous->failure = std::move(failure);
+        const auto below = std::find_if(undefined.begin(), undefined.end(),
+                                        [kept](const auto& read) { return read.first >= kept; });
+        previous->undefined.assign(below, undefined.end());
+    }
+    complete = false;
     failure.reset();
-    const int kept = variables.goBackTo(std::max(line, 0));
     texts.resize(kept);
     values.resize(std::size_t(kept));
     while (!undefined.empty() && undefined.back().first >= kept)
         undefined.pop_back();
+}
+
+void IncrementalEvaluation::passEnded() {
+    variables.passEnded(nextLine(), failed());
+    previous.reset();
+    complete = true;
+}
+
+// At each of the previous pass's checkpoints below the edit, the state is compared with that
+// pass's: when they agree, every later line gives what it gave then.
+void IncrementalEvaluation::meetPreviousPass() {
+    while (previous && !failure) {
+        const int then = variables.aheadLines();
+        if (then < 0) {
+            previous.reset();
+            return;
+        }
+        const int now = then + previous->shift;
+        if (then < previous->unchangedFrom || now < nextLine()) {
+            variables.passAhead();
+            continue;
+        }
+        if (now > nextLine())
+            return;
+        if (!variables.sameAsAhead()) {
+            variables.passAhead();
+            continue;
+        }
+        variables.takeAhead(now, previous->shift);
+        const int from = then - previous->start;
+        texts.append(previous->texts.mid(from));
+        values.insert(values.end(), previous->values.begin() + from, previous->values.end());
+        for (const auto& [line, name] : previous->undefined)
+            if (line >= then)
+                undefined.emplace_back(line + previous->shift, name);
+        if (previous->failure) {
+            failure = std::move(previous->failure);
+            failure->line += previous->shift;
+        }
+        previous.reset();
+        run.reset();
+        complete = true;
+    }
 }
 
 void IncrementalEvaluation::addLine(QStringView text) {
@@ -48,7 +150,9 @@ void IncrementalEvaluation::addLine(QStringView text) {
         run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine(),
                                           options);
     run->addLine(text);
+    mentionValues(run->bytecode(), variables);
     variables.lineDone(nextLine());
+    meetPreviousPass();
 }
 
 LineResults IncrementalEvaluation::results(int lineCount) const {

@@ -143,6 +143,10 @@ void ScriptRun::fail(const mu::ParserError& error, QStringView text) {
         observer->lineFailed(*failure, engineText);
 }
 
+const mu::ParserBytecode& ScriptRun::bytecode() const {
+    return parser->Bytecode();
+}
+
 RunResult ScriptRun::finish(std::ostream* dump) {
     if (failure)
         return *failure;

@@ -16,6 +16,7 @@
 
 namespace mu {
 class Parser;
+class ParserBytecode;
 class ParserError;
 } // namespace mu
 
@@ -70,6 +71,8 @@ public:
     // first line only.
     void addUtf8Line(QByteArrayView bytes);
     bool failed() const { return failure != nullptr; }
+    // The compiled form of the last line fed (in part, when it failed).
+    const mu::ParserBytecode& bytecode() const;
     // The result after the last line. When dump is given and the run succeeded, the bytecode of
     // the last line is written to it.
     RunResult finish(std::ostream* dump = nullptr);

@@ -19,9 +19,23 @@ LiveEvaluation::LiveEvaluation(QPlainTextEdit* watched, const QMap<QString, QStr
     timer.setInterval(pause);
     connect(&timer, &QTimer::timeout, this, &LiveEvaluation::runSlice);
     QTextDocument* document = watched->document();
+    editorLines = document->blockCount();
     connect(document, &QTextDocument::contentsChange, this,
-            [this, document](int position, int, int) {
-                evaluation.linesChanged(document->findBlock(position).blockNumber());
+            [this, document](int position, int, int added) {
+                // The lines from the first changed one to the one where the change ends replace
+                // as many lines as the count lost.
+                const int first = document->findBlock(position).blockNumber();
+                QTextBlock end = document->findBlock(position + added);
+                if (!end.isValid())
+                    end = document->lastBlock();
+                const int before = editorLines;
+                editorLines = document->blockCount();
+                const int addedLines = end.blockNumber() - first + 1;
+                const int removedLines = addedLines - (editorLines - before);
+                if (first < 0 || removedLines < 0)
+                    evaluation.linesChanged(std::max(first, 0));
+                else
+                    evaluation.linesReplaced(first, removedLines, addedLines);
                 timer.start(pause);
             });
 }
@@ -49,11 +63,16 @@ bool LiveEvaluation::evaluateFor(qint64 milliseconds) {
     const int lineCount = document->blockCount();
     QTextBlock block = document->findBlockByNumber(evaluation.nextLine());
     while (!evaluation.failed() && evaluation.nextLine() < lineCount) {
+        const int line = evaluation.nextLine();
         evaluation.addLine(block.text());
-        block = block.next();
+        // The rest of the previous pass may have been taken over.
+        block = evaluation.nextLine() == line + 1
+                    ? block.next()
+                    : document->findBlockByNumber(evaluation.nextLine());
         if (evaluation.nextLine() % linesPerClockRead == 0 && clock.elapsed() >= milliseconds)
             return false;
     }
+    evaluation.passEnded();
     emit evaluated(evaluation.results(lineCount));
     return true;
 }

@@ -47,4 +47,6 @@ private:
     QPlainTextEdit* editor;
     IncrementalEvaluation evaluation;
     QTimer timer;
+    // The editor's line count when it last changed.
+    int editorLines = 0;
 };

@@ -9,6 +9,7 @@
 #include <bit>
 #include <cstdint>
 #include <random>
+#include <span>
 
 namespace {
 
@@ -28,9 +29,16 @@ const char* const lineChoices[] = {
     "k=k+a", "b*b-a", "z1=z2+1", "z2=3",   "sqrt(b)", "a=(1",  "q",     "x",
 };
 
-QString randomLine(std::mt19937& random) {
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(lineChoices) - 1);
-    return QString::fromLatin1(lineChoices[pick(random)]);
+// Lines that assign fresh values often, so that an edit's effect dies out a little further
+// down, while a value it changed may still be read far below.
+const char* const settlingChoices[] = {
+    "a=1",   "a=2", "b=a+1", "c=b*2",  "a",   "b", "c",
+    "b=c-a", "1/0", "-0",    "c=-0*1", "0/0", "z", "a=b",
+};
+
+QString randomLine(std::mt19937& random, std::span<const char* const> choices) {
+    std::uniform_int_distribution<std::size_t> pick(0, choices.size() - 1);
+    return QString::fromLatin1(choices[pick(random)]);
 }
 
 void expectSameResults(const LineResults& incremental, const LineResults& full) {
@@ -45,53 +53,120 @@ void expectSameResults(const LineResults& incremental, const LineResults& full) 
     EXPECT_EQ(incremental.undefinedNames, full.undefinedNames);
 }
 
-TEST(IncrementalEvaluationTest, AgreesWithAFullPassAfterRandomEdits) {
+// Random edits of a random script, each pass compared with a full one. precise: the evaluation
+// is told which lines each edit replaced, so passes may take over the previous pass's results;
+// returns how often they did.
+int agreeAfterRandomEdits(bool precise, std::span<const char* const> pool, int lineCount,
+                          bool failing = true) {
     std::mt19937 random(20261208);
     const LangMap table = testTable();
     // Failing lines are rare enough that most passes reach the end of the script.
     QStringList lines;
-    for (int i = 0; i < 400; ++i) {
-        QString line = randomLine(random);
+    for (int i = 0; i < lineCount; ++i) {
+        QString line = randomLine(random, pool);
         lines.append(line == QLatin1String("2*") || line == QLatin1String("a=(1") || line.isEmpty()
                          ? QStringLiteral("a")
                          : line);
     }
     IncrementalEvaluation evaluation(table);
+    int takenOver = 0;
     std::uniform_int_distribution<int> action(0, 9);
     for (int edit = 0; edit < 300; ++edit) {
         std::uniform_int_distribution<int> at(0, int(lines.size()) - 1);
         const int line = at(random);
+        int removed = 1, added = 1;
         switch (action(random)) {
         case 0:
-            lines.insert(line, randomLine(random));
+            lines.insert(line, randomLine(random, pool));
+            removed = 0;
             break;
         case 1:
-            if (lines.size() > 1)
+            if (lines.size() > 1) {
                 lines.removeAt(line);
+                added = 0;
+            }
             break;
         case 2:
             // A failing line comes and goes again with the next edit there.
-            lines[line] = QStringLiteral("3*");
+            lines[line] = failing ? QStringLiteral("3*") : randomLine(random, pool);
+            break;
+        case 3:
+            // Two lines become three.
+            if (line + 1 < lines.size()) {
+                lines[line] = randomLine(random, pool);
+                lines[line + 1] = randomLine(random, pool);
+                lines.insert(line + 2, randomLine(random, pool));
+                removed = 2;
+                added = 3;
+            }
             break;
         default:
-            lines[line] = action(random) < 5 ? randomLine(random) : QStringLiteral("a=a+1");
+            lines[line] = action(random) < 5 ? randomLine(random, pool) : QStringLiteral("a=a+1");
             break;
         }
-        evaluation.linesChanged(std::min(line, int(lines.size()) - 1));
+        if (precise)
+            evaluation.linesReplaced(line, removed, added);
+        else
+            evaluation.linesChanged(std::min(line, int(lines.size()) - 1));
         // Every third pass is cut short by the next edit.
         const int stop = edit % 3 == 0 ? std::min(int(lines.size()), evaluation.nextLine() + 97)
                                        : int(lines.size());
-        while (!evaluation.failed() && evaluation.nextLine() < stop)
-            evaluation.addLine(lines.at(evaluation.nextLine()));
-        if (stop < lines.size() && !evaluation.failed())
+        while (!evaluation.failed() && evaluation.nextLine() < stop) {
+            const int next = evaluation.nextLine();
+            evaluation.addLine(lines.at(next));
+            takenOver += evaluation.nextLine() > next + 1;
+        }
+        if (evaluation.nextLine() < lines.size() && !evaluation.failed())
             continue;
+        evaluation.passEnded();
         const QString script = lines.join(QLatin1Char('\n'));
         SCOPED_TRACE(edit);
         expectSameResults(evaluation.results(int(lines.size())),
                           LineEvaluator(table).evaluate(script));
         if (testing::Test::HasFailure())
-            return;
+            return takenOver;
     }
+    return takenOver;
+}
+
+TEST(IncrementalEvaluationTest, AgreesWithAFullPassAfterRandomEdits) {
+    agreeAfterRandomEdits(false, lineChoices, 400);
+}
+
+TEST(IncrementalEvaluationTest, AgreesWithAFullPassWhenTakingOverThePreviousPass) {
+    EXPECT_GT(agreeAfterRandomEdits(true, lineChoices, 400), 0);
+    EXPECT_GT(agreeAfterRandomEdits(true, settlingChoices, 1000, false), 100);
+}
+
+// A value that differs from the previous pass's, but that no later line mentions, lets the pass
+// take over; a line added later that reads it must see the new value.
+TEST(IncrementalEvaluationTest, AValueNoLaterLineMentionsMayDifferAndStaysRight) {
+    const LangMap table = testTable();
+    QStringList lines{QStringLiteral("t=1")};
+    for (int i = 0; i < 1000; ++i)
+        lines.append(QStringLiteral("s=s+1"));
+    IncrementalEvaluation evaluation(table);
+    const auto feedAll = [&] {
+        while (!evaluation.failed() && evaluation.nextLine() < lines.size())
+            evaluation.addLine(lines.at(evaluation.nextLine()));
+        evaluation.passEnded();
+    };
+    feedAll();
+    lines[0] = QStringLiteral("t=2");
+    evaluation.linesReplaced(0, 1, 1);
+    evaluation.addLine(lines.at(0));
+    int fed = 1;
+    while (evaluation.nextLine() < lines.size()) {
+        evaluation.addLine(lines.at(evaluation.nextLine()));
+        ++fed;
+    }
+    EXPECT_LT(fed, 200);
+    evaluation.passEnded();
+    lines.append(QStringLiteral("t"));
+    evaluation.linesReplaced(int(lines.size()) - 2, 1, 2);
+    feedAll();
+    expectSameResults(evaluation.results(int(lines.size())),
+                      LineEvaluator(table).evaluate(lines.join(QLatin1Char('\n'))));
 }
 
 } // namespace
