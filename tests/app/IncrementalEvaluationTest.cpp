@@ -138,6 +138,13 @@ TEST(IncrementalEvaluationTest, AgreesWithAFullPassWhenTakingOverThePreviousPass
     EXPECT_GT(agreeAfterRandomEdits(true, settlingChoices, 1000, false), 100);
 }
 
+// A call without its argument fails before the line has any code.
+TEST(IncrementalEvaluationTest, ALineFailingBeforeItHasCodeEndsThePass) {
+    const LineResults results = LineEvaluator(testTable()).evaluate(QStringLiteral("sin()"));
+    EXPECT_FALSE(results.run.ok);
+    EXPECT_EQ(results.run.line, 1);
+}
+
 // A value that differs from the previous pass's, but that no later line mentions, lets the pass
 // take over; a line added later that reads it must see the new value.
 TEST(IncrementalEvaluationTest, AValueNoLaterLineMentionsMayDifferAndStaysRight) {
