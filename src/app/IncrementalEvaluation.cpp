@@ -18,6 +18,9 @@ const std::string& engineNameChars() {
 
 // Every value the line's code reads or assigns. A code it cannot walk may mention anything.
 void mentionValues(const mu::ParserBytecode& code, VariableCheckpoints& variables) {
+    // A line that failed before any code was made mentions nothing.
+    if (code.Size() == 0)
+        return;
     const mu::ParserBytecode::word_type* words = code.Code();
     for (std::size_t at = 0; at + 1 < code.Size();) {
         const std::uint32_t command = words[at + 1];

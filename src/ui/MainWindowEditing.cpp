@@ -92,7 +92,9 @@ void MainWindow::setupEditing() {
     errorMark = new ErrorLineMark(ui->text_script);
     ui->view_lineResults->follow(ui->text_script);
     liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
+    liveEvaluation->writeInto(ui->view_lineResults);
     liveEvaluation->setOptions(displayOptions->options());
+    connect(ui->view_lineResults, &LineResultsView::written, this, &MainWindow::fitLineResults);
     connect(liveEvaluation, &LiveEvaluation::evaluated, this,
             [this](const LineResults& results) { showLineResults(results, true); });
     connect(ui->text_script->document(), &QTextDocument::contentsChanged, this, [this] {
@@ -191,20 +193,28 @@ void MainWindow::copyFullResult() const {
 void MainWindow::showLineResults(const LineResults& results, bool live) {
     const RunResult& run = results.run;
     LineResultsView* column = ui->view_lineResults;
+    // A live pass's results are written in slices by the live evaluation.
+    const auto show = [column, live](const QStringList& texts, int failedLine = 0,
+                                     const QString& shortMessage = QString(),
+                                     const QString& message = QString(), bool quiet = false) {
+        if (live)
+            column->queueResults(texts, failedLine, shortMessage, message, quiet);
+        else
+            column->showResults(texts, failedLine, shortMessage, message, quiet);
+    };
     if (run.ok) {
-        column->showResults(results.texts);
+        show(results.texts);
     } else {
         const QTextBlock failing = ui->text_script->document()->findBlockByNumber(run.line - 1);
         const bool empty = failing.text().trimmed().isEmpty();
         if (empty && live && ui->text_script->textCursor().block() == failing)
             // A line just begun: nothing to say about it yet.
-            column->showResults(results.texts);
+            show(results.texts);
         else
-            column->showResults(results.texts, run.line, withVisibleControls(run.text),
-                                withVisibleControls(lineErrorMessage(run, langTable)), empty);
+            show(results.texts, run.line, withVisibleControls(run.text),
+                 withVisibleControls(lineErrorMessage(run, langTable)), empty);
     }
     showUndefinedNames(ui->label_undefined, undefinedNamesText(results.undefinedNames, langTable));
-    fitLineResults();
 }
 
 void MainWindow::returnToEditor() {
