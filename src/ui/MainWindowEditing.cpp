@@ -15,6 +15,7 @@
 #include "NumberFormatter.h"
 #include "PlainToolTip.h"
 #include "RadioArrowKeys.h"
+#include "ScreenFit.h"
 #include "VisibleControls.h"
 #include "WindowSettings.h"
 #include "ui_mainwindow.h"
@@ -108,11 +109,10 @@ void MainWindow::setupEditing() {
     for (QRadioButton* button : ui->gbRadio->findChildren<QRadioButton*>())
         button->setSizePolicy(QSizePolicy::Maximum, button->sizePolicy().verticalPolicy());
 
-    // 800x600 where the screen has room for it.
-    QSize size(800, 600);
     if (const QScreen* shownOn = screen())
-        size = size.boundedTo(shownOn->availableGeometry().size());
-    resize(size);
+        fitInto(this, shownOn->availableGeometry().size());
+    else
+        resize(800, 600);
     (new WindowSettings(this, langTable))->restore();
 }
 
