@@ -104,6 +104,9 @@ void IncrementalEvaluation::goBackTo(int line, bool keepPrevious) {
 }
 
 void IncrementalEvaluation::passEnded() {
+    // The engine keeps a copy of the last line, which may be a long one; a line fed later
+    // starts a fresh run.
+    run.reset();
     variables.passEnded(nextLine(), failed());
     previous.reset();
     complete = true;
