@@ -81,10 +81,11 @@ struct LiveWindow {
         editor.setLineWrapMode(QPlainTextEdit::NoWrap);
         column.follow(&editor);
         column.resize(120, 400);
+        live.writeInto(&column);
         QObject::connect(
             &live, &LiveEvaluation::evaluated, &column, [this](const LineResults& results) {
                 const RunResult& run = results.run;
-                column.showResults(results.texts, run.ok ? 0 : run.line, run.text, run.text);
+                column.queueResults(results.texts, run.ok ? 0 : run.line, run.text, run.text);
             });
         editor.setPlainText(script);
         live.evaluateNow();

@@ -16,9 +16,10 @@ cmake --build build-release --target scriptcalc scriptcalc_data -j "$(nproc)" > 
 mkdir -p "$(dirname "$out")"
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
-mkdir -p "$config/ScriptCalc"
+# The data folder is organisation/application below XDG_DATA_HOME.
+mkdir -p "$config/ScriptCalc/ScriptCalc"
 # tax is read before any line assigns it: the window lists it below the editor.
-printf 'price=12.5\nqty=3\ntotal=price*qty*(1+tax)\ntotal/qty\nsqrt(total)' > "$config/ScriptCalc/script.txt"
+printf 'price=12.5\nqty=3\ntotal=price*qty*(1+tax)\ntotal/qty\nsqrt(total)' > "$config/ScriptCalc/ScriptCalc/script.txt"
 # Without a window manager the window sits at the origin, undecorated.
 LANG=$locale XDG_CONFIG_HOME=$config XDG_DATA_HOME=$config xvfb-run -a -s "-screen 0 800x600x24" bash -c "
     build-release/bin/scriptcalc & pid=\$!

@@ -18,6 +18,9 @@ const std::string& engineNameChars() {
 
 // Every value the line's code reads or assigns. A code it cannot walk may mention anything.
 void mentionValues(const mu::ParserBytecode& code, VariableCheckpoints& variables) {
+    // A line that failed before any code was made mentions nothing.
+    if (code.Size() == 0)
+        return;
     const mu::ParserBytecode::word_type* words = code.Code();
     for (std::size_t at = 0; at + 1 < code.Size();) {
         const std::uint32_t command = words[at + 1];
@@ -101,6 +104,9 @@ void IncrementalEvaluation::goBackTo(int line, bool keepPrevious) {
 }
 
 void IncrementalEvaluation::passEnded() {
+    // The engine keeps a copy of the last line, which may be a long one; a line fed later
+    // starts a fresh run.
+    run.reset();
     variables.passEnded(nextLine(), failed());
     previous.reset();
     complete = true;

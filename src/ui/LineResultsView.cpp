@@ -1,5 +1,6 @@
 #include "LineResultsView.h"
 
+#include <QElapsedTimer>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -12,6 +13,7 @@
 #include "PlainToolTip.h"
 
 #include <algorithm>
+#include <limits>
 
 // The line numbers, painted left of the results; not part of the text, so a
 // screen reader reads only the results.
@@ -30,6 +32,8 @@ private:
 namespace {
 
 constexpr int gutterPadding = 4;
+// Lines inserted or removed in one edit of the document.
+constexpr int linesPerChunk = 256;
 
 } // namespace
 
@@ -70,14 +74,97 @@ QString LineResultsView::failureMarker() {
 
 void LineResultsView::showResults(const QStringList& texts, int failedLine,
                                   const QString& shortMessage, const QString& message, bool quiet) {
-    fullLines = texts;
-    failed = failedLine > 0 && failedLine <= fullLines.size() ? failedLine : 0;
-    failedTip = failed ? message : QString();
-    quietMark = failed && quiet;
-    if (failed)
-        fullLines[failed - 1] = failureMarker() + shortMessage;
-    showLines(fullLines);
+    queueResults(texts, failedLine, shortMessage, message, quiet);
+    writeFor(std::numeric_limits<qint64>::max());
+}
 
+// Only the lines whose text changes are written: a pass after an edit near the end of a long
+// script rewrites a line or two, not the whole column. Lines come and go where the first
+// changed line is, so that the lines after it keep their texts when they moved with it.
+void LineResultsView::queueResults(const QStringList& texts, int failedLine,
+                                   const QString& shortMessage, const QString& message,
+                                   bool quiet) {
+    wanted = texts;
+    if (wanted.isEmpty())
+        wanted.append(QString());
+    wantedFailed = failedLine > 0 && failedLine <= wanted.size() ? failedLine : 0;
+    wantedTip = wantedFailed ? message : QString();
+    wantedQuiet = wantedFailed && quiet;
+    if (wantedFailed)
+        wanted[wantedFailed - 1] = failureMarker() + shortMessage;
+    if (noteShown || shownLines.size() != blockCount()) {
+        noteShown = false;
+        setLineWrapMode(QPlainTextEdit::NoWrap);
+        setPlainText(QString());
+        shownLines = QStringList(1, QString());
+    }
+    const qsizetype oldCount = shownLines.size();
+    const qsizetype newCount = wanted.size();
+    qsizetype first = 0;
+    while (first < oldCount && first < newCount && shownLines.at(first) == wanted.at(first))
+        ++first;
+    qsizetype same = 0;
+    while (same < oldCount - first && same < newCount - first &&
+           shownLines.at(oldCount - 1 - same) == wanted.at(newCount - 1 - same))
+        ++same;
+    writeFirst = int(first);
+    inserted = 0;
+    toInsert = int(std::max<qsizetype>(0, newCount - oldCount));
+    toRemove = int(std::max<qsizetype>(0, oldCount - newCount));
+    writeNext = int(first);
+    writeEnd = int(newCount - same);
+    writing = true;
+}
+
+bool LineResultsView::writeFor(qint64 milliseconds) {
+    if (!writing)
+        return true;
+    QElapsedTimer clock;
+    clock.start();
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    while (writing) {
+        writeStep(cursor);
+        if (clock.elapsed() >= milliseconds)
+            break;
+    }
+    cursor.endEditBlock();
+    if (!writing)
+        finishWriting();
+    return !writing;
+}
+
+// Lines are inserted or removed a chunk at a time, then rewritten one at a time.
+void LineResultsView::writeStep(QTextCursor& cursor) {
+    if (toRemove > 0) {
+        const int count = std::min(toRemove, linesPerChunk);
+        removeLines(cursor, writeFirst, count);
+        shownLines.remove(writeFirst, count);
+        toRemove -= count;
+    } else if (toInsert > 0) {
+        const int count = std::min(toInsert, linesPerChunk);
+        const int position = writeFirst + inserted;
+        insertLines(cursor, position, wanted.mid(position, count));
+        shownLines.insert(position, count, QString());
+        std::copy(wanted.begin() + position, wanted.begin() + position + count,
+                  shownLines.begin() + position);
+        inserted += count;
+        toInsert -= count;
+    } else if (writeNext < writeEnd) {
+        if (shownLines.at(writeNext) != wanted.at(writeNext)) {
+            replaceLine(cursor, writeNext, wanted.at(writeNext));
+            shownLines[writeNext] = wanted.at(writeNext);
+        }
+        ++writeNext;
+    } else {
+        writing = false;
+    }
+}
+
+void LineResultsView::finishWriting() {
+    failed = wantedFailed;
+    failedTip = wantedTip;
+    quietMark = wantedQuiet;
     QList<QTextEdit::ExtraSelection> marks;
     if (failed) {
         QTextEdit::ExtraSelection mark;
@@ -93,43 +180,7 @@ void LineResultsView::showResults(const QStringList& texts, int failedLine,
     }
     setExtraSelections(marks);
     syncScroll();
-}
-
-// Only the lines whose text changes are written, in one edit of the document: a pass after an
-// edit near the end of a long script rewrites a line or two, not the whole column.
-void LineResultsView::showLines(const QStringList& lines) {
-    if (noteShown || shownLines.isEmpty() || shownLines.size() != blockCount()) {
-        noteShown = false;
-        setLineWrapMode(QPlainTextEdit::NoWrap);
-        setPlainText(lines.join(QLatin1Char('\n')));
-        shownLines = lines;
-        return;
-    }
-    const qsizetype oldCount = shownLines.size();
-    const qsizetype newCount = lines.size();
-    qsizetype first = 0;
-    while (first < oldCount && first < newCount && shownLines.at(first) == lines.at(first))
-        ++first;
-    qsizetype same = 0;
-    while (same < oldCount - first && same < newCount - first &&
-           shownLines.at(oldCount - 1 - same) == lines.at(newCount - 1 - same))
-        ++same;
-    if (first == oldCount && first == newCount)
-        return;
-
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    if (oldCount == newCount) {
-        // The same lines: each changed one on its own, the unchanged between them stay.
-        for (qsizetype i = first; i < oldCount - same; ++i)
-            if (shownLines.at(i) != lines.at(i))
-                replaceLine(cursor, int(i), lines.at(i));
-    } else {
-        replaceLines(cursor, int(first), int(oldCount - same),
-                     lines.mid(first, newCount - same - first));
-    }
-    cursor.endEditBlock();
-    shownLines = lines;
+    emit written();
 }
 
 void LineResultsView::replaceLine(QTextCursor& cursor, int line, const QString& text) {
@@ -139,40 +190,30 @@ void LineResultsView::replaceLine(QTextCursor& cursor, int line, const QString& 
     cursor.insertText(text);
 }
 
-// Lines [from, to) of the column become lines.
-void LineResultsView::replaceLines(QTextCursor& cursor, int from, int to,
-                                   const QStringList& lines) {
+// New lines before line at, or after the last one.
+void LineResultsView::insertLines(QTextCursor& cursor, int at, const QStringList& lines) {
     const QString text = lines.join(QLatin1Char('\n'));
-    const int count = document()->blockCount();
-    if (from == to) {
-        // Only new lines: before line from, or after the last one.
-        if (from < count) {
-            cursor.setPosition(document()->findBlockByNumber(from).position());
-            cursor.insertText(text + QLatin1Char('\n'));
-        } else {
-            cursor.movePosition(QTextCursor::End);
-            cursor.insertText(QLatin1Char('\n') + text);
-        }
-        return;
+    if (at < blockCount()) {
+        cursor.setPosition(document()->findBlockByNumber(at).position());
+        cursor.insertText(text + QLatin1Char('\n'));
+    } else {
+        cursor.movePosition(QTextCursor::End);
+        cursor.insertText(QLatin1Char('\n') + text);
     }
-    if (lines.isEmpty()) {
-        // Only lines gone: with the line break after them, or the one before the last.
-        if (to < count) {
-            cursor.setPosition(document()->findBlockByNumber(from).position());
-            cursor.setPosition(document()->findBlockByNumber(to).position(),
-                               QTextCursor::KeepAnchor);
-        } else {
-            const QTextBlock before = document()->findBlockByNumber(from - 1);
-            cursor.setPosition(before.position() + before.length() - 1);
-            cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-        }
-        cursor.removeSelectedText();
-        return;
+}
+
+// Lines [at, at + count) go: with the line break after them, or, at the end, the one before.
+void LineResultsView::removeLines(QTextCursor& cursor, int at, int count) {
+    if (at + count < blockCount()) {
+        cursor.setPosition(document()->findBlockByNumber(at).position());
+        cursor.setPosition(document()->findBlockByNumber(at + count).position(),
+                           QTextCursor::KeepAnchor);
+    } else {
+        const QTextBlock before = document()->findBlockByNumber(at - 1);
+        cursor.setPosition(before.position() + before.length() - 1);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
     }
-    const QTextBlock last = document()->findBlockByNumber(to - 1);
-    cursor.setPosition(document()->findBlockByNumber(from).position());
-    cursor.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
-    cursor.insertText(text);
+    cursor.removeSelectedText();
 }
 
 int LineResultsView::textRoom() const {
@@ -228,7 +269,7 @@ void LineResultsView::paintEvent(QPaintEvent* event) {
 void LineResultsView::showNote(const QString& note) {
     // A note is no script line: the gutter shows no number beside it.
     noteShown = true;
-    fullLines.clear();
+    writing = false;
     shownLines.clear();
     failed = 0;
     failedTip.clear();
@@ -245,8 +286,9 @@ bool LineResultsView::event(QEvent* event) {
         const int line = cursorForPosition(inViewport).blockNumber() + 1;
         if (failed && line == failed)
             QToolTip::showText(help->globalPos(), plainToolTip(failedTip), this);
-        else if (!noteShown && line <= blockCount() && shownText(line) != fullLines.value(line - 1))
-            QToolTip::showText(help->globalPos(), plainToolTip(fullLines.value(line - 1)), this);
+        else if (!noteShown && line <= blockCount() &&
+                 shownText(line) != shownLines.value(line - 1))
+            QToolTip::showText(help->globalPos(), plainToolTip(shownLines.value(line - 1)), this);
         else
             QToolTip::hideText();
         return true;

@@ -25,6 +25,14 @@ public:
     void showResults(const QStringList& texts, int failedLine = 0,
                      const QString& shortMessage = QString(), const QString& message = QString(),
                      bool quiet = false);
+    // The same, but nothing is written yet: writeFor writes it, a slice at a time.
+    void queueResults(const QStringList& texts, int failedLine = 0,
+                      const QString& shortMessage = QString(), const QString& message = QString(),
+                      bool quiet = false);
+    // Writes queued lines (only those whose text changes) until all are written or the time is
+    // up; true when the column shows the results queued last.
+    bool writeFor(qint64 milliseconds);
+    bool isWriting() const { return writing; }
     // One line of explanation instead of results.
     void showNote(const QString& note);
 
@@ -40,6 +48,10 @@ public:
     // The width that shows the widest line now in view whole.
     int wantedWidth() const;
 
+signals:
+    // The column shows the results given last.
+    void written();
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -49,9 +61,11 @@ private:
     class Gutter;
     friend class Gutter;
 
-    void showLines(const QStringList& lines);
+    void writeStep(QTextCursor& cursor);
+    void finishWriting();
     void replaceLine(QTextCursor& cursor, int line, const QString& text);
-    void replaceLines(QTextCursor& cursor, int from, int to, const QStringList& lines);
+    void insertLines(QTextCursor& cursor, int at, const QStringList& lines);
+    void removeLines(QTextCursor& cursor, int at, int count);
     int textRoom() const;
     void paintGutter(QPaintEvent* event);
     int gutterWidth() const;
@@ -64,7 +78,20 @@ private:
     int failed = 0;
     bool quietMark = false;
     QString failedTip;
-    // Every line's whole text, and the text the column shows for it.
-    QStringList fullLines;
+    // Every line's whole text as the document holds it.
     QStringList shownLines;
+    // The lines to show, with the failure the write ends with. Lines from writeFirst on are
+    // written: first removed or inserted there to make the counts agree, then each one whose
+    // text differs, from writeNext up to writeEnd.
+    QStringList wanted;
+    int wantedFailed = 0;
+    bool wantedQuiet = false;
+    QString wantedTip;
+    bool writing = false;
+    int writeFirst = 0;
+    int inserted = 0;
+    int toInsert = 0;
+    int toRemove = 0;
+    int writeNext = 0;
+    int writeEnd = 0;
 };

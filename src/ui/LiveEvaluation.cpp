@@ -1,9 +1,12 @@
 #include "LiveEvaluation.h"
 
+#include "LineResultsView.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -36,23 +39,36 @@ LiveEvaluation::LiveEvaluation(QPlainTextEdit* watched, const QMap<QString, QStr
                     evaluation.linesChanged(std::max(first, 0));
                 else
                     evaluation.linesReplaced(first, removedLines, addedLines);
+                passWaiting = true;
                 timer.start(pause);
             });
 }
 
 void LiveEvaluation::setOptions(const RunOptions& options) {
     evaluation.setOptions(options);
+    passWaiting = true;
     if (!editor->document()->isEmpty())
         evaluateNow();
 }
 
 void LiveEvaluation::evaluateNow() {
     timer.stop();
-    evaluateFor(std::numeric_limits<qint64>::max());
+    constexpr qint64 unlimited = std::numeric_limits<qint64>::max();
+    if (passWaiting)
+        evaluateFor(unlimited);
+    if (column)
+        column->writeFor(unlimited);
 }
 
+// The pass first; the column's writing has what is left of the slice.
 void LiveEvaluation::runSlice() {
-    if (!evaluateFor(slice))
+    QElapsedTimer clock;
+    clock.start();
+    if (passWaiting && !evaluateFor(slice)) {
+        timer.start(0);
+        return;
+    }
+    if (column && !column->writeFor(std::max<qint64>(0, slice - clock.elapsed())))
         timer.start(0);
 }
 
@@ -73,6 +89,7 @@ bool LiveEvaluation::evaluateFor(qint64 milliseconds) {
             return false;
     }
     evaluation.passEnded();
+    passWaiting = false;
     emit evaluated(evaluation.results(lineCount));
     return true;
 }

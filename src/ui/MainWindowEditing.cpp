@@ -15,6 +15,7 @@
 #include "NumberFormatter.h"
 #include "PlainToolTip.h"
 #include "RadioArrowKeys.h"
+#include "ScreenFit.h"
 #include "VisibleControls.h"
 #include "WindowSettings.h"
 #include "ui_mainwindow.h"
@@ -92,7 +93,9 @@ void MainWindow::setupEditing() {
     errorMark = new ErrorLineMark(ui->text_script);
     ui->view_lineResults->follow(ui->text_script);
     liveEvaluation = new LiveEvaluation(ui->text_script, langTable);
+    liveEvaluation->writeInto(ui->view_lineResults);
     liveEvaluation->setOptions(displayOptions->options());
+    connect(ui->view_lineResults, &LineResultsView::written, this, &MainWindow::fitLineResults);
     connect(liveEvaluation, &LiveEvaluation::evaluated, this,
             [this](const LineResults& results) { showLineResults(results, true); });
     connect(ui->text_script->document(), &QTextDocument::contentsChanged, this, [this] {
@@ -106,11 +109,10 @@ void MainWindow::setupEditing() {
     for (QRadioButton* button : ui->gbRadio->findChildren<QRadioButton*>())
         button->setSizePolicy(QSizePolicy::Maximum, button->sizePolicy().verticalPolicy());
 
-    // 800x600 where the screen has room for it.
-    QSize size(800, 600);
     if (const QScreen* shownOn = screen())
-        size = size.boundedTo(shownOn->availableGeometry().size());
-    resize(size);
+        fitInto(this, shownOn->availableGeometry().size());
+    else
+        resize(800, 600);
     (new WindowSettings(this, langTable))->restore();
 }
 
@@ -191,20 +193,28 @@ void MainWindow::copyFullResult() const {
 void MainWindow::showLineResults(const LineResults& results, bool live) {
     const RunResult& run = results.run;
     LineResultsView* column = ui->view_lineResults;
+    // A live pass's results are written in slices by the live evaluation.
+    const auto show = [column, live](const QStringList& texts, int failedLine = 0,
+                                     const QString& shortMessage = QString(),
+                                     const QString& message = QString(), bool quiet = false) {
+        if (live)
+            column->queueResults(texts, failedLine, shortMessage, message, quiet);
+        else
+            column->showResults(texts, failedLine, shortMessage, message, quiet);
+    };
     if (run.ok) {
-        column->showResults(results.texts);
+        show(results.texts);
     } else {
         const QTextBlock failing = ui->text_script->document()->findBlockByNumber(run.line - 1);
         const bool empty = failing.text().trimmed().isEmpty();
         if (empty && live && ui->text_script->textCursor().block() == failing)
             // A line just begun: nothing to say about it yet.
-            column->showResults(results.texts);
+            show(results.texts);
         else
-            column->showResults(results.texts, run.line, withVisibleControls(run.text),
-                                withVisibleControls(lineErrorMessage(run, langTable)), empty);
+            show(results.texts, run.line, withVisibleControls(run.text),
+                 withVisibleControls(lineErrorMessage(run, langTable)), empty);
     }
     showUndefinedNames(ui->label_undefined, undefinedNamesText(results.undefinedNames, langTable));
-    fitLineResults();
 }
 
 void MainWindow::returnToEditor() {

@@ -1,9 +1,11 @@
 // What the window remembers: saved when it closes, restored when the next one
 // opens; without settings, or with a broken file, it starts as designed.
 #include "CatalogueShippedData.h"
+#include "ScreenFit.h"
 #include "WindowTest.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QFile>
 #include <QListWidget>
 #include <QRadioButton>
@@ -52,6 +54,18 @@ TEST_F(SettingsTest, TheFirstStartIsTheDesignedWindow) {
     EXPECT_EQ(window->size(), QSize(800, 600));
     EXPECT_TRUE(script().isEmpty());
     EXPECT_TRUE(widget<QRadioButton>("rb_TRIGONOMETRIC")->isChecked());
+}
+
+// 1280x1024 at a scale factor of 2 leaves 640x512: less than the window's least size, so its
+// contents scroll.
+TEST_F(SettingsTest, TheFirstStartFitsAScreenSmallerThanTheWindow) {
+    const QSize room(640, 512);
+    fitInto(window.get(), room);
+    window->show();
+    QCoreApplication::processEvents();
+    EXPECT_LE(window->width(), room.width());
+    EXPECT_LE(window->height(), room.height());
+    EXPECT_TRUE(widget<QRadioButton>("rb_TRIGONOMETRIC")->isVisibleTo(window.get()));
 }
 
 TEST_F(SettingsTest, ABrokenFileStartsFresh) {
