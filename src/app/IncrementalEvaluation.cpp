@@ -156,8 +156,7 @@ void IncrementalEvaluation::addLine(QStringView text) {
         run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine(),
                                           options);
     run->addLine(text);
-    if (!run->failed()) // a failed line may have no code at all
-        mentionValues(run->bytecode(), variables);
+    mentionValues(run->bytecode(), variables);
     variables.lineDone(nextLine());
     meetPreviousPass();
 }
