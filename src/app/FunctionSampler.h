@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Parser.h"
+#include "ScriptFunctionTable.h"
 
 #include <QMap>
 #include <QString>
@@ -12,10 +13,6 @@
 #include <string>
 #include <string_view>
 
-namespace mu {
-class ScriptFunctionTable;
-} // namespace mu
-
 // The value of a run's variable by name; nullopt for a name the run never met (it reads as 0).
 using VariableLookup = std::function<std::optional<double>(std::string_view name)>;
 
@@ -25,8 +22,8 @@ using VariableLookup = std::function<std::optional<double>(std::string_view name
 //   setExpression("f(x)", "x", run functions, run variables) --> mu::Parser (calls expanded)
 //   sample(x[], y[], n) --> EvaluateMany --> y[i] = expression at x[i]
 //
-// The run's variables are copied when the expression is set, so the run may go on or end; the
-// copies can be changed afterwards (variable()) without compiling again.
+// The run's functions and variables are copied when the expression is set, so the run may go on or
+// end; the copied variables can be changed afterwards (variable()) without compiling again.
 class FunctionSampler {
 public:
     // langTable words the errors; without it error() gives the engine's key.
@@ -36,10 +33,10 @@ public:
     FunctionSampler(const FunctionSampler&) = delete;
     FunctionSampler& operator=(const FunctionSampler&) = delete;
 
-    // Compiles text (one line of script, no definition) with variable as the sampled name.
-    // functions (may be null: none) must outlive the sampler or the next setExpression; names
-    // other than variable read their value from variables (may be empty: all read 0). False, with
-    // error() and errorPosition() set, when text does not compile; sample() then gives NaN.
+    // Compiles text (one line of script, no definition) with variable as the sampled name, calls
+    // going to functions (may be null: none). Names other than variable read their value from
+    // variables (may be empty: all read 0). False, with error() and errorPosition() set, when
+    // text does not compile; sample() then gives NaN.
     bool setExpression(const QString& text, const QString& variable,
                        const mu::ScriptFunctionTable* functions, const VariableLookup& variables);
     // y[i] = the expression with the variable at x[i], for i < n.
@@ -60,8 +57,9 @@ private:
     static double* createVariable(const char* a_szName, void* a_pUserData);
 
     QMap<QString, QString> langTable;
+    mu::AngleUnit angle;
+    mu::ScriptFunctionTable functions;
     std::unique_ptr<mu::Parser> parser;
-    std::string sampled;
     VariableLookup lookup;
     double x = 0.0;
     // The values of the other names, in the order the engine met them; a deque never moves them.
