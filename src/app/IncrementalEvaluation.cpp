@@ -2,19 +2,13 @@
 
 #include "LineEvaluator.h"
 
-#include "NameReads.h"
 #include "NumberFormatter.h"
-#include "Parser.h"
 #include "ParserBytecode.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace {
-
-const std::string& engineNameChars() {
-    static const std::string chars = mu::Parser().NameChars();
-    return chars;
-}
 
 // Every value the line's code reads or assigns. A code it cannot walk may mention anything.
 void mentionValues(const mu::ParserBytecode& code, VariableCheckpoints& variables) {
@@ -81,6 +75,9 @@ void IncrementalEvaluation::linesReplaced(int first, int removed, int added) {
 void IncrementalEvaluation::goBackTo(int line, bool keepPrevious) {
     // The engine holds addresses of values that going back drops.
     run.reset();
+    // The previous pass's results are taken over only in scripts without functions: a pass
+    // that meets its variables again may still have other definitions in force.
+    keepPrevious = keepPrevious && definitions.empty();
     const bool fresh = keepPrevious && complete;
     const int kept = variables.goBackTo(std::max(line, 0), keepPrevious);
     if (variables.aheadLines() < 0) {
@@ -91,16 +88,22 @@ void IncrementalEvaluation::goBackTo(int line, bool keepPrevious) {
         previous->texts = texts.mid(kept);
         previous->values.assign(values.begin() + kept, values.end());
         previous->failure = std::move(failure);
-        const auto below = std::find_if(undefined.begin(), undefined.end(),
-                                        [kept](const auto& read) { return read.first >= kept; });
-        previous->undefined.assign(below, undefined.end());
+        previous->undefined = undefined.readsFrom(kept);
     }
     complete = false;
     failure.reset();
     texts.resize(kept);
     values.resize(std::size_t(kept));
-    while (!undefined.empty() && undefined.back().first >= kept)
-        undefined.pop_back();
+    undefined.dropFrom(kept);
+    if (!definitions.empty() && definitions.back().line >= kept) {
+        while (!definitions.empty() && definitions.back().line >= kept)
+            definitions.pop_back();
+        // The table keeps no history: the definitions before the checkpoint are made again,
+        // each as it was accepted then.
+        definedFunctions.Clear();
+        for (const Definition& definition : definitions)
+            definedFunctions.Define(definition.head, definition.text);
+    }
 }
 
 void IncrementalEvaluation::passEnded() {
@@ -116,6 +119,11 @@ void IncrementalEvaluation::passEnded() {
 // pass's: when they agree, every later line gives what it gave then.
 void IncrementalEvaluation::meetPreviousPass() {
     while (previous && !failure) {
+        if (!definitions.empty()) { // see goBackTo
+            variables.dropAhead();
+            previous.reset();
+            return;
+        }
         const int then = variables.aheadLines();
         if (then < 0) {
             previous.reset();
@@ -136,9 +144,7 @@ void IncrementalEvaluation::meetPreviousPass() {
         const int from = then - previous->start;
         texts.append(previous->texts.mid(from));
         values.insert(values.end(), previous->values.begin() + from, previous->values.end());
-        for (const auto& [line, name] : previous->undefined)
-            if (line >= then)
-                undefined.emplace_back(line + previous->shift, name);
+        undefined.adopt(previous->undefined, then, previous->shift);
         if (previous->failure) {
             failure = std::move(previous->failure);
             failure->line += previous->shift;
@@ -154,7 +160,7 @@ void IncrementalEvaluation::addLine(QStringView text) {
         return;
     if (!run)
         run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine(),
-                                          options);
+                                          options, &definedFunctions);
     run->addLine(text);
     mentionValues(run->bytecode(), variables);
     variables.lineDone(nextLine());
@@ -173,42 +179,45 @@ LineResults IncrementalEvaluation::results(int lineCount) const {
         results.run.ok = true;
         results.run.value = values.empty() ? 0.0 : values.back();
         results.run.text = results.texts.constLast();
+        results.run.definition = !definitions.empty() && definitions.back().line == lineCount - 1;
     }
-    for (const auto& [line, name] : undefined)
-        results.undefinedNames.append(name);
+    results.undefinedNames = undefined.names();
     return results;
+}
+
+std::optional<double> IncrementalEvaluation::variable(std::string_view name) const {
+    if (const double* value = variables.find(std::string(name)))
+        return *value;
+    return std::nullopt;
 }
 
 double* IncrementalEvaluation::nameMet(const char* name) {
     const std::string key(name);
     if (double* known = variables.find(key))
         return known;
-    met.push_back(key);
+    undefined.nameMet(name);
     return variables.create(key);
 }
 
 void IncrementalEvaluation::lineEvaluated(int line, std::string_view engineText, double value) {
-    collectReads(line - 1, engineText);
+    undefined.lineDone(line - 1, engineText);
     values.push_back(value);
     texts.append(NumberFormatter(options.digits)
                      .resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR"))));
 }
 
+void IncrementalEvaluation::lineDefined(int line, std::string_view engineText,
+                                        const mu::FunctionHead& head,
+                                        const mu::ScriptFunction& function) {
+    definitions.push_back({line - 1, head, std::string(engineText)});
+    undefined.lineDefined(line - 1, function.Name(), function.Params(), function.Body());
+    values.push_back(std::numeric_limits<double>::quiet_NaN());
+    texts.append(QString::fromLatin1(function.Signature()));
+}
+
 void IncrementalEvaluation::lineFailed(const RunResult& failed, std::string_view engineText) {
-    collectReads(failed.line - 1, engineText);
+    undefined.lineDone(failed.line - 1, engineText);
     failure = std::make_unique<RunResult>(failed);
     values.push_back(0.0);
     texts.append(QString());
-}
-
-// A name is met once, on the first line that holds it: if that line reads it, nothing assigned
-// it before.
-void IncrementalEvaluation::collectReads(int line, std::string_view engineText) {
-    if (met.empty())
-        return;
-    const std::string lineText(engineText);
-    for (const std::string& name : met)
-        if (readsName(lineText, name, engineNameChars()))
-            undefined.emplace_back(line, QString::fromLatin1(name));
-    met.clear();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "ScriptFunctionTable.h"
 #include "ScriptRunner.h"
+#include "UndefinedNames.h"
 #include "VariableCheckpoints.h"
 
 #include <QMap>
@@ -9,21 +11,23 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 struct LineResults;
 
 // The per-line evaluation of a script that is being edited, kept between edits: after an edit
-// only the lines from the first changed one on are evaluated again, from the variables as they
-// were before that line. The caller feeds the lines, as many at a time as it likes, so that a
+// only the lines from the first changed one on are evaluated again, from the variables and the
+// defined functions as they were before that line. The caller feeds the lines, as many at a time as it likes, so that a
 // long pass can be cut into slices; the results always equal LineEvaluator's for the script.
 // When the caller tells which lines an edit replaced, the results of the last whole pass below
 // them are kept, and a pass that meets that pass's state again after them takes them over
-// instead of evaluating the rest.
+// instead of evaluating the rest (in scripts that define no functions).
 //
-//   linesChanged(i) --> VariableCheckpoints::goBackTo(i) --> results kept up to the checkpoint
+//   linesChanged(i) --> VariableCheckpoints::goBackTo(i) --> results and functions kept up to
+//                                                            the checkpoint
 //   linesReplaced(i, ...) --> the same, keeping the previous pass below the edit
 //   addLine(text) --> ScriptRun (fresh after going back) --RunObserver--> texts, names read
 //                 --> the previous pass's state met again? --> its results, the rest fed
@@ -56,11 +60,24 @@ public:
     // The results for a script of lineCount lines, all fed (or up to a failure).
     LineResults results(int lineCount) const;
 
+    // The functions the lines fed so far define.
+    const mu::ScriptFunctionTable& functions() const { return definedFunctions; }
+    // The value of a variable after the lines fed so far, or nullopt when none met it.
+    std::optional<double> variable(std::string_view name) const;
+
 private:
+    // A definition line, kept to define its function again after going back.
+    struct Definition {
+        int line;
+        mu::FunctionHead head;
+        std::string text;
+    };
+
     double* nameMet(const char* name) override;
     void lineEvaluated(int line, std::string_view engineText, double value) override;
+    void lineDefined(int line, std::string_view engineText, const mu::FunctionHead& head,
+                     const mu::ScriptFunction& function) override;
     void lineFailed(const RunResult& failed, std::string_view engineText) override;
-    void collectReads(int line, std::string_view engineText);
     void goBackTo(int line, bool keepPrevious);
     void meetPreviousPass();
 
@@ -71,10 +88,9 @@ private:
     QStringList texts;
     std::vector<double> values;
     std::unique_ptr<RunResult> failure;
-    // Names met on the line being evaluated, and the names read before assignment with the
-    // index of their line.
-    std::vector<std::string> met;
-    std::vector<std::pair<int, QString>> undefined;
+    mu::ScriptFunctionTable definedFunctions;
+    std::vector<Definition> definitions;
+    UndefinedNames undefined;
     // The results of the last whole pass from its line previousStart on, kept while the
     // variables keep its checkpoints. Its lines from unchangedFrom on are the script's lines
     // from unchangedFrom + shift on.
@@ -85,7 +101,7 @@ private:
         QStringList texts;
         std::vector<double> values;
         std::unique_ptr<RunResult> failure;
-        std::vector<std::pair<int, QString>> undefined;
+        std::vector<UndefinedNames::Read> undefined;
     };
     std::unique_ptr<PreviousPass> previous;
     // The lines fed are the whole script, or end with a failing one.

@@ -31,6 +31,11 @@ double* VariableCheckpoints::find(const std::string& name) {
     return found == index.end() || found->second >= count ? nullptr : &values[found->second];
 }
 
+const double* VariableCheckpoints::find(const std::string& name) const {
+    const auto found = index.find(name);
+    return found == index.end() ? nullptr : &values[found->second];
+}
+
 double* VariableCheckpoints::create(const std::string& name) {
     const auto slot = std::uint32_t(count);
     if (slot < names.size()) {

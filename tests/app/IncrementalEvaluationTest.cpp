@@ -36,6 +36,18 @@ const char* const settlingChoices[] = {
     "b=c-a", "1/0", "-0",    "c=-0*1", "0/0", "z", "a=b",
 };
 
+// Definitions that come, go and change between calls; bodies reading names nothing assigned yet;
+// failing definitions and calls.
+const char* const functionChoices[] = {
+    "f(x)=x+a",   "f(x)=2*x",  "g(x,y)=f(x)*y", "k(x)=x*c",  "a=f(1)",   "b=g(2,a)",
+    "f(b)",       "g(1,2)",    "c=k(2)+1",      "f=f(3)",    "f",        "m(x)=f(x)+k(x)",
+    "m(a)",       "h(x)=h(x)", "f(1,2)",        "a=a+1",     "k(x)=x/d", "d=m(2)",
+    "g(x,y)=x-y", "p(q)=q*e",  "p(2)+g(e,1)",   "n(x)=u(x)", "2*",       "",
+};
+
+// The choices that always fail, kept out of the first script.
+const QStringList failingLines = {"2*", "a=(1", "", "h(x)=h(x)", "f(1,2)", "n(x)=u(x)"};
+
 QString randomLine(std::mt19937& random, std::span<const char* const> choices) {
     std::uniform_int_distribution<std::size_t> pick(0, choices.size() - 1);
     return QString::fromLatin1(choices[pick(random)]);
@@ -51,28 +63,37 @@ void expectSameResults(const LineResults& incremental, const LineResults& full) 
     EXPECT_EQ(std::bit_cast<std::uint64_t>(incremental.run.value),
               std::bit_cast<std::uint64_t>(full.run.value));
     EXPECT_EQ(incremental.undefinedNames, full.undefinedNames);
+    EXPECT_EQ(incremental.run.definition, full.run.definition);
 }
 
 // Random edits of a random script, each pass compared with a full one. precise: the evaluation
 // is told which lines each edit replaced, so passes may take over the previous pass's results;
-// returns how often they did.
+// returns how often they did. No edit touches the lines of prelude; with mend, a failing line
+// is mended before the next edit, so that passes go deep.
 int agreeAfterRandomEdits(bool precise, std::span<const char* const> pool, int lineCount,
-                          bool failing = true) {
+                          bool failing = true, const QStringList& prelude = {},
+                          bool mend = false) {
     std::mt19937 random(20261208);
     const LangMap table = testTable();
     // Failing lines are rare enough that most passes reach the end of the script.
-    QStringList lines;
+    QStringList lines = prelude;
     for (int i = 0; i < lineCount; ++i) {
-        QString line = randomLine(random, pool);
-        lines.append(line == QLatin1String("2*") || line == QLatin1String("a=(1") || line.isEmpty()
-                         ? QStringLiteral("a")
-                         : line);
+        const QString line = randomLine(random, pool);
+        lines.append(failingLines.contains(line) ? QStringLiteral("a") : line);
     }
     IncrementalEvaluation evaluation(table);
     int takenOver = 0;
     std::uniform_int_distribution<int> action(0, 9);
     for (int edit = 0; edit < 300; ++edit) {
-        std::uniform_int_distribution<int> at(0, int(lines.size()) - 1);
+        if (mend && evaluation.failed()) {
+            const int failed = evaluation.results(int(lines.size())).run.line - 1;
+            lines[failed] = QStringLiteral("a");
+            if (precise)
+                evaluation.linesReplaced(failed, 1, 1);
+            else
+                evaluation.linesChanged(failed);
+        }
+        std::uniform_int_distribution<int> at(int(prelude.size()), int(lines.size()) - 1);
         const int line = at(random);
         int removed = 1, added = 1;
         switch (action(random)) {
@@ -81,7 +102,7 @@ int agreeAfterRandomEdits(bool precise, std::span<const char* const> pool, int l
             removed = 0;
             break;
         case 1:
-            if (lines.size() > 1) {
+            if (lines.size() > prelude.size() + 1) {
                 lines.removeAt(line);
                 added = 0;
             }
@@ -131,6 +152,16 @@ int agreeAfterRandomEdits(bool precise, std::span<const char* const> pool, int l
 
 TEST(IncrementalEvaluationTest, AgreesWithAFullPassAfterRandomEdits) {
     agreeAfterRandomEdits(false, lineChoices, 400);
+}
+
+// Going back restores the functions defined before the line as well as the variables, and a
+// pass never takes over results that other definitions gave.
+TEST(IncrementalEvaluationTest, AgreesWithAFullPassAfterRandomEditsOfFunctions) {
+    const QStringList prelude = {"f(x)=x+a", "g(x,y)=f(x)*y", "k(x)=x*c", "m(x)=f(x)+k(x)",
+                                 "p(q)=q*e"};
+    agreeAfterRandomEdits(false, functionChoices, 400, true, prelude, true);
+    agreeAfterRandomEdits(true, functionChoices, 400, true, prelude, true);
+    agreeAfterRandomEdits(true, functionChoices, 400);
 }
 
 TEST(IncrementalEvaluationTest, AgreesWithAFullPassWhenTakingOverThePreviousPass) {
