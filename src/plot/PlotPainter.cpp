@@ -55,6 +55,8 @@ void drawAxes(QPainter* p, const PlotView& view, const QList<PlotTick>& xTicks,
         if (tick.value == 0.0 && view.yToPixel(0.0) == axes.xAxis)
             continue;
         const double width = metrics.horizontalAdvance(tick.label);
+        if (x - width / 2.0 < 0.0 || x + width / 2.0 > view.width())
+            continue;
         const double top = labelsBelow ? axes.xAxis + kTickLength + kLabelGap
                                        : axes.xAxis - kTickLength - kLabelGap - metrics.height();
         p->setPen(colors.text);
@@ -68,7 +70,8 @@ void drawAxes(QPainter* p, const PlotView& view, const QList<PlotTick>& xTicks,
         const double y = view.yToPixel(tick.value);
         p->setPen(QPen(colors.axis, 1.0));
         p->drawLine(QPointF(axes.yAxis - kTickLength, y), QPointF(axes.yAxis + kTickLength, y));
-        if (tick.value == 0.0)
+        if (tick.value == 0.0 || y - metrics.height() / 2.0 < 0.0 ||
+            y + metrics.height() / 2.0 > view.height())
             continue;
         const double width = metrics.horizontalAdvance(tick.label);
         const double left = labelsLeft ? axes.yAxis - kTickLength - kLabelGap - width

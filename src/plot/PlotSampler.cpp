@@ -247,6 +247,15 @@ PlotCurve Sampling::run() {
 
 } // namespace
 
+std::vector<double> PlotSampler::columnValues(const PlotFunction& f, const PlotView& view) {
+    std::vector<double> xs(static_cast<size_t>(view.width())), ys(xs.size());
+    for (size_t i = 0; i < xs.size(); ++i)
+        xs[i] = view.xFromPixel(static_cast<double>(i) + 0.5);
+    if (!xs.empty())
+        f(xs.data(), ys.data(), static_cast<int>(xs.size()));
+    return ys;
+}
+
 PlotCurve PlotSampler::sample(const PlotFunction& f, const PlotView& view) {
     return sample(f, view, Limits());
 }
