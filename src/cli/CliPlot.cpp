@@ -5,10 +5,15 @@
 #ifdef SCRIPTCALC_HAVE_PLOT
 #include "ExpressionSampler.h"
 #include "PlotExport.h"
+#include "ScriptRunner.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include <vector>
 #endif
@@ -18,6 +23,25 @@
 namespace {
 
 constexpr QSize kPictureSize(800, 600);
+
+// The values a run leaves in its variables: the run's names are created here, where they
+// outlive it.
+class VariableCapture : public RunObserver {
+public:
+    double* nameMet(const char* name) override { return &values.emplace_back(name, 0.0).second; }
+    void lineEvaluated(int, std::string_view, double) override {}
+    void lineFailed(const RunResult&, std::string_view) override {}
+
+    std::optional<double> value(std::string_view name) const {
+        for (const auto& [known, stored] : values)
+            if (known == name)
+                return stored;
+        return std::nullopt;
+    }
+
+private:
+    std::deque<std::pair<std::string, double>> values;
+};
 
 PlotFunction functionOf(ExpressionSampler* sampler) {
     return [sampler](const double* x, double* y, int n) { sampler->sample(x, y, n); };
@@ -44,12 +68,21 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-CliPlotResult drawPlot(const CliOptions& options, const QStringList& expressions) {
+CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
+                       const QMap<QString, QString>& langTable) {
+    VariableCapture variables;
+    ScriptRun run(langTable, &variables, 0, RunOptions{options.digits, options.angle});
+    for (qsizetype i = 0; i + 1 < script.size(); ++i)
+        run.addLine(script.at(i));
+    const QStringList expressions{script.isEmpty() ? QString() : script.last()};
+
     std::vector<std::unique_ptr<ExpressionSampler>> samplers;
     QStringList names;
     for (const QString& text : expressions) {
         auto sampler = std::make_unique<ExpressionSampler>();
-        if (!sampler->setExpression(text, QStringLiteral("x"), options.angle))
+        if (!sampler->setExpression(
+                text, QStringLiteral("x"), options.angle,
+                [&variables](std::string_view name) { return variables.value(name); }))
             return {exitScriptError,
                     QStringLiteral("nothing to plot: '%1' is no expression in x (%2)")
                         .arg(text, sampler->error())};
@@ -86,7 +119,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-CliPlotResult drawPlot(const CliOptions&, const QStringList&) {
+CliPlotResult drawPlot(const CliOptions&, const QStringList&, const QMap<QString, QString>&) {
     return {exitUsage, QStringLiteral("this build of scriptcalc-cli cannot draw graphs")};
 }
 
