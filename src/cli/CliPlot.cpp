@@ -5,7 +5,9 @@
 #ifdef SCRIPTCALC_HAVE_PLOT
 #include "ExpressionSampler.h"
 #include "PlotExport.h"
+#include "ScriptFunctionTable.h"
 #include "ScriptRunner.h"
+#include "TypedText.h"
 
 #include <QGuiApplication>
 
@@ -70,24 +72,50 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 
 CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
                        const QMap<QString, QString>& langTable) {
+    // The functions of one parameter the script defines, drawn as f(x); without any, the last
+    // line as a function of x. The other lines set the variables.
+    mu::ScriptFunctionTable functions;
+    QStringList others;
+    std::string bytes;
+    for (const QString& line : script) {
+        toEngineText(line, bytes);
+        const std::optional<mu::FunctionHead> head = mu::ReadFunctionHead(bytes);
+        if (!head) {
+            others << line;
+            continue;
+        }
+        try {
+            functions.Define(*head, bytes);
+        } catch (const mu::ParserError&) {
+            // The run has reported any definition it refused.
+        }
+    }
+    QStringList expressions, names;
+    for (const mu::ScriptFunction* function : functions.Current()) {
+        if (function->Params().size() != 1)
+            continue;
+        expressions << QString::fromStdString(function->Name()) + QStringLiteral("(x)");
+        names << QString::fromStdString(function->Signature());
+    }
+    if (expressions.isEmpty() && !others.isEmpty()) {
+        expressions << others.takeLast();
+        names << expressions.last().trimmed();
+    }
     VariableCapture variables;
     ScriptRun run(langTable, &variables, 0, RunOptions{options.digits, options.angle});
-    for (qsizetype i = 0; i + 1 < script.size(); ++i)
-        run.addLine(script.at(i));
-    const QStringList expressions{script.isEmpty() ? QString() : script.last()};
+    for (const QString& line : others)
+        run.addLine(line);
 
     std::vector<std::unique_ptr<ExpressionSampler>> samplers;
-    QStringList names;
     for (const QString& text : expressions) {
         auto sampler = std::make_unique<ExpressionSampler>();
         if (!sampler->setExpression(
                 text, QStringLiteral("x"), options.angle,
-                [&variables](std::string_view name) { return variables.value(name); }))
+                [&variables](std::string_view name) { return variables.value(name); }, &functions))
             return {exitScriptError,
                     QStringLiteral("nothing to plot: '%1' is no expression in x (%2)")
                         .arg(text, sampler->error())};
         samplers.push_back(std::move(sampler));
-        names << text.trimmed();
     }
     if (samplers.empty())
         return {exitScriptError, QStringLiteral("nothing to plot")};

@@ -11,8 +11,9 @@
 
 // --plot: the graph of the script, drawn without a window into the file the option names, over
 // the x range of --x-range and a y range fitted to the values (NaN, infinities and lone spikes
-// left out). The script's last line is drawn as a function of x, with the variables as the lines
-// before it left them, and gets a colour and a legend entry.
+// left out). Each function of one parameter the script defines is drawn (legend "f(x)"); a
+// script without one has its last line drawn as a function of x. Names read take the values the
+// script's other lines leave in them. Each curve gets a colour and a legend entry.
 struct CliPlotResult {
     int exitCode = 0; // an exit code of CliExitCode
     QString error;    // for standard error, when exitCode is not success

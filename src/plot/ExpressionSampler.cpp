@@ -16,13 +16,15 @@ double* ExpressionSampler::createName(const char* name, void* self) {
 }
 
 bool ExpressionSampler::setExpression(const QString& text, const QString& variable,
-                                      mu::AngleUnit angle, const ExpressionVariables& variables) {
+                                      mu::AngleUnit angle, const ExpressionVariables& variables,
+                                      const mu::ScriptFunctionTable* functions) {
     parser = std::make_unique<mu::Parser>();
     lookup = variables;
     otherNames.clear();
     message.clear();
     try {
         parser->SetAngleUnit(angle);
+        parser->SetScriptFunctions(functions);
         parser->AddVariable(variable.toStdString(), &variableValue);
         parser->SetVariableFactory(&ExpressionSampler::createName, this);
         std::string bytes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Parser.h"
+#include "ScriptFunctionTable.h"
 
 #include <QString>
 
@@ -23,9 +24,12 @@ public:
 
     // Compiles text; false with the engine's message in error() when it does not compile. Names
     // other than variable take their values from variables when given (read once, here), else 0.
+    // Calls of the script's functions (may be null: none; must outlive the sampler) compile to
+    // their bodies.
     bool setExpression(const QString& text, const QString& variable,
                        mu::AngleUnit angle = mu::AngleUnit::Radians,
-                       const ExpressionVariables& variables = {});
+                       const ExpressionVariables& variables = {},
+                       const mu::ScriptFunctionTable* functions = nullptr);
     void sample(const double* x, double* y, int n);
     QString error() const { return message; }
 
