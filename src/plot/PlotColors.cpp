@@ -1,5 +1,6 @@
 #include "PlotColors.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -29,12 +30,17 @@ PlotColors PlotColors::fromPalette(const QPalette& palette) {
 }
 
 QColor plotSeriesColor(const QPalette& palette, int index) {
-    // Golden-angle steps keep any number of neighbouring hues apart.
+    // Hue offsets that keep the first four as far apart as hues go, the next ones between them.
+    static constexpr double kOffsets[] = {0, 180, 90, 270, 45, 225, 135, 315};
+    constexpr int kCount = sizeof(kOffsets) / sizeof(kOffsets[0]);
     const QColor highlight = palette.color(QPalette::Highlight);
     const double start = highlight.hslHueF() >= 0.0 && highlight.hslSaturationF() > 0.2
-                             ? highlight.hslHueF()
-                             : 210.0 / 360.0;
-    const double hue = std::fmod(start + index * (137.508 / 360.0), 1.0);
+                             ? highlight.hslHueF() * 360.0
+                             : 210.0;
+    const int slot = std::max(index, 0);
+    // Past the table, the round starts again shifted by a few degrees.
+    const double hue = std::fmod(start + kOffsets[slot % kCount] + 17.0 * (slot / kCount), 360.0);
     const bool dark = darkBase(palette);
-    return QColor::fromHslF(static_cast<float>(hue), dark ? 0.70f : 0.80f, dark ? 0.66f : 0.38f);
+    return QColor::fromHslF(static_cast<float>(hue / 360.0), dark ? 0.70f : 0.80f,
+                            dark ? 0.66f : 0.38f);
 }
