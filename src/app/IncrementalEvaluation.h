@@ -20,11 +20,11 @@ struct LineResults;
 
 // The per-line evaluation of a script that is being edited, kept between edits: after an edit
 // only the lines from the first changed one on are evaluated again, from the variables and the
-// defined functions as they were before that line. The caller feeds the lines, as many at a time as it likes, so that a
-// long pass can be cut into slices; the results always equal LineEvaluator's for the script.
-// When the caller tells which lines an edit replaced, the results of the last whole pass below
-// them are kept, and a pass that meets that pass's state again after them takes them over
-// instead of evaluating the rest (in scripts that define no functions).
+// defined functions as they were before that line. The caller feeds the lines, as many at a time as
+// it likes, so that a long pass can be cut into slices; the results always equal LineEvaluator's
+// for the script. When the caller tells which lines an edit replaced, the results of the last whole
+// pass below them are kept, and a pass that meets that pass's state again after them takes them
+// over instead of evaluating the rest (in scripts that define no functions).
 //
 //   linesChanged(i) --> VariableCheckpoints::goBackTo(i) --> results and functions kept up to
 //                                                            the checkpoint

@@ -4,6 +4,7 @@
 // standard error.
 #include "CliEvaluation.h"
 #include "CliOptions.h"
+#include "CliPlot.h"
 #include "CommonFun.h"
 #include "LangTable.h"
 #include "ProductInfo.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace {
@@ -63,7 +65,7 @@ int finish(int code) {
 }
 
 int run(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     const CliOptions options = parseArguments(QCoreApplication::arguments().mid(1));
     if (!options.error.isEmpty())
         return usageError(options.error);
@@ -82,23 +84,42 @@ int run(int argc, char* argv[]) {
         loadUsableLanguageTable(languageFilePaths(options.language));
     const RunOptions runOptions{options.digits, options.angle};
     CliOutput output;
+    QStringList lines; // kept only for --plot
     if (!options.texts.isEmpty()) {
-        output = evaluateScript(withLineFeeds(options.texts.join(QLatin1Char('\n'))), langTable,
-                                options.raw, options.dump, runOptions, options.strict);
+        const QString script = withLineFeeds(options.texts.join(QLatin1Char('\n')));
+        output = evaluateScript(script, langTable, options.raw, options.dump, runOptions,
+                                options.strict);
+        if (!options.plotFile.isEmpty())
+            lines = script.split(QLatin1Char('\n'));
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         UndefinedNameWatch watch(options.strict);
         ScriptRun scriptRun(langTable, &watch, 0, runOptions);
         QString error;
+        const bool plotting = !options.plotFile.isEmpty();
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,
-                [&scriptRun](QByteArrayView line) { scriptRun.addUtf8Line(line); }, &error))
+                [&scriptRun, &lines, plotting](QByteArrayView line) {
+                    scriptRun.addUtf8Line(line);
+                    if (plotting)
+                        lines << QString::fromUtf8(line);
+                },
+                &error))
             return usageError(error);
         output = finishedRunOutput(scriptRun, watch, langTable, options.raw, options.dump);
     }
     write(stdout, output.out);
     write(stderr, output.err);
-    return output.exitCode == exitSuccess ? finish(exitSuccess) : output.exitCode;
+    if (output.exitCode != exitSuccess)
+        return output.exitCode;
+    if (!options.plotFile.isEmpty()) {
+        const CliPlotResult plot = drawPlot(options, lines, langTable);
+        if (plot.exitCode != exitSuccess) {
+            write(stderr, QStringLiteral("scriptcalc-cli: %1\n").arg(plot.error));
+            return finish(plot.exitCode);
+        }
+    }
+    return finish(exitSuccess);
 }
 
 } // namespace

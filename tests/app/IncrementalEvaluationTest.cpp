@@ -71,8 +71,7 @@ void expectSameResults(const LineResults& incremental, const LineResults& full) 
 // returns how often they did. No edit touches the lines of prelude; with mend, a failing line
 // is mended before the next edit, so that passes go deep.
 int agreeAfterRandomEdits(bool precise, std::span<const char* const> pool, int lineCount,
-                          bool failing = true, const QStringList& prelude = {},
-                          bool mend = false) {
+                          bool failing = true, const QStringList& prelude = {}, bool mend = false) {
     std::mt19937 random(20261208);
     const LangMap table = testTable();
     // Failing lines are rare enough that most passes reach the end of the script.
