@@ -32,6 +32,8 @@ class VariableCapture : public RunObserver {
 public:
     double* nameMet(const char* name) override { return &values.emplace_back(name, 0.0).second; }
     void lineEvaluated(int, std::string_view, double) override {}
+    void lineDefined(int, std::string_view, const mu::FunctionHead&,
+                     const mu::ScriptFunction&) override {}
     void lineFailed(const RunResult&, std::string_view) override {}
 
     std::optional<double> value(std::string_view name) const {
@@ -73,23 +75,18 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
 CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
                        const QMap<QString, QString>& langTable) {
     // The functions of one parameter the script defines, drawn as f(x); without any, the last
-    // line as a function of x. The other lines set the variables.
-    mu::ScriptFunctionTable functions;
+    // line that is no definition as a function of x. The variables are as the script leaves them.
+    VariableCapture variables;
+    ScriptRun run(langTable, &variables, 0, RunOptions{options.digits, options.angle});
     QStringList others;
     std::string bytes;
     for (const QString& line : script) {
+        run.addLine(line);
         toEngineText(line, bytes);
-        const std::optional<mu::FunctionHead> head = mu::ReadFunctionHead(bytes);
-        if (!head) {
+        if (!mu::ReadFunctionHead(bytes))
             others << line;
-            continue;
-        }
-        try {
-            functions.Define(*head, bytes);
-        } catch (const mu::ParserError&) {
-            // The run has reported any definition it refused.
-        }
     }
+    const mu::ScriptFunctionTable& functions = run.functions();
     QStringList expressions, names;
     for (const mu::ScriptFunction* function : functions.Current()) {
         if (function->Params().size() != 1)
@@ -101,10 +98,6 @@ CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
         expressions << others.takeLast();
         names << expressions.last().trimmed();
     }
-    VariableCapture variables;
-    ScriptRun run(langTable, &variables, 0, RunOptions{options.digits, options.angle});
-    for (const QString& line : others)
-        run.addLine(line);
 
     std::vector<std::unique_ptr<ExpressionSampler>> samplers;
     for (const QString& text : expressions) {

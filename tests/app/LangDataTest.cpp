@@ -66,7 +66,7 @@ TEST_P(LangData, ParseErrorTextsTakeExactlyOneString) {
         EXPECT_EQ(it.value().count("%"), 1) << it.key().toStdString();
         EXPECT_EQ(it.value().count("%s"), 1) << it.key().toStdString();
     }
-    EXPECT_EQ(count, 15);
+    EXPECT_EQ(count, 12);
 }
 
 TEST_P(LangData, VersionLineNamesTheVersion) {
