@@ -1,0 +1,380 @@
+#include "GraphPage.h"
+
+#include "GraphExpressionSampler.h"
+#include "GraphWidget.h"
+#include "NameReads.h"
+#include "NumberFormatter.h"
+#include "ParameterLines.h"
+#include "ParameterSliders.h"
+#include "Parser.h"
+#include "PlotColors.h"
+#include "PlotExport.h"
+#include "ScriptRunner.h"
+
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const QLatin1String viewKey("graph/view");
+const QLatin1String expressionKey("graph/expression");
+// The analysis waits for the view to rest this long, in milliseconds.
+constexpr int analysisPause = 150;
+
+const std::string& engineNameChars() {
+    static const std::string chars = mu::Parser().NameChars();
+    return chars;
+}
+
+// The names the text reads as variables, other than the function's own variable.
+QStringList namesRead(const QString& text, const QString& variable) {
+    static const QRegularExpression namePattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
+    const std::string bytes = text.toStdString();
+    QStringList names;
+    for (const QRegularExpressionMatch& match : namePattern.globalMatch(text)) {
+        const QString name = match.captured();
+        if (name != variable && !names.contains(name) &&
+            readsName(bytes, name.toStdString(), engineNameChars()))
+            names.append(name);
+    }
+    return names;
+}
+
+} // namespace
+
+GraphPage::GraphPage(const QMap<QString, QString>& table, QWidget* parent)
+    : QWidget(parent), langTable(table) {
+    buildLayout();
+    applyLanguage();
+    analysisTimer.setSingleShot(true);
+    analysisTimer.setInterval(analysisPause);
+    connect(&analysisTimer, &QTimer::timeout, this, &GraphPage::analyse);
+    connect(widget, &GraphWidget::viewChanged, &analysisTimer, qOverload<>(&QTimer::start));
+    connect(widget, &GraphWidget::traceChanged, this, &GraphPage::showTrace);
+    connect(expression, &QLineEdit::textChanged, this, &GraphPage::rebuild);
+    connect(legend, &QListWidget::itemChanged, this, &GraphPage::legendChanged);
+    connect(legend, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && widget->tracedFunction() != row)
+            widget->setTrace(row, widget->traceX().value_or(
+                                      (widget->view().xMin() + widget->view().xMax()) / 2));
+    });
+    connect(analysis, &QListWidget::currentRowChanged, this, &GraphPage::analysisChosen);
+    connect(fitButton, &QPushButton::clicked, widget, &GraphWidget::fitView);
+    connect(resetButton, &QPushButton::clicked, widget, &GraphWidget::resetView);
+    connect(pngButton, &QPushButton::clicked, this, [this] { exportTo("png"); });
+    connect(svgButton, &QPushButton::clicked, this, [this] { exportTo("svg"); });
+    connect(copyButton, &QPushButton::clicked, this, &GraphPage::copyImage);
+    connect(parameterSliders, &ParameterSliders::numberChanged, this, &GraphPage::numberChanged);
+    widget->setTraceFormat([this](double value) { return number(value); });
+}
+
+void GraphPage::buildLayout() {
+    auto* page = new QVBoxLayout(this);
+    expression = new QLineEdit(this);
+    expression->setObjectName(QStringLiteral("edit_graphExpression"));
+    expressionError = new QLabel(this);
+    expressionError->setObjectName(QStringLiteral("label_graphError"));
+    expressionError->setTextFormat(Qt::PlainText);
+    expressionError->setWordWrap(true);
+    expressionError->hide();
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->setChildrenCollapsible(false);
+    widget = new GraphWidget(split);
+    widget->setObjectName(QStringLiteral("graph_view"));
+    auto* side = new QWidget(split);
+    auto* sideColumn = new QVBoxLayout(side);
+    sideColumn->setContentsMargins(0, 0, 0, 0);
+    legend = new QListWidget(side);
+    legend->setObjectName(QStringLiteral("list_graphLegend"));
+    analysis = new QListWidget(side);
+    analysis->setObjectName(QStringLiteral("list_graphAnalysis"));
+    sideColumn->addWidget(legend, 1);
+    sideColumn->addWidget(analysis, 2);
+    split->addWidget(widget);
+    split->addWidget(side);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 1);
+
+    trace = new QLineEdit(this);
+    trace->setObjectName(QStringLiteral("edit_graphTrace"));
+    trace->setReadOnly(true);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [this, buttons](const char* name) {
+        auto* made = new QPushButton(this);
+        made->setObjectName(QLatin1String(name));
+        made->setAutoDefault(false);
+        buttons->addWidget(made);
+        return made;
+    };
+    fitButton = button("btn_graphFit");
+    resetButton = button("btn_graphReset");
+    buttons->addStretch(1);
+    pngButton = button("btn_graphPng");
+    svgButton = button("btn_graphSvg");
+    copyButton = button("btn_graphCopy");
+
+    parameterSliders = new ParameterSliders(langTable, this);
+    parameterSliders->setObjectName(QStringLiteral("sliders_graph"));
+
+    page->addWidget(expression);
+    page->addWidget(expressionError);
+    page->addWidget(split, 1);
+    page->addWidget(trace);
+    page->addLayout(buttons);
+    page->addWidget(parameterSliders);
+    setTabOrder(expression, widget);
+    setTabOrder(widget, legend);
+    setTabOrder(legend, analysis);
+    setTabOrder(analysis, trace);
+    setTabOrder(trace, fitButton);
+}
+
+QString GraphPage::text(const char* key) const {
+    return langTable.value(QLatin1String(key));
+}
+
+QString GraphPage::filled(const char* key, const QStringList& values) const {
+    // By hand rather than QString::arg: a table without the key, or a text missing a marker,
+    // still shows every value.
+    QString format = text(key);
+    if (format.isEmpty())
+        return values.join(QLatin1Char(' '));
+    for (int i = 0; i < values.size(); ++i)
+        format.replace(QLatin1Char('%') + QString::number(i + 1), values[i]);
+    return format;
+}
+
+void GraphPage::applyLanguage() {
+    expression->setPlaceholderText(text("IDS_GRAPH_EXPRESSION_HINT"));
+    expression->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
+    widget->setAccessibleName(text("IDS_ACC_GRAPH"));
+    widget->setAccessibleDescription(text("IDS_ACC_GRAPH_DESC"));
+    legend->setAccessibleName(text("IDS_ACC_GRAPH_LEGEND"));
+    analysis->setAccessibleName(text("IDS_ACC_GRAPH_ANALYSIS"));
+    trace->setAccessibleName(text("IDS_ACC_GRAPH_TRACE"));
+    fitButton->setText(text("IDS_GRAPH_FIT"));
+    resetButton->setText(text("IDS_GRAPH_RESET"));
+    pngButton->setText(text("IDS_GRAPH_PNG"));
+    svgButton->setText(text("IDS_GRAPH_SVG"));
+    copyButton->setText(text("IDS_GRAPH_COPY"));
+    expressionError->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
+}
+
+void GraphPage::setScript(const QString& newScript) {
+    script = newScript;
+    outOfDate = true;
+    if (isVisible())
+        rebuild();
+}
+
+void GraphPage::setOptions(const RunOptions& newOptions) {
+    options = newOptions;
+    outOfDate = true;
+    if (isVisible())
+        rebuild();
+}
+
+void GraphPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (outOfDate)
+        rebuild();
+}
+
+void GraphPage::rebuild() {
+    outOfDate = false;
+    QList<GraphFunction> functions;
+    QStringList read;
+    const QString typed = expression->text().trimmed();
+    QString error;
+    if (!typed.isEmpty()) {
+        read = namesRead(typed, QStringLiteral("x"));
+        QHash<QString, double> values;
+        for (const ParameterLine& parameter : parameterLines(script, read))
+            values.insert(parameter.name, parameter.value);
+        auto sampler = std::make_shared<GraphExpressionSampler>();
+        const auto lookup = [values](const QString& name) -> std::optional<double> {
+            const auto found = values.constFind(name);
+            return found == values.cend() ? std::nullopt : std::optional<double>(*found);
+        };
+        if (sampler->setExpression(typed, QStringLiteral("x"), lookup, options.angle)) {
+            const QString name = QStringLiteral("y = ") + typed;
+            functions.append(
+                {name, [sampler](const double* x, double* y, int n) { sampler->sample(x, y, n); },
+                 !hidden.contains(name), int(functions.size())});
+        } else {
+            error = formatErrorMessage(langTable.value(sampler->error()), sampler->errorToken());
+            read.clear();
+        }
+    }
+    expressionError->setText(error);
+    expressionError->setVisible(!error.isEmpty());
+    expression->setAccessibleDescription(error);
+
+    widget->setFunctions(functions);
+    showLegend();
+    parameterSliders->setParameters(parameterLines(script, read));
+    analysisTimer.start();
+}
+
+void GraphPage::showLegend() {
+    const QList<GraphFunction>& functions = widget->functions();
+    bool same = legend->count() == functions.size();
+    for (int i = 0; same && i < functions.size(); ++i)
+        same = legend->item(i)->text() == functions[i].name;
+    if (same)
+        return;
+    const QSignalBlocker quiet(legend);
+    legend->clear();
+    for (const GraphFunction& function : functions) {
+        QPixmap swatch(12, 12);
+        swatch.fill(plotSeriesColor(palette(), function.colorIndex));
+        auto* item = new QListWidgetItem(QIcon(swatch), function.name, legend);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(function.visible ? Qt::Checked : Qt::Unchecked);
+    }
+    if (const std::optional<int> traced = widget->tracedFunction())
+        legend->setCurrentRow(*traced);
+}
+
+void GraphPage::legendChanged(QListWidgetItem* item) {
+    const bool visible = item->checkState() == Qt::Checked;
+    if (visible)
+        hidden.remove(item->text());
+    else
+        hidden.insert(item->text());
+    widget->setVisible(legend->row(item), visible);
+    analysisTimer.start();
+}
+
+QString GraphPage::number(double value) const {
+    return NumberFormatter(options.digits)
+        .resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR")));
+}
+
+void GraphPage::analyse() {
+    const QList<GraphFunction>& functions = widget->functions();
+    QList<PlotFunction> visible;
+    QList<int> index;
+    for (int i = 0; i < functions.size(); ++i) {
+        if (functions[i].visible) {
+            visible.append(functions[i].function);
+            index.append(i);
+        }
+    }
+    features = PlotAnalysis::analyse(visible, widget->view().xMin(), widget->view().xMax());
+    for (PlotFeature& feature : features) {
+        feature.function = index.value(feature.function);
+        if (feature.other >= 0)
+            feature.other = index.value(feature.other);
+    }
+    widget->setMarks(features);
+
+    const QSignalBlocker quiet(analysis);
+    analysis->clear();
+    for (const PlotFeature& feature : features) {
+        const QString name = functions.value(feature.function).name;
+        QString entry;
+        switch (feature.kind) {
+        case PlotFeature::Root:
+            entry = filled("IDS_GRAPH_ROOT", {name, number(feature.x)});
+            break;
+        case PlotFeature::Minimum:
+            entry = filled("IDS_GRAPH_MINIMUM", {name, number(feature.x), number(feature.y)});
+            break;
+        case PlotFeature::Maximum:
+            entry = filled("IDS_GRAPH_MAXIMUM", {name, number(feature.x), number(feature.y)});
+            break;
+        case PlotFeature::Intersection:
+            entry = filled("IDS_GRAPH_INTERSECTION", {name, functions.value(feature.other).name,
+                                                      number(feature.x), number(feature.y)});
+            break;
+        }
+        analysis->addItem(entry);
+    }
+}
+
+void GraphPage::analysisChosen(int row) {
+    if (row < 0 || row >= features.size())
+        return;
+    widget->setTrace(features[row].function, features[row].x);
+}
+
+void GraphPage::showTrace() {
+    const std::optional<int> traced = widget->tracedFunction();
+    if (!traced) {
+        trace->clear();
+        return;
+    }
+    const PlotScene scene = widget->currentScene();
+    const QString name = widget->functions().value(*traced).name;
+    trace->setText(
+        filled("IDS_GRAPH_TRACE", {name, number(scene.trace->x), number(scene.trace->y)}));
+    trace->setCursorPosition(0);
+    if (legend->currentRow() != *traced) {
+        const QSignalBlocker quiet(legend);
+        legend->setCurrentRow(*traced);
+    }
+}
+
+void GraphPage::exportTo(const char* suffix) {
+    const QString filter = QStringLiteral("%1 (*.%2)")
+                               .arg(QString::fromLatin1(suffix).toUpper(), QLatin1String(suffix));
+    QString path =
+        QFileDialog::getSaveFileName(this, text("IDS_GRAPH_EXPORT_TITLE"),
+                                     QStringLiteral("graph.") + QLatin1String(suffix), filter);
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1Char('.') + QLatin1String(suffix), Qt::CaseInsensitive))
+        path += QLatin1Char('.') + QLatin1String(suffix);
+    QString error;
+    if (!PlotExport::save(path, widget->currentScene(), palette(), &error, font())) {
+        // The message names a file the user chose: shown as typed.
+        QMessageBox box(QMessageBox::Warning, text("IDS_ERROR_TITLE"),
+                        filled("IDS_GRAPH_EXPORT_FAILED", {error}), QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+    }
+}
+
+void GraphPage::copyImage() {
+    PlotExport::copyToClipboard(widget->currentScene(), palette(), font());
+}
+
+void GraphPage::restoreSettings(const QSettings& settings) {
+    expression->setText(settings.value(expressionKey).toString());
+    const QStringList view = settings.value(viewKey).toString().split(QLatin1Char(' '));
+    if (view.size() != 4)
+        return;
+    double ends[4];
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        ends[i] = view[i].toDouble(&ok);
+        if (!ok)
+            return;
+    }
+    widget->setView(ends[0], ends[1], ends[2], ends[3]);
+}
+
+void GraphPage::saveSettings(QSettings& settings) const {
+    settings.setValue(expressionKey, expression->text());
+    const PlotView& view = widget->view();
+    QStringList ends;
+    for (const double end : {view.xMin(), view.xMax(), view.yMin(), view.yMax()})
+        ends.append(QString::number(end, 'g', 17));
+    settings.setValue(viewKey, ends.join(QLatin1Char(' ')));
+}
