@@ -55,6 +55,8 @@ void ParserBase::Assign(const ParserBase& a_Parser) {
     m_aOprtCharTable = a_Parser.m_aOprtCharTable;
     m_aInfixOprtCharTable = a_Parser.m_aInfixOprtCharTable;
     m_FunFilter = a_Parser.m_FunFilter;
+    m_pScripts = a_Parser.m_pScripts;
+    m_pBodyReader.reset();
     ++m_iDefinitions;
     // The string buffer and the reader's position come from the copied parser.
     m_bReset = false;
@@ -176,6 +178,42 @@ double ParserBase::BuildProgramOrInterpret() {
         return m_Program.Run(m_vStringBuf);
     }
     return InterpretBytecode();
+}
+
+void ParserBase::EvaluateMany(double* a_pVar, const double* a_pX, double* a_pY, int a_iCount) {
+    int i = 0;
+    // The first evaluations compile and build the fastest form; the rest run it directly.
+    for (; i < a_iCount && (m_iEvalRoutine == EvalRoutine::Compile ||
+                            m_iEvalRoutine == EvalRoutine::ExecuteBytecode);
+         ++i) {
+        *a_pVar = a_pX[i];
+        a_pY[i] = Evaluate();
+    }
+    if (i == a_iCount) {
+        return;
+    }
+    switch (m_iEvalRoutine) {
+    case EvalRoutine::RunMachineCode: {
+        const auto pRun = m_Program.MachineCode();
+        for (; i < a_iCount; ++i) {
+            *a_pVar = a_pX[i];
+            a_pY[i] = pRun();
+        }
+        break;
+    }
+    case EvalRoutine::RunProgram:
+        for (; i < a_iCount; ++i) {
+            *a_pVar = a_pX[i];
+            a_pY[i] = m_Program.Run(m_vStringBuf);
+        }
+        break;
+    default:
+        for (; i < a_iCount; ++i) {
+            *a_pVar = a_pX[i];
+            a_pY[i] = Evaluate();
+        }
+        break;
+    }
 }
 
 // The program is built again, with or without machine code, by the next execution.

@@ -22,6 +22,7 @@
 #include "ParserToken.h"
 #include "ParserTokenReader.h"
 
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -29,8 +30,12 @@
 
 namespace mu {
 
+class ScriptFunction;
+class ScriptFunctionTable;
+
 class ParserBase {
     friend class ParserTokenReader;
+    friend class ScriptFunctionTable;
 
 public:
     using token_type = ParserToken<double, std::string>;
@@ -67,6 +72,9 @@ public:
         }
     }
     void ClearExpression();
+    // Evaluates the expression a_iCount times, with a_pX[i] written into *a_pVar before the i-th
+    // evaluation, into a_pY[i]; the first one compiles when needed. *a_pVar keeps the last value.
+    void EvaluateMany(double* a_pVar, const double* a_pX, double* a_pY, int a_iCount);
     // Every name the expression reads as a variable; undefined names are accepted (with a null
     // address unless a variable factory creates them).
     const VariableTable& UsedVariables();
@@ -113,6 +121,12 @@ public:
     // a_szFirstBytes: the bytes a literal the reader accepts may start with (null: any byte).
     void AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes = nullptr);
     void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData = nullptr);
+    // The functions a script defined (null: none). A defined name followed by "(" is a call,
+    // which compiles as the function's body with the arguments in place of its parameters; the
+    // table is read while an expression compiles and must outlive the compiled expression's
+    // compilation only. A call with the wrong number of arguments is an error at its ")".
+    void SetScriptFunctions(const ScriptFunctionTable* a_pTable);
+    const ScriptFunctionTable* ScriptFunctions() const { return m_pScripts; }
     void SetSeparator(char a_cSep);
     char Separator() const;
 
@@ -203,6 +217,30 @@ private:
     double InvokeString(const token_type& a_FunTok, ArgList a_Args);
     void CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal);
     bool ReserveStacks();
+    // Where the token being compiled ends in the expression, for the errors it causes.
+    int TokenEnd() const { return m_iReplayPos < 0 ? m_pTokenReader->Position() : m_iReplayPos; }
+
+    // Calls of script functions (ParserScriptCalls.cpp). The compile pass takes its tokens from
+    // NextScriptToken while a table is set: the reader's, with every call replaced by "(", the
+    // body's tokens with "(" argument ")" for each parameter, and ")".
+    struct PendingToken {
+        token_type m_Tok;
+        const ScriptFunction* m_pCall; // the definition a function token calls, or null
+        int m_iEnd;                    // where the token ends in the expression, for errors
+    };
+    void StartScriptPass();
+    token_type NextScriptToken();
+    PendingToken NextRawToken();
+    void ExpandCall(const token_type& a_Name, const ScriptFunction& a_Def);
+    void ReadBody(const ScriptFunction& a_Def, int a_iCallEnd);
+    void Queue(const token_type& a_Tok, const ScriptFunction* a_pCall, int a_iEnd);
+    // A string token's text viewed where it stays put until the next pass.
+    void KeepText(token_type& a_Tok);
+    // The pass the table runs on a new definition's body: a_vParams are operands, calls reach
+    // only the first a_iVisible definitions and never a_sName, assignments are refused.
+    void CheckScriptBody(const ScriptFunctionTable& a_Table, std::size_t a_iVisible,
+                         std::string_view a_sName, const std::vector<std::string>& a_vParams,
+                         std::string_view a_sBody);
 
     EvalRoutine m_iEvalRoutine;
     const ParserBytecode::word_type* m_pCode;
@@ -241,6 +279,27 @@ private:
     // reader is at the start and no code is kept, so the compile pass need not reset again.
     bool m_bReset = false;
     ParserProgram m_Program;
+
+    // Script functions: the table, a reader of bodies (made when first needed, dropped when the
+    // reader settings it copies change), the tokens waiting to be compiled (next one last),
+    // working storage of one expansion, texts of strings kept for the pass, the position of the
+    // replayed token being compiled (-1: the reader's token), the count of tokens expanded in
+    // this pass, and whether the pass checks a body (which may not assign).
+    const ScriptFunctionTable* m_pScripts = nullptr;
+    std::unique_ptr<ParserTokenReader> m_pBodyReader;
+    std::vector<PendingToken> m_vPending;
+    std::vector<PendingToken> m_vArgTokens;
+    std::vector<std::size_t> m_viArgStart;
+    struct BodyToken {
+        token_type m_Tok;
+        const ScriptFunction* m_pCall; // as in PendingToken
+        int m_iParam;                  // the parameter the token names, or -1
+    };
+    std::vector<BodyToken> m_vBodyTokens;
+    std::deque<std::string> m_dqPassTexts;
+    int m_iReplayPos = -1;
+    std::size_t m_iExpanded = 0;
+    bool m_bCheckingBody = false;
 };
 
 } // namespace mu

@@ -88,10 +88,15 @@ double ParserBase::Compile() {
     stOpt.clear();
     stVal.clear();
     const bool bLong = ReserveStacks();
+    m_iReplayPos = -1;
+    const bool bScripts = m_pScripts != nullptr;
+    if (bScripts) {
+        StartScriptPass();
+    }
     // Of the previous token only its kind matters ("()" holds no argument).
     ECmd iPrevCmd = cmNONE;
     for (;;) {
-        token_type tok = m_pTokenReader->NextToken();
+        token_type tok = bScripts ? NextScriptToken() : m_pTokenReader->NextToken();
         const ECmd iCmd = tok.Cmd();
         switch (iCmd) {
         case cmSTR:
@@ -116,8 +121,8 @@ double ParserBase::Compile() {
         case cmSEP:
             // The innermost opening bracket counts the argument once the operators above it
             // are applied, when it is on top.
-            if (m_pTokenReader->OpenBrackets() == 0) {
-                RaiseError(peUNEXPECTED_SEPARATOR, m_pTokenReader->Position());
+            if (m_iReplayPos < 0 && m_pTokenReader->OpenBrackets() == 0) {
+                RaiseError(peUNEXPECTED_SEPARATOR, TokenEnd());
             }
             ApplyRemaining(stOpt, stVal);
             MU_ASSERT(!stOpt.empty() && stOpt.top().Cmd() == cmOPEN,
@@ -134,8 +139,12 @@ double ParserBase::Compile() {
                 CloseBracket(stOpt, stVal);
             }
             break;
-            MU_BUILTIN_OPERATORS(MU_CASE_CODE)
         case cmASSIGN:
+            if (m_bCheckingBody) {
+                throw ParserError(c_szAssignmentInBody, TokenEnd() - 1, "=");
+            }
+            [[fallthrough]];
+            MU_BUILTIN_OPERATORS(MU_CASE_CODE)
         case cmBINOP: {
             // Equal precedence applies the stacked operator first: every binary operator,
             // "^" and "=" included, groups from the left.
@@ -220,7 +229,7 @@ void ParserBase::CloseBracket(stack_type& a_stOpt, operand_stack& a_stVal) {
     const bool bFunction =
         !a_stOpt.empty() && (a_stOpt.top().Cmd() == cmFUNC || a_stOpt.top().Cmd() == cmSTRFUNC);
     if (iArgCount > 1 && !bFunction) {
-        RaiseError(peUNEXPECTED_ARGUMENT, m_pTokenReader->Position());
+        RaiseError(peUNEXPECTED_ARGUMENT, TokenEnd());
     }
     // An infix or user binary operator before the bracket stays on the stack and is applied
     // later by precedence, so that in "a op (b)^c" the power binds first.
@@ -256,7 +265,7 @@ void ParserBase::ApplyBinaryOperator(stack_type& a_stOpt, operand_stack& a_stVal
     const std::uintptr_t iRightWord = a_stVal.Ref(iRight);
     // A string has no place beside any operator.
     if (ParserOperand::IsStringWord(iLeftWord) || ParserOperand::IsStringWord(iRightWord)) {
-        RaiseError(peOPERAND_TYPE_CONFLICT, m_pTokenReader->Position(), optTok.Text());
+        RaiseError(peOPERAND_TYPE_CONFLICT, TokenEnd(), optTok.Text());
     }
     if (iCode == cmASSIGN) {
         ApplyAssignment(a_stVal.fromTop(1), a_stVal.fromTop(0));

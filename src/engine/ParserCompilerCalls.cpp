@@ -19,7 +19,7 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int 
     const bool bString = funTok.ValType() == vtSTRING;
     const int iArgRequired = funTok.ArgCount() + (bString ? 1 : 0);
     const int iArgNumerical = bString ? iArgCount - 1 : iArgCount;
-    const int iPos = m_pTokenReader->Position();
+    const int iPos = TokenEnd();
     if (funTok.ArgCount() >= 0 && iArgCount > iArgRequired) {
         RaiseError(peTOO_MANY_ARGUMENTS, iPos - 1, funTok.Text());
     }
@@ -77,7 +77,7 @@ double ParserBase::InvokeNumeric(const token_type& a_FunTok, ArgList a_Args) {
     const int iFixed = a_FunTok.ArgCount();
     if (iFixed == -1) {
         if (iArgc == 0) {
-            RaiseError(peTOO_FEW_ARGUMENTS, m_pTokenReader->Position(), a_FunTok.Text());
+            RaiseError(peTOO_FEW_ARGUMENTS, TokenEnd(), a_FunTok.Text());
         }
         // Strings were refused before, so the values are the operands' values.
         return InvokeFun(a_FunTok.GetFuncAddr(), -iArgc, a_Args.Values());
@@ -93,7 +93,7 @@ double ParserBase::InvokeNumeric(const token_type& a_FunTok, ArgList a_Args) {
 // String functions are never folded: the string argument is always volatile.
 double ParserBase::CallStringFunction(const token_type& a_FunTok, ArgList a_Args,
                                       bool& a_bVolatile) {
-    const int iPos = m_pTokenReader->Position();
+    const int iPos = TokenEnd();
     if (a_Args.empty() || a_Args.front().Cmd() != cmSTR) {
         RaiseError(peSTRING_EXPECTED, iPos, a_FunTok.Text());
     }

@@ -219,14 +219,17 @@ const std::string& ParserBase::InfixOperatorChars() const {
 
 void ParserBase::AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes) {
     m_pTokenReader->AddValueReader(a_pReader, a_szFirstBytes);
+    m_pBodyReader.reset();
 }
 
 void ParserBase::SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData) {
     m_pTokenReader->SetVariableFactory(a_pFactory, a_pUserData);
+    m_pBodyReader.reset();
 }
 
 void ParserBase::SetSeparator(char a_cSep) {
     m_pTokenReader->SetSeparator(a_cSep);
+    m_pBodyReader.reset();
 }
 
 char ParserBase::Separator() const {

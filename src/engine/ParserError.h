@@ -42,6 +42,15 @@ enum EParseError {
     peINTERNAL = 29               // a token or bytecode entry that cannot occur at that point
 };
 
+// Keys of errors that have no code of their own: raised in the message form (code peMESSAGE),
+// where the message is the key. They concern the functions a script defines:
+// a body calls itself or a function not defined before it,
+inline constexpr const char* c_szUnknownScriptCall = "IDS_PARSE_E13";
+// a definition takes a built-in function's name,
+inline constexpr const char* c_szBuiltinFunctionName = "IDS_PARSE_E14";
+// a body assigns to a variable.
+inline constexpr const char* c_szAssignmentInBody = "IDS_PARSE_E15";
+
 // The string-table key of each code, built once for the whole process and never changed.
 class ErrorKeyTable {
 public:

@@ -122,6 +122,11 @@ public:
     }
 
     view_type Text() const { return view_type(m_pText, m_iLength); }
+    // The same text viewed elsewhere, for a token that outlives the text it was read from.
+    void SetText(view_type a_sText) {
+        m_pText = a_sText.data();
+        m_iLength = static_cast<std::uint32_t>(a_sText.size());
+    }
     int StrIndex() const { return m_iCmd == cmSTR ? static_cast<int>(m_iStrIndex) : -1; }
     bool HasFlag(int a_iFlag) const { return (m_iFlags & a_iFlag) != 0; }
     void AddFlag(int a_iFlag) { m_iFlags = static_cast<std::uint8_t>(m_iFlags | a_iFlag); }

@@ -103,6 +103,9 @@ void ParserTokenReader::CopyFrom(const ParserTokenReader& a_Reader) {
     m_iLastCmd = cmNONE;
     m_iVarMissPos = -1;
     m_cSeparator = a_Reader.m_cSeparator;
+    m_Scope = a_Reader.m_Scope;
+    m_pScriptCall = nullptr;
+    m_iParam = -1;
     m_aRuns[csNAME] = m_aRuns[csOPERATOR] = m_aRuns[csINFIX] = RunCache();
     m_iIndexedDefinitions = ~std::uint64_t{0};
 }
@@ -190,6 +193,11 @@ void ParserTokenReader::IndexReaders() {
         }
         if (bName) {
             iReaders |= rdVARIABLE | rdUNDEFINED;
+        }
+        // A name starts with no digit.
+        const bool bDigit = c >= '0' && c <= '9';
+        if (bName && !bDigit && (m_Scope.m_pTable != nullptr || m_Scope.m_pParams != nullptr)) {
+            iReaders |= rdSCRIPT;
         }
         if (!m_pStrVarDef->empty() && bName && (bNoName || abStrConst[c])) {
             iReaders |= rdSTRING_CONSTANT;
@@ -294,6 +302,7 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
     const bool bRead = ((iReaders & rdEND) && ReadEnd(tok)) ||
                        ((iReaders & rdUSER_OPERATOR) && ReadUserOperator(tok)) ||
                        ((iReaders & rdFUNCTION) && ReadFunction(tok)) ||
+                       ((iReaders & rdSCRIPT) && ReadScriptName(tok)) ||
                        ((iReaders & rdDEFAULT_OPERATOR) && ReadDefaultOperator(tok)) ||
                        ((iReaders & rdSEPARATOR) && ReadSeparator(tok)) ||
                        ((iReaders & rdCONSTANT) && ReadConstant(tok)) ||

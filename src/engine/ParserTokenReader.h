@@ -20,6 +20,8 @@
 namespace mu {
 
 class ParserBase;
+class ScriptFunction;
+class ScriptFunctionTable;
 
 class ParserTokenReader {
 public:
@@ -58,6 +60,36 @@ public:
         m_iIndexedDefinitions = ~std::uint64_t{0};
     }
     char Separator() const { return m_cSeparator; }
+
+    // Script functions and parameters (ParserTokenReaderScript.cpp).
+    struct ScriptScope {
+        // Where "name(" finds script functions; null: nowhere.
+        const ScriptFunctionTable* m_pTable = nullptr;
+        // Only the first m_iVisible definitions, and none named m_sExcluded.
+        std::size_t m_iVisible = ~std::size_t{0};
+        std::string_view m_sExcluded;
+        // The parameters of the body being read: each of these names is an operand of its own.
+        const std::vector<std::string>* m_pParams = nullptr;
+        // "name(" of no function is an error at the name, not a name followed by a bracket.
+        bool m_bRejectUnknownCalls = false;
+    };
+    void SetScriptScope(const ScriptScope& a_Scope);
+    // The definition the token just returned calls, or null; asking forgets it.
+    const ScriptFunction* TakeScriptCall() {
+        const ScriptFunction* pCall = m_pScriptCall;
+        m_pScriptCall = nullptr;
+        return pCall;
+    }
+    // The index of the parameter the token just returned names, or -1; asking forgets it.
+    int TakeParameter() {
+        const int iParam = m_iParam;
+        m_iParam = -1;
+        return iParam;
+    }
+    bool AcceptsUndefined() const { return m_bAcceptUndefined; }
+    bool RecordsUsedVariables() const { return m_bRecordUsed; }
+    // Records every variable of a_Used as used by this pass.
+    void AddUsed(const VariableTable& a_Used);
 
 private:
     // One of the parser's three character sets; the reader remembers its latest run in each.
@@ -123,7 +155,8 @@ private:
         rdSTRING_LITERAL = 0x200,
         rdINFIX = 0x400,
         rdPOSTFIX = 0x800,
-        rdUNDEFINED = 0x1000
+        rdUNDEFINED = 0x1000,
+        rdSCRIPT = 0x2000
     };
     // A value reader and the first bytes of the literals it accepts.
     struct LiteralReader {
@@ -147,6 +180,8 @@ private:
     bool ReadInfixOperator(token_type& a_Tok);
     bool ReadPostfixOperator(token_type& a_Tok);
     bool ReadUndefinedVariable(token_type& a_Tok);
+    // A script function's name followed by "(", or a parameter's name.
+    bool ReadScriptName(token_type& a_Tok);
 
     ParserBase* m_pParser;
     std::string m_sExpr;
@@ -186,6 +221,9 @@ private:
     // The parser's functions, hashed; built with the index above.
     NameIndex<ParserCallback> m_FunctionIndex;
     std::uint64_t m_iIndexedDefinitions = ~std::uint64_t{0};
+    ScriptScope m_Scope;
+    const ScriptFunction* m_pScriptCall = nullptr;
+    int m_iParam = -1;
 };
 
 } // namespace mu
