@@ -18,6 +18,7 @@ double* GraphExpressionSampler::createVariable(const char* name, void* sampler) 
 }
 
 bool GraphExpressionSampler::setExpression(const QString& text, const QString& variable,
+                                           const mu::ScriptFunctionTable* functions,
                                            VariableLookup variables, mu::AngleUnit angle) {
     parser = std::make_unique<mu::Parser>();
     others.clear();
@@ -26,6 +27,7 @@ bool GraphExpressionSampler::setExpression(const QString& text, const QString& v
     token.clear();
     try {
         parser->SetAngleUnit(angle);
+        parser->SetScriptFunctions(functions);
         parser->AddVariable(variable.toStdString(), &variableValue);
         parser->SetVariableFactory(&GraphExpressionSampler::createVariable, this);
         std::string bytes;
@@ -42,8 +44,17 @@ bool GraphExpressionSampler::setExpression(const QString& text, const QString& v
 }
 
 void GraphExpressionSampler::sample(const double* x, double* y, int n) {
-    for (int i = 0; i < n; ++i)
-        y[i] = valueAt(x[i]);
+    if (!parser) {
+        for (int i = 0; i < n; ++i)
+            y[i] = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
+    try {
+        parser->EvaluateMany(&variableValue, x, y, n);
+    } catch (const mu::ParserError&) {
+        for (int i = 0; i < n; ++i)
+            y[i] = valueAt(x[i]);
+    }
 }
 
 double GraphExpressionSampler::valueAt(double x) {

@@ -11,11 +11,13 @@
 
 namespace mu {
 class Parser;
-}
+class ScriptFunctionTable;
+} // namespace mu
 
-// One expression in one variable, compiled once and evaluated for many values of the variable:
-// a curve of the graph. Any other name the expression reads takes the value lookup gives it when
-// the expression is set (0 when it gives none), as the script's variables stood after the run.
+// One expression in one variable, compiled once against the script's functions and evaluated for
+// many values of the variable: a curve of the graph. Any other name the expression reads takes the
+// value lookup gives it when the expression is set (0 when it gives none), as the script's
+// variables stood after the run.
 class GraphExpressionSampler {
 public:
     using VariableLookup = std::function<std::optional<double>(const QString& name)>;
@@ -25,8 +27,10 @@ public:
     GraphExpressionSampler(const GraphExpressionSampler&) = delete;
     GraphExpressionSampler& operator=(const GraphExpressionSampler&) = delete;
 
-    // False, with error() telling why, when the text does not compile.
-    bool setExpression(const QString& text, const QString& variable, VariableLookup lookup,
+    // False, with error() telling why, when the text does not compile. functions (may be null)
+    // must outlive the sampler.
+    bool setExpression(const QString& text, const QString& variable,
+                       const mu::ScriptFunctionTable* functions, VariableLookup lookup,
                        mu::AngleUnit angle = mu::AngleUnit::Radians);
     void sample(const double* x, double* y, int n);
     double valueAt(double x);

@@ -1,12 +1,11 @@
 #include "GraphPage.h"
 
 #include "GraphExpressionSampler.h"
+#include "GraphScriptFunctions.h"
 #include "GraphWidget.h"
-#include "NameReads.h"
 #include "NumberFormatter.h"
 #include "ParameterLines.h"
 #include "ParameterSliders.h"
-#include "Parser.h"
 #include "PlotColors.h"
 #include "PlotExport.h"
 #include "ScriptRunner.h"
@@ -19,7 +18,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSplitter>
 #include <QVBoxLayout>
@@ -34,24 +32,8 @@ const QLatin1String expressionKey("graph/expression");
 // The analysis waits for the view to rest this long, in milliseconds.
 constexpr int analysisPause = 150;
 
-const std::string& engineNameChars() {
-    static const std::string chars = mu::Parser().NameChars();
-    return chars;
-}
-
-// The names the text reads as variables, other than the function's own variable.
-QStringList namesRead(const QString& text, const QString& variable) {
-    static const QRegularExpression namePattern(QStringLiteral("[A-Za-z_][A-Za-z0-9_]*"));
-    const std::string bytes = text.toStdString();
-    QStringList names;
-    for (const QRegularExpressionMatch& match : namePattern.globalMatch(text)) {
-        const QString name = match.captured();
-        if (name != variable && !names.contains(name) &&
-            readsName(bytes, name.toStdString(), engineNameChars()))
-            names.append(name);
-    }
-    return names;
-}
+// The variable of every curve.
+const QString curveVariable = QStringLiteral("x");
 
 } // namespace
 
@@ -197,29 +179,55 @@ void GraphPage::showEvent(QShowEvent* event) {
 
 void GraphPage::rebuild() {
     outOfDate = false;
-    QList<GraphFunction> functions;
-    QStringList read;
+    const GraphScriptFunctions defined(script);
+    const std::shared_ptr<const mu::ScriptFunctionTable> table = defined.table();
+    // What each curve evaluates: a script function at x, then the typed expression.
+    struct Curve {
+        QString name, expression;
+        QStringList reads;
+        bool typed = false;
+    };
+    QList<Curve> curves;
+    for (const GraphScriptFunction& function : defined.ofOneParameter())
+        curves.append({function.signature, function.name + QStringLiteral("(x)"), function.reads});
     const QString typed = expression->text().trimmed();
-    QString error;
-    if (!typed.isEmpty()) {
-        read = namesRead(typed, QStringLiteral("x"));
-        QHash<QString, double> values;
-        for (const ParameterLine& parameter : parameterLines(script, read))
-            values.insert(parameter.name, parameter.value);
-        auto sampler = std::make_shared<GraphExpressionSampler>();
-        const auto lookup = [values](const QString& name) -> std::optional<double> {
-            const auto found = values.constFind(name);
-            return found == values.cend() ? std::nullopt : std::optional<double>(*found);
-        };
-        if (sampler->setExpression(typed, QStringLiteral("x"), lookup, options.angle)) {
-            const QString name = QStringLiteral("y = ") + typed;
-            functions.append(
-                {name, [sampler](const double* x, double* y, int n) { sampler->sample(x, y, n); },
-                 !hidden.contains(name), int(functions.size())});
-        } else {
-            error = formatErrorMessage(langTable.value(sampler->error()), sampler->errorToken());
-            read.clear();
+    if (!typed.isEmpty())
+        curves.append(
+            {QStringLiteral("y = ") + typed, typed, defined.readsOf(typed, curveVariable), true});
+
+    QStringList read, shownRead;
+    for (const Curve& curve : curves) {
+        for (const QString& name : curve.reads) {
+            if (!read.contains(name))
+                read.append(name);
+            if (!hidden.contains(curve.name) && !shownRead.contains(name))
+                shownRead.append(name);
         }
+    }
+    QHash<QString, double> values;
+    for (const ParameterLine& parameter : parameterLines(script, read))
+        values.insert(parameter.name, parameter.value);
+    const auto lookup = [values](const QString& name) -> std::optional<double> {
+        const auto found = values.constFind(name);
+        return found == values.cend() ? std::nullopt : std::optional<double>(*found);
+    };
+
+    QList<GraphFunction> functions;
+    QString error;
+    for (const Curve& curve : curves) {
+        auto sampler = std::make_shared<GraphExpressionSampler>();
+        if (!sampler->setExpression(curve.expression, curveVariable, table.get(), lookup,
+                                    options.angle)) {
+            if (curve.typed)
+                error =
+                    formatErrorMessage(langTable.value(sampler->error()), sampler->errorToken());
+            continue;
+        }
+        // The sampler compiled against the table: the curve keeps both.
+        functions.append(
+            {curve.name,
+             [sampler, table](const double* xs, double* ys, int n) { sampler->sample(xs, ys, n); },
+             !hidden.contains(curve.name), int(functions.size())});
     }
     expressionError->setText(error);
     expressionError->setVisible(!error.isEmpty());
@@ -227,7 +235,7 @@ void GraphPage::rebuild() {
 
     widget->setFunctions(functions);
     showLegend();
-    parameterSliders->setParameters(parameterLines(script, read));
+    parameterSliders->setParameters(parameterLines(script, shownRead));
     analysisTimer.start();
 }
 
@@ -257,8 +265,8 @@ void GraphPage::legendChanged(QListWidgetItem* item) {
         hidden.remove(item->text());
     else
         hidden.insert(item->text());
-    widget->setVisible(legend->row(item), visible);
-    analysisTimer.start();
+    // The sliders follow the shown functions.
+    rebuild();
 }
 
 QString GraphPage::number(double value) const {

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ScriptFunctionTable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+// The functions of one parameter that a script defines, as the graph shows them: the table of
+// the script's definitions (read from its lines as a run reads them, a line whose definition
+// fails left out) and, for each function of one parameter that a call finds now, its signature
+// and the variables its body reads, through the functions it calls as well.
+struct GraphScriptFunction {
+    QString signature; // "f(x)"
+    QString name;
+    QStringList reads;
+};
+
+// The names text uses, by the engine's rules for names (a name inside a number such as 2e3 is
+// none), leaving out those in excluded: read as variables, or called (followed by "(").
+// An assignment's target ("a" of "a = 1") is neither.
+struct GraphNameUses {
+    QStringList reads;
+    QStringList calls;
+};
+GraphNameUses graphNameUses(const std::string& text, const QStringList& excluded);
+
+class GraphScriptFunctions {
+public:
+    explicit GraphScriptFunctions(const QString& script);
+
+    // Shared, so that samplers compiled against it keep it alive.
+    std::shared_ptr<const mu::ScriptFunctionTable> table() const { return definitions; }
+    const QList<GraphScriptFunction>& ofOneParameter() const { return functions; }
+    // The variables an expression in variable reads, through the functions it calls as well.
+    QStringList readsOf(const QString& expression, const QString& variable) const;
+
+private:
+    QStringList readsOf(const mu::ScriptFunction& function, int depth) const;
+    // reads with the reads of the functions among them added, as the first visible ones find them.
+    void addCalledReads(GraphNameUses& uses, std::size_t visible, const std::string& excluded,
+                        int depth) const;
+
+    std::shared_ptr<mu::ScriptFunctionTable> definitions;
+    QList<GraphScriptFunction> functions;
+};
