@@ -3,7 +3,7 @@
 # Usage: tools/install-deps.sh run|test|package
 set -euo pipefail
 
-packages=(cmake make g++ pkg-config qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-wqy-microhei)
+packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-wqy-microhei)
 # What CPack's Debian generator calls (dpkg-shlibdeps, file).
 packaging=(dpkg-dev file)
 case "${1:-run}" in

@@ -1,5 +1,7 @@
 #include "CliOptions.h"
 
+#include <cmath>
+
 namespace {
 
 // Takes the value of the option at index i, or reports that it is missing.
@@ -46,11 +48,28 @@ bool setAngle(const QString& name, CliOptions* options) {
     return true;
 }
 
+// A:B with A < B, both finite numbers in the C locale's notation.
+bool setXRange(const QString& text, CliOptions* options) {
+    const qsizetype colon = text.indexOf(QLatin1Char(':'), 1);
+    bool fromOk = false, toOk = false;
+    const double from = colon > 0 ? text.left(colon).toDouble(&fromOk) : 0.0;
+    const double to = colon > 0 ? text.mid(colon + 1).toDouble(&toOk) : 0.0;
+    if (!fromOk || !toOk || !std::isfinite(from) || !std::isfinite(to) || !(from < to)) {
+        options->error =
+            QStringLiteral("--x-range takes A:B with numbers A < B, not '%1'").arg(text);
+        return false;
+    }
+    options->xFrom = from;
+    options->xTo = to;
+    return true;
+}
+
 } // namespace
 
 CliOptions parseArguments(const QStringList& arguments) {
     CliOptions options;
     bool optionsEnded = false;
+    bool xRangeGiven = false, plotGiven = false;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         QString value;
@@ -75,7 +94,19 @@ CliOptions parseArguments(const QStringList& arguments) {
             ok = takeValue(arguments, i, &value, &options) && setAngle(value, &options);
         else if (arg.startsWith(QLatin1String("--angle=")))
             ok = setAngle(arg.mid(8), &options);
-        else if (arg == QLatin1String("--raw"))
+        else if (arg == QLatin1String("--plot")) {
+            ok = takeValue(arguments, i, &options.plotFile, &options);
+            plotGiven = true;
+        } else if (arg.startsWith(QLatin1String("--plot="))) {
+            options.plotFile = arg.mid(7);
+            plotGiven = true;
+        } else if (arg == QLatin1String("--x-range")) {
+            ok = takeValue(arguments, i, &value, &options) && setXRange(value, &options);
+            xRangeGiven = true;
+        } else if (arg.startsWith(QLatin1String("--x-range="))) {
+            ok = setXRange(arg.mid(10), &options);
+            xRangeGiven = true;
+        } else if (arg == QLatin1String("--raw"))
             options.raw = true;
         else if (arg == QLatin1String("--dump"))
             options.dump = true;
@@ -94,13 +125,18 @@ CliOptions parseArguments(const QStringList& arguments) {
     }
     if (!options.file.isEmpty() && !options.texts.isEmpty())
         options.error = QStringLiteral("give the script either with -e or as FILE, not both");
+    else if (xRangeGiven && options.plotFile.isEmpty())
+        options.error = QStringLiteral("--x-range needs --plot");
+    else if (plotGiven && options.plotFile.isEmpty())
+        options.error = QStringLiteral("--plot needs a file name");
     return options;
 }
 
 QString usageText() {
     return QStringLiteral(
         "Usage: scriptcalc-cli [--lang CODE] [--digits N|shortest] [--angle rad|deg] [--raw]\n"
-        "                      [--dump] [--strict] [-e TEXT]... [FILE | -]\n"
+        "                      [--dump] [--strict] [--plot FILE.svg|FILE.png [--x-range A:B]]\n"
+        "                      [-e TEXT]... [FILE | -]\n"
         "Evaluates a ScriptCalc script line by line and prints the last line's value.\n"
         "\n"
         "  -e TEXT      script text; several are joined as lines, in order\n"
@@ -116,6 +152,11 @@ QString usageText() {
         "  --dump       also print the bytecode of the last line\n"
         "  --strict     a name read before any line assigns it is an error; without\n"
         "               --strict it counts as 0 and is listed on standard error\n"
+        "  --plot FILE.svg|FILE.png\n"
+        "               also draw the graph of the script's functions of one\n"
+        "               parameter into FILE (SVG or PNG by its suffix)\n"
+        "  --x-range A:B\n"
+        "               the graph's x range (default: -10:10)\n"
         "  --help       show this text\n"
         "  --version    show the version\n"
         "\n"

@@ -4,6 +4,7 @@
 // standard error.
 #include "CliEvaluation.h"
 #include "CliOptions.h"
+#include "CliPlot.h"
 #include "CommonFun.h"
 #include "LangTable.h"
 #include "ProductInfo.h"
@@ -18,6 +19,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <new>
 
 namespace {
@@ -62,8 +64,13 @@ int finish(int code) {
     return code;
 }
 
+// The last line of the script: until functions can be defined, the graph's function of x.
+QString lastLine(const QString& script) {
+    return script.mid(script.lastIndexOf(QLatin1Char('\n')) + 1);
+}
+
 int run(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     const CliOptions options = parseArguments(QCoreApplication::arguments().mid(1));
     if (!options.error.isEmpty())
         return usageError(options.error);
@@ -82,23 +89,41 @@ int run(int argc, char* argv[]) {
         loadUsableLanguageTable(languageFilePaths(options.language));
     const RunOptions runOptions{options.digits, options.angle};
     CliOutput output;
+    QString plotted;
     if (!options.texts.isEmpty()) {
-        output = evaluateScript(withLineFeeds(options.texts.join(QLatin1Char('\n'))), langTable,
-                                options.raw, options.dump, runOptions, options.strict);
+        const QString script = withLineFeeds(options.texts.join(QLatin1Char('\n')));
+        output = evaluateScript(script, langTable, options.raw, options.dump, runOptions,
+                                options.strict);
+        plotted = lastLine(script);
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         UndefinedNameWatch watch(options.strict);
         ScriptRun scriptRun(langTable, &watch, 0, runOptions);
         QString error;
+        const bool plotting = !options.plotFile.isEmpty();
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,
-                [&scriptRun](QByteArrayView line) { scriptRun.addUtf8Line(line); }, &error))
+                [&scriptRun, &plotted, plotting](QByteArrayView line) {
+                    scriptRun.addUtf8Line(line);
+                    if (plotting)
+                        plotted = QString::fromUtf8(line);
+                },
+                &error))
             return usageError(error);
         output = finishedRunOutput(scriptRun, watch, langTable, options.raw, options.dump);
     }
     write(stdout, output.out);
     write(stderr, output.err);
-    return output.exitCode == exitSuccess ? finish(exitSuccess) : output.exitCode;
+    if (output.exitCode != exitSuccess)
+        return output.exitCode;
+    if (!options.plotFile.isEmpty()) {
+        const CliPlotResult plot = drawPlot(options, {plotted});
+        if (plot.exitCode != exitSuccess) {
+            write(stderr, QStringLiteral("scriptcalc-cli: %1\n").arg(plot.error));
+            return finish(plot.exitCode);
+        }
+    }
+    return finish(exitSuccess);
 }
 
 } // namespace

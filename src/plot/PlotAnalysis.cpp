@@ -62,9 +62,12 @@ std::optional<PlotFeature> extremumNear(const PlotFunction& f, const Grid& grid,
     const double h = (xb - xa) / 8.0;
     const auto slope = [&f, h](double x) { return estimateDerivative(f, x, h); };
     const double da = slope(xa), db = slope(xb);
-    double x = grid.x[i];
-    if (std::isfinite(da) && std::isfinite(db) && (da > 0.0) != (db > 0.0))
-        x = findRoot(slope, xa, da, xb, db);
+    // The slope must turn between the neighbours; where it does not (beside a pole of tan x)
+    // the grid's peak is no extremum.
+    if (!std::isfinite(da) || !std::isfinite(db) || (da > 0.0) == (db > 0.0) || da == 0.0 ||
+        db == 0.0)
+        return std::nullopt;
+    double x = findRoot(slope, xa, da, xb, db);
     double y = evaluateAt(f, x);
     const double best = grid.y[i];
     const double rise = sign * (best - (sign > 0 ? std::min(grid.y[i - 1], grid.y[i + 1])
@@ -77,6 +80,15 @@ std::optional<PlotFeature> extremumNear(const PlotFunction& f, const Grid& grid,
     } else if (sign * (y - best) > 10.0 * rise + 1e-12 * std::fabs(best)) {
         return std::nullopt;
     }
+    // Still a peak a little to either side: a derivative estimate that straddled a pole can
+    // turn its sign on a slope.
+    const double delta = (xb - xa) * 1e-3;
+    const double xs[2] = {x - delta, x + delta};
+    double ys[2];
+    f(xs, ys, 2);
+    const double slack = 1e-12 * std::fabs(y);
+    if (!(sign * (y - ys[0]) >= -slack && sign * (y - ys[1]) >= -slack))
+        return std::nullopt;
     return PlotFeature{sign > 0 ? PlotFeature::Maximum : PlotFeature::Minimum, x, y, index};
 }
 

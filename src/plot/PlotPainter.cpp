@@ -5,7 +5,6 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -56,6 +55,8 @@ void drawAxes(QPainter* p, const PlotView& view, const QList<PlotTick>& xTicks,
         if (tick.value == 0.0 && view.yToPixel(0.0) == axes.xAxis)
             continue;
         const double width = metrics.horizontalAdvance(tick.label);
+        if (x - width / 2.0 < 0.0 || x + width / 2.0 > view.width())
+            continue;
         const double top = labelsBelow ? axes.xAxis + kTickLength + kLabelGap
                                        : axes.xAxis - kTickLength - kLabelGap - metrics.height();
         p->setPen(colors.text);
@@ -69,7 +70,8 @@ void drawAxes(QPainter* p, const PlotView& view, const QList<PlotTick>& xTicks,
         const double y = view.yToPixel(tick.value);
         p->setPen(QPen(colors.axis, 1.0));
         p->drawLine(QPointF(axes.yAxis - kTickLength, y), QPointF(axes.yAxis + kTickLength, y));
-        if (tick.value == 0.0)
+        if (tick.value == 0.0 || y - metrics.height() / 2.0 < 0.0 ||
+            y + metrics.height() / 2.0 > view.height())
             continue;
         const double width = metrics.horizontalAdvance(tick.label);
         const double left = labelsLeft ? axes.yAxis - kTickLength - kLabelGap - width
@@ -79,29 +81,17 @@ void drawAxes(QPainter* p, const PlotView& view, const QList<PlotTick>& xTicks,
     }
 }
 
+// Roots hollow, extrema filled circles, intersections filled squares: no mark is a path, so an
+// SVG's paths are its curves.
 void drawMark(QPainter* p, const PlotFeature& mark, QPointF at, const QColor& color,
               const PlotColors& colors) {
     const double r = kMarkRadius;
     p->setPen(QPen(color, 1.5));
-    switch (mark.kind) {
-    case PlotFeature::Root:
-        p->setBrush(colors.background);
+    p->setBrush(mark.kind == PlotFeature::Root ? colors.background : color);
+    if (mark.kind == PlotFeature::Intersection)
+        p->drawRect(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r));
+    else
         p->drawEllipse(at, r, r);
-        break;
-    case PlotFeature::Minimum:
-    case PlotFeature::Maximum: {
-        const double tip = mark.kind == PlotFeature::Maximum ? -r : r;
-        p->setBrush(color);
-        p->drawPolygon(
-            QPolygonF({at + QPointF(0.0, tip), at + QPointF(-r, -tip), at + QPointF(r, -tip)}));
-        break;
-    }
-    case PlotFeature::Intersection:
-        p->setBrush(color);
-        p->drawPolygon(QPolygonF({at + QPointF(0.0, -r), at + QPointF(r, 0.0), at + QPointF(0.0, r),
-                                  at + QPointF(-r, 0.0)}));
-        break;
-    }
     p->setBrush(Qt::NoBrush);
 }
 

@@ -43,7 +43,7 @@ private:
     PlotCurve pieces();
 
     double pixelY(double y) const { return view.yToPixel(y); }
-    bool offScreenTogether(double ya, double yb) const;
+    double displayY(double y) const;
     bool bends(const Point& a, const Point& m, const Point& b) const;
     void bisect(std::vector<Bracket>& brackets, bool edges);
 
@@ -79,10 +79,16 @@ void Sampling::grid() {
     finest = (b - a) / columns / std::ldexp(1.0, limits.maxDepth);
 }
 
-bool Sampling::offScreenTogether(double ya, double yb) const {
-    const double pa = pixelY(ya), pb = pixelY(yb);
-    const double margin = view.height();
-    return (pa < -margin && pb < -margin) || (pa > 2.0 * margin && pb > 2.0 * margin);
+// The pixel row, with distances beyond a view height past either edge compressed
+// logarithmically: bends far off the view cost no refinement, while the growth towards a pole
+// (a logarithm that itself diverges) still bends.
+double Sampling::displayY(double y) const {
+    const double p = pixelY(y), h = view.height();
+    if (p < -h)
+        return -h - h * std::log1p((-h - p) / h);
+    if (p > 2.0 * h)
+        return 2.0 * h + h * std::log1p((p - 2.0 * h) / h);
+    return p;
 }
 
 // Whether the midpoint leaves the chord by more than the tolerance, in pixels. Non-finite values
@@ -93,9 +99,7 @@ bool Sampling::bends(const Point& a, const Point& m, const Point& b) const {
         return false;
     if (!(fa && fm && fb))
         return true;
-    if (offScreenTogether(a.y, m.y) && offScreenTogether(m.y, b.y))
-        return false;
-    const double deviation = std::fabs(pixelY(m.y) - (pixelY(a.y) + pixelY(b.y)) / 2.0);
+    const double deviation = std::fabs(displayY(m.y) - (displayY(a.y) + displayY(b.y)) / 2.0);
     return !(deviation <= limits.chordTolerance);
 }
 
@@ -162,10 +166,18 @@ void Sampling::bisect(std::vector<Bracket>& brackets, bool edges) {
                 bracket.done = bracket.gap = true;
                 continue;
             }
-            const double left = std::fabs(pixelY(m.y) - pixelY(bracket.lo.y));
-            const double right = std::fabs(pixelY(bracket.hi.y) - pixelY(m.y));
-            (left >= right ? bracket.hi : bracket.lo) = m;
-            if (std::max(left, right) < 0.5)
+            const double left = std::fabs(displayY(m.y) - displayY(bracket.lo.y));
+            const double right = std::fabs(displayY(bracket.hi.y) - displayY(m.y));
+            // Where one half is flat at pixel scale the other holds the jump. Where both change
+            // on one side of 0, a pole that keeps its sign (1/x^2) lies towards the larger
+            // value, whichever half changes more; otherwise the larger change is followed.
+            const bool oneSide =
+                (m.y > 0.0) == (bracket.lo.y > 0.0) && (m.y > 0.0) == (bracket.hi.y > 0.0);
+            const bool keepLeft = std::min(left, right) >= 0.5 && oneSide
+                                      ? std::fabs(bracket.lo.y) > std::fabs(bracket.hi.y)
+                                      : left >= right;
+            (keepLeft ? bracket.hi : bracket.lo) = m;
+            if ((keepLeft ? left : right) < 0.5)
                 bracket.done = true;
         }
     }
@@ -185,8 +197,8 @@ void Sampling::followJumpsAndEdges() {
         const bool fa = std::isfinite(a.y), fb = std::isfinite(b.y);
         if (fa != fb) {
             edges.push_back({a, b});
-        } else if (fa && b.x - a.x <= finest * 1.5 && !offScreenTogether(a.y, b.y) &&
-                   std::fabs(pixelY(a.y) - pixelY(b.y)) > 1.0 &&
+        } else if (fa && b.x - a.x <= finest * 1.5 &&
+                   std::fabs(displayY(a.y) - displayY(b.y)) > 1.0 &&
                    static_cast<int>(jumps.size()) < limit) {
             jumps.push_back({a, b});
         }
@@ -234,6 +246,15 @@ PlotCurve Sampling::run() {
 }
 
 } // namespace
+
+std::vector<double> PlotSampler::columnValues(const PlotFunction& f, const PlotView& view) {
+    std::vector<double> xs(static_cast<size_t>(view.width())), ys(xs.size());
+    for (size_t i = 0; i < xs.size(); ++i)
+        xs[i] = view.xFromPixel(static_cast<double>(i) + 0.5);
+    if (!xs.empty())
+        f(xs.data(), ys.data(), static_cast<int>(xs.size()));
+    return ys;
+}
 
 PlotCurve PlotSampler::sample(const PlotFunction& f, const PlotView& view) {
     return sample(f, view, Limits());

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QPolygonF>
 
+#include <vector>
+
 // A function's graph as polyline pieces in plane coordinates, ordered by x. Consecutive points
 // of a piece are joined; between pieces lies a gap (NaN, infinity, a pole, a jump).
 struct PlotCurve {
@@ -32,5 +34,8 @@ public:
     };
 
     static PlotCurve sample(const PlotFunction& f, const PlotView& view);
+    // One value at the middle of each pixel column: evenly spread, as PlotView::fitY wants them
+    // (the adaptive samples crowd where the function is wild).
+    static std::vector<double> columnValues(const PlotFunction& f, const PlotView& view);
     static PlotCurve sample(const PlotFunction& f, const PlotView& view, const Limits& limits);
 };
