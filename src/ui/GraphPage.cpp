@@ -2,6 +2,7 @@
 
 #include "GraphExpressionSampler.h"
 #include "GraphScriptFunctions.h"
+#include "GraphVariables.h"
 #include "GraphWidget.h"
 #include "NumberFormatter.h"
 #include "ParameterLines.h"
@@ -195,22 +196,14 @@ void GraphPage::rebuild() {
         curves.append(
             {QStringLiteral("y = ") + typed, typed, defined.readsOf(typed, curveVariable), true});
 
-    QStringList read, shownRead;
-    for (const Curve& curve : curves) {
-        for (const QString& name : curve.reads) {
-            if (!read.contains(name))
-                read.append(name);
+    QStringList shownRead;
+    for (const Curve& curve : curves)
+        for (const QString& name : curve.reads)
             if (!hidden.contains(curve.name) && !shownRead.contains(name))
                 shownRead.append(name);
-        }
-    }
-    QHash<QString, double> values;
-    for (const ParameterLine& parameter : parameterLines(script, read))
-        values.insert(parameter.name, parameter.value);
-    const auto lookup = [values](const QString& name) -> std::optional<double> {
-        const auto found = values.constFind(name);
-        return found == values.cend() ? std::nullopt : std::optional<double>(*found);
-    };
+    // Every curve reads the variables as the whole script leaves them.
+    const auto variables = std::make_shared<const GraphVariables>(script, langTable, options);
+    const auto lookup = [variables](const QString& name) { return variables->value(name); };
 
     QList<GraphFunction> functions;
     QString error;

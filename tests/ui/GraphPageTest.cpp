@@ -117,3 +117,17 @@ TEST_F(GraphPageTest, TheViewOutlivesTheWindow) {
     EXPECT_EQ(graph()->view().yMin(), moved.yMin());
     EXPECT_EQ(graph()->view().yMax(), moved.yMax());
 }
+
+// A curve reads a variable as the whole script leaves it; a variable whose last assignment is
+// no plain number gets no slider.
+TEST_F(GraphPageTest, CurvesReadTheVariablesAsTheScriptLeavesThem) {
+    typeScript(QStringLiteral("k=2\nk=k*3\nk"));
+    showGraphPage();
+    setExpression(QStringLiteral("k*x"));
+    evaluate();
+    const PlotCurve& curve = graph()->curve(0);
+    ASSERT_FALSE(curve.pieces.isEmpty());
+    for (const QPointF& point : curve.pieces.first())
+        ASSERT_DOUBLE_EQ(point.y(), 6 * point.x());
+    EXPECT_FALSE(window->findChild<QSlider*>(QStringLiteral("slider_k")));
+}
