@@ -317,15 +317,19 @@ void GraphPage::analysisChosen(int row) {
 
 void GraphPage::showTrace() {
     const std::optional<int> traced = widget->tracedFunction();
+    const QString help = text("IDS_ACC_GRAPH_DESC");
     if (!traced) {
         trace->clear();
+        widget->setAccessibleDescription(help);
         return;
     }
-    const PlotScene scene = widget->currentScene();
+    const PlotTrace& at = *widget->currentScene().trace;
     const QString name = widget->functions().value(*traced).name;
-    trace->setText(
-        filled("IDS_GRAPH_TRACE", {name, number(scene.trace->x), number(scene.trace->y)}));
+    const QString value = filled("IDS_GRAPH_TRACE", {name, number(at.x), number(at.y)});
+    trace->setText(value);
     trace->setCursorPosition(0);
+    // A screen reader on the graph hears the trace move with the keys.
+    widget->setAccessibleDescription(value + QLatin1Char('\n') + help);
     if (legend->currentRow() != *traced) {
         const QSignalBlocker quiet(legend);
         legend->setCurrentRow(*traced);

@@ -118,10 +118,6 @@ void GraphWidget::setTraceFormat(std::function<QString(double)> format) {
     updateTrace();
 }
 
-PlotScene GraphWidget::currentScene() const {
-    return scene;
-}
-
 void GraphWidget::viewMoved() {
     resample();
     updateTrace();

@@ -58,7 +58,7 @@ public:
     void setTraceFormat(std::function<QString(double)> format);
 
     // What the widget shows, for export.
-    PlotScene currentScene() const;
+    const PlotScene& currentScene() const { return scene; }
     // The sampled curve of function i (empty when hidden).
     const PlotCurve& curve(int i) const { return scene.series.at(i).curve; }
 

@@ -100,6 +100,15 @@ TEST_F(GraphPageTest, AnAnalysisEntryMovesTheTraceThere) {
     EXPECT_TRUE(widget<QLineEdit>("edit_graphTrace")
                     ->text()
                     .startsWith(QLatin1String("y = x^2-2|1.41421356|")));
+
+    // From there the keyboard moves the trace, and a screen reader on the graph hears it.
+    graph()->setFocus();
+    QTest::keyClick(graph(), Qt::Key_Right, Qt::ShiftModifier);
+    const double x = graph()->traceX().value_or(0);
+    EXPECT_GT(x, std::sqrt(2.0));
+    const QString shown = widget<QLineEdit>("edit_graphTrace")->text();
+    EXPECT_EQ(shown.section(QLatin1Char('|'), 1, 1), QString::number(x, 'f', 8));
+    EXPECT_TRUE(graph()->accessibleDescription().startsWith(shown));
 }
 
 TEST_F(GraphPageTest, TheViewOutlivesTheWindow) {
