@@ -377,6 +377,11 @@ void GraphPage::restoreSettings(const QSettings& settings) {
 
 void GraphPage::saveSettings(QSettings& settings) const {
     settings.setValue(expressionKey, expression->text());
+    // A view nobody chose was made for a size the next window may not have.
+    if (!widget->isViewChosen()) {
+        settings.remove(viewKey);
+        return;
+    }
     const PlotView& view = widget->view();
     QStringList ends;
     for (const double end : {view.xMin(), view.xMax(), view.yMin(), view.yMax()})

@@ -52,18 +52,22 @@ void GraphWidget::setVisible(int function, bool visible) {
 }
 
 void GraphWidget::setView(double xMin, double xMax, double yMin, double yMax) {
-    const PlotView chosen(xMin, xMax, yMin, yMax, size());
-    if (chosen.xMin() != xMin || chosen.yMin() != yMin)
+    // Ranges from a settings file may be anything: the view takes the usable ones.
+    PlotView chosen = scene.view;
+    chosen.setXRange(xMin, xMax);
+    chosen.setYRange(yMin, yMax);
+    if (chosen.xMin() != xMin || chosen.xMax() != xMax || chosen.yMin() != yMin ||
+        chosen.yMax() != yMax)
         return;
     scene.view = chosen;
-    viewChosen = true;
     viewMoved();
 }
 
 void GraphWidget::resetView() {
     scene.view = PlotView::defaultView(size());
-    viewChosen = true;
     viewMoved();
+    // The default view follows the widget's size again.
+    viewChosen = false;
 }
 
 bool GraphWidget::fitView() {
@@ -119,6 +123,7 @@ void GraphWidget::setTraceFormat(std::function<QString(double)> format) {
 }
 
 void GraphWidget::viewMoved() {
+    viewChosen = true;
     resample();
     updateTrace();
     emit viewChanged();

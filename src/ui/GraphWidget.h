@@ -37,6 +37,8 @@ public:
     void setVisible(int function, bool visible);
 
     const PlotView& view() const { return scene.view; }
+    // False while the view is the default one for whatever size the widget has: nobody chose it.
+    bool isViewChosen() const { return viewChosen; }
     // Ranges only; the pixel size stays the widget's.
     void setView(double xMin, double xMax, double yMin, double yMax);
     // x from -10 to 10, y of the same scale centred on 0.

@@ -140,3 +140,18 @@ TEST_F(GraphPageTest, CurvesReadTheVariablesAsTheScriptLeavesThem) {
         ASSERT_DOUBLE_EQ(point.y(), 6 * point.x());
     EXPECT_FALSE(window->findChild<QSlider*>(QStringLiteral("slider_k")));
 }
+
+// Views no window can show, from a damaged settings file, and one nobody chose: the next
+// window starts from the default view.
+TEST_F(GraphPageTest, AnUnusableViewStartsFromTheDefault) {
+    for (const char* stored : {"5 1 0 1", "-1 1 0 inf", "-1 1 0", "a b c d", ""}) {
+        window.reset();
+        QSettings().setValue(QStringLiteral("graph/view"), QString::fromLatin1(stored));
+        openWindow();
+        showGraphPage();
+        EXPECT_EQ(graph()->view().xMin(), -10.0) << stored;
+        EXPECT_EQ(graph()->view().xMax(), 10.0) << stored;
+        window->close();
+        EXPECT_FALSE(QSettings().contains(QStringLiteral("graph/view"))) << stored;
+    }
+}
