@@ -1,9 +1,11 @@
 // libFuzzer target: arbitrary bytes as a script through the runner, and as a
 // single expression through a parser, evaluated by compiling and then through
 // the bytecode, with folding on and off. Both paths must agree (NaNs aside) and
-// every failure must be a ParserError.
+// every failure must be a ParserError. The lines also go through a table of script functions:
+// definitions into the table, every other line evaluated against it, compiled and then run.
 #include "Parser.h"
 #include "ParserError.h"
+#include "ScriptFunctionTable.h"
 #include "ScriptRunner.h"
 
 #include <QMap>
@@ -60,6 +62,42 @@ void checkExpression(const std::string& text, bool folding) {
     }
 }
 
+// Definition lines define, other lines are evaluated twice from the same variables: compiling,
+// then running what was compiled.
+void checkScriptFunctions(const std::string& text) {
+    g_vars.clear();
+    mu::ScriptFunctionTable table;
+    mu::Parser parser;
+    parser.SetVariableFactory(fuzzVariable, nullptr);
+    parser.SetScriptFunctions(&table);
+    std::size_t start = 0;
+    for (int lines = 0; start <= text.size() && lines < 64; ++lines) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        try {
+            if (const auto head = mu::ReadFunctionHead(line)) {
+                table.Define(*head, line);
+                continue;
+            }
+            parser.SetExpression(line);
+            const std::map<std::string, double> before = g_vars;
+            const double compiled = parser.Evaluate();
+            for (auto& entry : g_vars) {
+                const auto it = before.find(entry.first);
+                entry.second = it == before.end() ? 0.0 : it->second;
+            }
+            if (!sameResult(compiled, parser.Evaluate())) {
+                std::abort();
+            }
+        } catch (const mu::ParserError&) {
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -74,5 +112,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string firstLine = text.substr(0, text.find('\n'));
     checkExpression(firstLine, true);
     checkExpression(firstLine, false);
+    checkScriptFunctions(text);
     return 0;
 }

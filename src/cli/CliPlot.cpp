@@ -5,10 +5,17 @@
 #ifdef SCRIPTCALC_HAVE_PLOT
 #include "ExpressionSampler.h"
 #include "PlotExport.h"
+#include "ScriptFunctionTable.h"
+#include "ScriptRunner.h"
+#include "TypedText.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
 
 #include <vector>
 #endif
@@ -18,6 +25,25 @@
 namespace {
 
 constexpr QSize kPictureSize(800, 600);
+
+// The values a run leaves in its variables: the run's names are created here, where they
+// outlive it.
+class VariableCapture : public RunObserver {
+public:
+    double* nameMet(const char* name) override { return &values.emplace_back(name, 0.0).second; }
+    void lineEvaluated(int, std::string_view, double) override {}
+    void lineFailed(const RunResult&, std::string_view) override {}
+
+    std::optional<double> value(std::string_view name) const {
+        for (const auto& [known, stored] : values)
+            if (known == name)
+                return stored;
+        return std::nullopt;
+    }
+
+private:
+    std::deque<std::pair<std::string, double>> values;
+};
 
 PlotFunction functionOf(ExpressionSampler* sampler) {
     return [sampler](const double* x, double* y, int n) { sampler->sample(x, y, n); };
@@ -44,17 +70,52 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-CliPlotResult drawPlot(const CliOptions& options, const QStringList& expressions) {
+CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
+                       const QMap<QString, QString>& langTable) {
+    // The functions of one parameter the script defines, drawn as f(x); without any, the last
+    // line as a function of x. The other lines set the variables.
+    mu::ScriptFunctionTable functions;
+    QStringList others;
+    std::string bytes;
+    for (const QString& line : script) {
+        toEngineText(line, bytes);
+        const std::optional<mu::FunctionHead> head = mu::ReadFunctionHead(bytes);
+        if (!head) {
+            others << line;
+            continue;
+        }
+        try {
+            functions.Define(*head, bytes);
+        } catch (const mu::ParserError&) {
+            // The run has reported any definition it refused.
+        }
+    }
+    QStringList expressions, names;
+    for (const mu::ScriptFunction* function : functions.Current()) {
+        if (function->Params().size() != 1)
+            continue;
+        expressions << QString::fromStdString(function->Name()) + QStringLiteral("(x)");
+        names << QString::fromStdString(function->Signature());
+    }
+    if (expressions.isEmpty() && !others.isEmpty()) {
+        expressions << others.takeLast();
+        names << expressions.last().trimmed();
+    }
+    VariableCapture variables;
+    ScriptRun run(langTable, &variables, 0, RunOptions{options.digits, options.angle});
+    for (const QString& line : others)
+        run.addLine(line);
+
     std::vector<std::unique_ptr<ExpressionSampler>> samplers;
-    QStringList names;
     for (const QString& text : expressions) {
         auto sampler = std::make_unique<ExpressionSampler>();
-        if (!sampler->setExpression(text, QStringLiteral("x"), options.angle))
+        if (!sampler->setExpression(
+                text, QStringLiteral("x"), options.angle,
+                [&variables](std::string_view name) { return variables.value(name); }, &functions))
             return {exitScriptError,
                     QStringLiteral("nothing to plot: '%1' is no expression in x (%2)")
                         .arg(text, sampler->error())};
         samplers.push_back(std::move(sampler));
-        names << text.trimmed();
     }
     if (samplers.empty())
         return {exitScriptError, QStringLiteral("nothing to plot")};
@@ -86,7 +147,7 @@ std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
     return std::make_unique<QCoreApplication>(argc, argv);
 }
 
-CliPlotResult drawPlot(const CliOptions&, const QStringList&) {
+CliPlotResult drawPlot(const CliOptions&, const QStringList&, const QMap<QString, QString>&) {
     return {exitUsage, QStringLiteral("this build of scriptcalc-cli cannot draw graphs")};
 }
 

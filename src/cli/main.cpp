@@ -64,11 +64,6 @@ int finish(int code) {
     return code;
 }
 
-// The last line of the script: until functions can be defined, the graph's function of x.
-QString lastLine(const QString& script) {
-    return script.mid(script.lastIndexOf(QLatin1Char('\n')) + 1);
-}
-
 int run(int argc, char* argv[]) {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
     const CliOptions options = parseArguments(QCoreApplication::arguments().mid(1));
@@ -89,12 +84,13 @@ int run(int argc, char* argv[]) {
         loadUsableLanguageTable(languageFilePaths(options.language));
     const RunOptions runOptions{options.digits, options.angle};
     CliOutput output;
-    QString plotted;
+    QStringList lines; // kept only for --plot
     if (!options.texts.isEmpty()) {
         const QString script = withLineFeeds(options.texts.join(QLatin1Char('\n')));
         output = evaluateScript(script, langTable, options.raw, options.dump, runOptions,
                                 options.strict);
-        plotted = lastLine(script);
+        if (!options.plotFile.isEmpty())
+            lines = script.split(QLatin1Char('\n'));
     } else {
         // Each line is evaluated as it is read, so the script is never held whole.
         UndefinedNameWatch watch(options.strict);
@@ -103,10 +99,10 @@ int run(int argc, char* argv[]) {
         const bool plotting = !options.plotFile.isEmpty();
         if (!readScriptLines(
                 options.readsStandardInput() ? QStringLiteral("-") : options.file,
-                [&scriptRun, &plotted, plotting](QByteArrayView line) {
+                [&scriptRun, &lines, plotting](QByteArrayView line) {
                     scriptRun.addUtf8Line(line);
                     if (plotting)
-                        plotted = QString::fromUtf8(line);
+                        lines << QString::fromUtf8(line);
                 },
                 &error))
             return usageError(error);
@@ -117,7 +113,7 @@ int run(int argc, char* argv[]) {
     if (output.exitCode != exitSuccess)
         return output.exitCode;
     if (!options.plotFile.isEmpty()) {
-        const CliPlotResult plot = drawPlot(options, {plotted});
+        const CliPlotResult plot = drawPlot(options, lines, langTable);
         if (plot.exitCode != exitSuccess) {
             write(stderr, QStringLiteral("scriptcalc-cli: %1\n").arg(plot.error));
             return finish(plot.exitCode);

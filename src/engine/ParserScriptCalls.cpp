@@ -11,7 +11,7 @@ namespace {
 
 // Tokens a pass may expand: beyond this, calls nested in calls have grown the expression past
 // what compiling it would be worth.
-constexpr std::size_t c_iMaxExpandedTokens = std::size_t{1} << 20;
+constexpr std::size_t c_iMaxExpandedTokens = std::size_t{1} << 16;
 
 } // namespace
 
@@ -57,7 +57,9 @@ ParserBase::token_type ParserBase::NextScriptToken() {
             token_type tok = m_pTokenReader->NextToken();
             m_iReplayPos = -1;
             const ScriptFunction* pCall = m_pTokenReader->TakeScriptCall();
-            if (pCall == nullptr) {
+            // A body being checked compiles its calls as calls of a function of as many
+            // arguments, which checks their count where an expanded call would.
+            if (pCall == nullptr || m_bCheckingBody) {
                 return tok;
             }
             ExpandCall(tok, *pCall);

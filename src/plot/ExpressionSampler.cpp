@@ -8,18 +8,23 @@
 ExpressionSampler::ExpressionSampler() = default;
 ExpressionSampler::~ExpressionSampler() = default;
 
-double* ExpressionSampler::createName(const char*, void* self) {
+double* ExpressionSampler::createName(const char* name, void* self) {
     auto* sampler = static_cast<ExpressionSampler*>(self);
-    return &sampler->otherNames.emplace_back(0.0);
+    const std::optional<double> value =
+        sampler->lookup ? sampler->lookup(name) : std::optional<double>();
+    return &sampler->otherNames.emplace_back(value.value_or(0.0));
 }
 
 bool ExpressionSampler::setExpression(const QString& text, const QString& variable,
-                                      mu::AngleUnit angle) {
+                                      mu::AngleUnit angle, const ExpressionVariables& variables,
+                                      const mu::ScriptFunctionTable* functions) {
     parser = std::make_unique<mu::Parser>();
+    lookup = variables;
     otherNames.clear();
     message.clear();
     try {
         parser->SetAngleUnit(angle);
+        parser->SetScriptFunctions(functions);
         parser->AddVariable(variable.toStdString(), &variableValue);
         parser->SetVariableFactory(&ExpressionSampler::createName, this);
         std::string bytes;
@@ -44,8 +49,5 @@ void ExpressionSampler::sample(const double* x, double* y, int n) {
             y[i] = std::numeric_limits<double>::quiet_NaN();
         return;
     }
-    for (int i = 0; i < n; ++i) {
-        variableValue = x[i];
-        y[i] = parser->Evaluate();
-    }
+    parser->EvaluateMany(&variableValue, x, y, n);
 }

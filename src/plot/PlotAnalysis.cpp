@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -103,7 +104,11 @@ QList<PlotFeature> extremaOf(const PlotFunction& f, int index, const Grid& grid,
             sign = 1;
         else if (m < l && m <= r)
             sign = -1;
-        if (sign == 0)
+        // A rise within rounding of the values is noise (sin(x)^2+cos(x)^2), no extremum.
+        const double rise = sign > 0 ? m - std::min(l, r) : std::max(l, r) - m;
+        const double noise = 64.0 * std::numeric_limits<double>::epsilon() *
+                             std::max({std::fabs(l), std::fabs(m), std::fabs(r)});
+        if (sign == 0 || !(rise > noise))
             continue;
         if (const auto feature = extremumNear(f, grid, i, sign, index))
             found.append(*feature);

@@ -19,3 +19,8 @@ struct PlotColors {
 };
 
 QColor plotSeriesColor(const QPalette& palette, int index);
+
+// The contrast ratio of two colours (1 to 21), by their relative luminance; a curve keeps at
+// least kPlotContrast against the background where the palette's base allows it.
+double plotContrast(const QColor& a, const QColor& b);
+inline constexpr double kPlotContrast = 3.0;

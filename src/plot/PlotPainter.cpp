@@ -182,9 +182,20 @@ void PlotPainter::paint(QPainter* p, const PlotScene& scene) const {
     p->fillRect(QRectF(0.0, 0.0, view.width(), view.height()), colors.background);
 
     const QFontMetricsF metrics(font);
-    const QList<PlotTick> xTicks =
-        plotTicks(view.xMin(), view.xMax(), view.width(),
-                  std::max(60.0, metrics.horizontalAdvance(QStringLiteral("-0.0000")) * 1.3));
+    // Long labels (far from 0, fine steps) ask for wider spacing: widened until they fit.
+    double spacing = std::max(60.0, metrics.horizontalAdvance(QStringLiteral("-0.0000")) * 1.3);
+    QList<PlotTick> xTicks;
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        xTicks = plotTicks(view.xMin(), view.xMax(), view.width(), spacing);
+        double widest = 0.0;
+        for (const PlotTick& tick : xTicks)
+            widest = std::max(widest, metrics.horizontalAdvance(tick.label));
+        const double room =
+            plotTickStep(view.xMin(), view.xMax(), view.width(), spacing) * view.xScale();
+        if (widest + 12.0 <= room)
+            break;
+        spacing = std::max(spacing * 1.5, widest + 12.0);
+    }
     const QList<PlotTick> yTicks =
         plotTicks(view.yMin(), view.yMax(), view.height(), metrics.height() * 2.5);
     drawGrid(p, view, xTicks, yTicks, colors);

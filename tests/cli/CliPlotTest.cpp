@@ -18,9 +18,10 @@ struct PlotRow {
     QStringList arguments; // "@" stands for the temporary folder
     int exitCode;
     QString out;
-    const char* file; // written (its name in the folder), or null
-    QByteArray start; // the file's first bytes
-    int paths;        // SVG: path elements (one per function)
+    const char* file;            // written (its name in the folder), or null
+    QByteArray start;            // the file's first bytes
+    int paths;                   // SVG: path elements (one per function)
+    const char* shows = nullptr; // SVG: a text the picture holds
 };
 
 void PrintTo(const PlotRow& row, std::ostream* os) {
@@ -55,6 +56,9 @@ TEST_P(CliPlotTest, DrawsTheFileBesideTheUsualOutput) {
     if (row.paths >= 0) {
         EXPECT_EQ(bytes.count("<path"), row.paths);
     }
+    if (row.shows) {
+        EXPECT_TRUE(bytes.contains(row.shows)) << row.shows;
+    }
 }
 
 const QByteArray kPng("\x89PNG\r\n\x1a\n\0\0\0\x0dIHDR\0\0\x03\x20\0\0\x02\x58", 24); // 800 x 600
@@ -64,6 +68,8 @@ const PlotRow kPlotRows[] = {
     {"svg", {"--plot", "@/g.svg", "-e", "a=2", "-e", "a*sin(x)"}, 0, "0\n", "g.svg", "<?xml", 1},
     {"png_with_range", {"--plot=@/g.png", "--x-range", "-1:1", "-e", "x^2"}, 0, "0\n", "g.png", kPng, -1},
     {"suffix_any_case", {"--plot", "@/G.SVG", "--x-range=-1e-3:2e-3", "-e", "1/(x-1)"}, 0, "-1\n", "G.SVG", "<?xml", 1},
+    // The lines before the last set the variables it reads: the y axis is labelled near c.
+    {"variables_of_the_script", {"--plot", "@/g.svg", "--x-range", "0:1", "-e", "c=1e6", "-e", "x+c"}, 0, "1000000\n", "g.svg", "<?xml", 1, ">1000000.5<"},
     {"script_error_draws_nothing", {"--plot", "@/g.svg", "-e", "x+"}, 1, "", nullptr, {}, -1},
     {"not_an_expression_in_x", {"--plot", "@/g.svg", "-e", "y=x+"}, 1, "", nullptr, {}, -1},
     {"unwritable", {"--plot", "@/missing/g.svg", "-e", "x"}, 2, "0\n", nullptr, {}, -1},

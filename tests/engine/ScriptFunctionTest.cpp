@@ -211,6 +211,13 @@ INSTANTIATE_TEST_SUITE_P(
         ErrorRow{"EmptyCall", {"f(x)=x", "f()"}, peTOO_FEW_ARGUMENTS, c_szE10, 2, "f"},
         ErrorRow{
             "ErrorInArgument", {"f(x)=x", "f(1+)"}, peUNEXPECTED_BRACKET, "IDS_PARSE_E04", 4, ")"},
+        ErrorRow{"ExpansionTooLong",
+                 {"g1(x)=x*x*x*x*x*x*x*x", "g2(x)=g1(g1(x))", "g3(x)=g2(g2(x))",
+                  "g4(x)=g3(x)+g3(x)", "g4(1)"},
+                 peMESSAGE,
+                 "expression too long",
+                 4,
+                 "g1"},
         ErrorRow{
             "ErrorAfterCall", {"f(x)=x", "f(1) 2"}, peUNEXPECTED_VALUE, "IDS_PARSE_E06", 5, "2"}),
     RowName());

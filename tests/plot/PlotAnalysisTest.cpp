@@ -66,7 +66,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {29.5 * pi, 31.5 * pi},
                  {30.5 * pi}},
         KnownRow{"poles_are_not_roots", "tan(x)", -4.0, 4.0, {-pi, 0.0, pi}, {}, {}},
-        KnownRow{"even_pole_is_no_peak", "1/x^2-1", -2.0, 2.5, {-1.0, 1.0}, {}, {}}),
+        KnownRow{"even_pole_is_no_peak", "1/x^2-1", -2.0, 2.5, {-1.0, 1.0}, {}, {}},
+        KnownRow{"rounding_is_no_extremum", "sin(x)^2+cos(x)^2", -10.0, 10.0, {}, {}, {}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(AnalysisIntersections, SineAndCosineMeetAtQuarterTurnsPlusWholeTurns) {
