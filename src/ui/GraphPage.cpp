@@ -18,9 +18,9 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QPushButton>
 #include <QSettings>
 #include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -55,11 +55,11 @@ GraphPage::GraphPage(const QMap<QString, QString>& table, QWidget* parent)
                                       (widget->view().xMin() + widget->view().xMax()) / 2));
     });
     connect(analysis, &QListWidget::currentRowChanged, this, &GraphPage::analysisChosen);
-    connect(fitButton, &QPushButton::clicked, widget, &GraphWidget::fitView);
-    connect(resetButton, &QPushButton::clicked, widget, &GraphWidget::resetView);
-    connect(pngButton, &QPushButton::clicked, this, [this] { exportTo("png"); });
-    connect(svgButton, &QPushButton::clicked, this, [this] { exportTo("svg"); });
-    connect(copyButton, &QPushButton::clicked, this, &GraphPage::copyImage);
+    connect(fitButton, &QToolButton::clicked, widget, &GraphWidget::fitView);
+    connect(resetButton, &QToolButton::clicked, widget, &GraphWidget::resetView);
+    connect(pngButton, &QToolButton::clicked, this, [this] { exportTo("png"); });
+    connect(svgButton, &QToolButton::clicked, this, [this] { exportTo("svg"); });
+    connect(copyButton, &QToolButton::clicked, this, &GraphPage::copyImage);
     connect(parameterSliders, &ParameterSliders::numberChanged, this, &GraphPage::numberChanged);
     widget->setTraceFormat([this](double value) { return number(value); });
 }
@@ -74,7 +74,7 @@ void GraphPage::buildLayout() {
     expressionError->setWordWrap(true);
     expressionError->hide();
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
+    split = new QSplitter(Qt::Horizontal, this);
     split->setChildrenCollapsible(false);
     widget = new GraphWidget(split);
     widget->setObjectName(QStringLiteral("graph_view"));
@@ -89,7 +89,7 @@ void GraphPage::buildLayout() {
     sideColumn->addWidget(analysis, 2);
     split->addWidget(widget);
     split->addWidget(side);
-    split->setStretchFactor(0, 3);
+    split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
 
     trace = new QLineEdit(this);
@@ -97,10 +97,11 @@ void GraphPage::buildLayout() {
     trace->setReadOnly(true);
 
     auto* buttons = new QHBoxLayout;
+    // Tool buttons: as narrow as their captions, so the page fits beside the script.
     const auto button = [this, buttons](const char* name) {
-        auto* made = new QPushButton(this);
+        auto* made = new QToolButton(this);
         made->setObjectName(QLatin1String(name));
-        made->setAutoDefault(false);
+        made->setFocusPolicy(Qt::StrongFocus);
         buttons->addWidget(made);
         return made;
     };
@@ -174,6 +175,12 @@ void GraphPage::setOptions(const RunOptions& newOptions) {
 
 void GraphPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!splitPlaced) {
+        // Room for the lists' texts beside the plot at first; the user moves the handle.
+        splitPlaced = true;
+        const int total = split->width();
+        split->setSizes({total * 3 / 5, total - total * 3 / 5});
+    }
     if (outOfDate)
         rebuild();
 }
@@ -347,7 +354,7 @@ void GraphPage::exportTo(const char* suffix) {
     if (!path.endsWith(QLatin1Char('.') + QLatin1String(suffix), Qt::CaseInsensitive))
         path += QLatin1Char('.') + QLatin1String(suffix);
     QString error;
-    if (!PlotExport::save(path, widget->currentScene(), palette(), &error, font())) {
+    if (!PlotExport::save(path, exportedScene(), palette(), &error, font())) {
         // The message names a file the user chose: shown as typed.
         QMessageBox box(QMessageBox::Warning, text("IDS_ERROR_TITLE"),
                         filled("IDS_GRAPH_EXPORT_FAILED", {error}), QMessageBox::Ok, this);
@@ -356,8 +363,15 @@ void GraphPage::exportTo(const char* suffix) {
     }
 }
 
+PlotScene GraphPage::exportedScene() const {
+    // The picture carries its legend; on the page the list beside the plot is the legend.
+    PlotScene scene = widget->currentScene();
+    scene.legend = true;
+    return scene;
+}
+
 void GraphPage::copyImage() {
-    PlotExport::copyToClipboard(widget->currentScene(), palette(), font());
+    PlotExport::copyToClipboard(exportedScene(), palette(), font());
 }
 
 void GraphPage::restoreSettings(const QSettings& settings) {

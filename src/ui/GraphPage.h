@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PlotAnalysis.h"
+#include "PlotScene.h"
 #include "RunOptions.h"
 
 #include <QList>
@@ -17,8 +18,9 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
-class QPushButton;
+class QToolButton;
 class QSettings;
+class QSplitter;
 
 // The window's "Graph" page: the script's functions of one parameter and an expression in x
 // typed on the page, drawn by a GraphWidget, with a legend that shows or hides each, the trace
@@ -65,6 +67,7 @@ private:
     void analysisChosen(int row);
     void exportTo(const char* suffix);
     void copyImage();
+    PlotScene exportedScene() const;
     QString text(const char* key) const;
     // The table's text for key with %1, %2 ... replaced by values.
     QString filled(const char* key, const QStringList& values) const;
@@ -78,16 +81,18 @@ private:
     QList<PlotFeature> features;
     QTimer analysisTimer;
 
+    bool splitPlaced = false;
+    QSplitter* split = nullptr;
     QLineEdit* expression = nullptr;
     QLabel* expressionError = nullptr;
     GraphWidget* widget = nullptr;
     QListWidget* legend = nullptr;
     QListWidget* analysis = nullptr;
     QLineEdit* trace = nullptr;
-    QPushButton* fitButton = nullptr;
-    QPushButton* resetButton = nullptr;
-    QPushButton* pngButton = nullptr;
-    QPushButton* svgButton = nullptr;
-    QPushButton* copyButton = nullptr;
+    QToolButton* fitButton = nullptr;
+    QToolButton* resetButton = nullptr;
+    QToolButton* pngButton = nullptr;
+    QToolButton* svgButton = nullptr;
+    QToolButton* copyButton = nullptr;
     ParameterSliders* parameterSliders = nullptr;
 };

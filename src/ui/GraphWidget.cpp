@@ -28,6 +28,8 @@ GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
     scene.view = PlotView::defaultView(size());
+    // The page lists the functions beside the plot.
+    scene.legend = false;
 }
 
 void GraphWidget::setFunctions(const QList<GraphFunction>& functions) {
