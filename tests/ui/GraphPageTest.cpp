@@ -7,6 +7,9 @@
 #include "LineResultsView.h"
 #include "LiveEvaluation.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSlider>
@@ -154,4 +157,12 @@ TEST_F(GraphPageTest, AnUnusableViewStartsFromTheDefault) {
         window->close();
         EXPECT_FALSE(QSettings().contains(QStringLiteral("graph/view"))) << stored;
     }
+}
+
+TEST_F(GraphPageTest, CopyPutsThePictureOnTheClipboard) {
+    showGraphPage();
+    setExpression(QStringLiteral("sin(x)"));
+    QGuiApplication::clipboard()->clear();
+    click("btn_graphCopy");
+    EXPECT_EQ(QGuiApplication::clipboard()->image().size(), graph()->size());
 }
