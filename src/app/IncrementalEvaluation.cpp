@@ -2,20 +2,10 @@
 
 #include "LineEvaluator.h"
 
-#include "NameReads.h"
 #include "NumberFormatter.h"
-#include "Parser.h"
 
 #include <algorithm>
-
-namespace {
-
-const std::string& engineNameChars() {
-    static const std::string chars = mu::Parser().NameChars();
-    return chars;
-}
-
-} // namespace
+#include <limits>
 
 IncrementalEvaluation::IncrementalEvaluation(const QMap<QString, QString>& table,
                                              const RunOptions& runOptions)
@@ -37,8 +27,16 @@ void IncrementalEvaluation::linesChanged(int line) {
     const int kept = variables.goBackTo(std::max(line, 0));
     texts.resize(kept);
     values.resize(std::size_t(kept));
-    while (!undefined.empty() && undefined.back().first >= kept)
-        undefined.pop_back();
+    undefined.dropFrom(kept);
+    if (!definitions.empty() && definitions.back().line >= kept) {
+        while (!definitions.empty() && definitions.back().line >= kept)
+            definitions.pop_back();
+        // The table keeps no history: the definitions before the checkpoint are made again,
+        // each as it was accepted then.
+        definedFunctions.Clear();
+        for (const Definition& definition : definitions)
+            definedFunctions.Define(definition.head, definition.text);
+    }
 }
 
 void IncrementalEvaluation::addLine(QStringView text) {
@@ -46,7 +44,7 @@ void IncrementalEvaluation::addLine(QStringView text) {
         return;
     if (!run)
         run = std::make_unique<ScriptRun>(langTable, static_cast<RunObserver*>(this), nextLine(),
-                                          options);
+                                          options, &definedFunctions);
     run->addLine(text);
     variables.lineDone(nextLine());
 }
@@ -63,42 +61,45 @@ LineResults IncrementalEvaluation::results(int lineCount) const {
         results.run.ok = true;
         results.run.value = values.empty() ? 0.0 : values.back();
         results.run.text = results.texts.constLast();
+        results.run.definition = !definitions.empty() && definitions.back().line == lineCount - 1;
     }
-    for (const auto& [line, name] : undefined)
-        results.undefinedNames.append(name);
+    results.undefinedNames = undefined.names();
     return results;
+}
+
+std::optional<double> IncrementalEvaluation::variable(std::string_view name) const {
+    if (const double* value = variables.find(std::string(name)))
+        return *value;
+    return std::nullopt;
 }
 
 double* IncrementalEvaluation::nameMet(const char* name) {
     const std::string key(name);
     if (double* known = variables.find(key))
         return known;
-    met.push_back(key);
+    undefined.nameMet(name);
     return variables.create(key);
 }
 
 void IncrementalEvaluation::lineEvaluated(int line, std::string_view engineText, double value) {
-    collectReads(line - 1, engineText);
+    undefined.lineDone(line - 1, engineText);
     values.push_back(value);
     texts.append(NumberFormatter(options.digits)
                      .resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR"))));
 }
 
+void IncrementalEvaluation::lineDefined(int line, std::string_view engineText,
+                                        const mu::FunctionHead& head,
+                                        const mu::ScriptFunction& function) {
+    definitions.push_back({line - 1, head, std::string(engineText)});
+    undefined.lineDefined(line - 1, function.Name(), function.Params(), function.Body());
+    values.push_back(std::numeric_limits<double>::quiet_NaN());
+    texts.append(QString::fromLatin1(function.Signature()));
+}
+
 void IncrementalEvaluation::lineFailed(const RunResult& failed, std::string_view engineText) {
-    collectReads(failed.line - 1, engineText);
+    undefined.lineDone(failed.line - 1, engineText);
     failure = std::make_unique<RunResult>(failed);
     values.push_back(0.0);
     texts.append(QString());
-}
-
-// A name is met once, on the first line that holds it: if that line reads it, nothing assigned
-// it before.
-void IncrementalEvaluation::collectReads(int line, std::string_view engineText) {
-    if (met.empty())
-        return;
-    const std::string lineText(engineText);
-    for (const std::string& name : met)
-        if (readsName(lineText, name, engineNameChars()))
-            undefined.emplace_back(line, QString::fromLatin1(name));
-    met.clear();
 }

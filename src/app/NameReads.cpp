@@ -21,8 +21,9 @@ bool readsName(const std::string& line, const std::string& name, const std::stri
 }
 
 std::size_t firstRead(const std::string& line, const std::string& name,
-                      const std::string& nameChars) {
-    for (std::size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + 1)) {
+                      const std::string& nameChars, std::size_t from) {
+    for (std::size_t at = line.find(name, from); at != std::string::npos;
+         at = line.find(name, at + 1)) {
         const std::size_t end = at + name.size();
         const bool whole = (at == 0 || !isNameChar(line.at(at - 1), nameChars)) &&
                            (end == line.size() || !isNameChar(line.at(end), nameChars));
@@ -30,4 +31,10 @@ std::size_t firstRead(const std::string& line, const std::string& name,
             return at;
     }
     return std::string::npos;
+}
+
+bool isCalledAt(std::string_view line, std::size_t end) {
+    while (end < line.size() && (line[end] == ' ' || line[end] == '\t'))
+        ++end;
+    return end < line.size() && line[end] == '(';
 }

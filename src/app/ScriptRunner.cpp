@@ -1,6 +1,7 @@
 #include "ScriptRunner.h"
 
 #include "Parser.h"
+#include "ScriptFunctionTable.h"
 #include "TypedText.h"
 #include "VariableStore.h"
 
@@ -8,6 +9,7 @@
 #include <QStringDecoder>
 #include <QStringTokenizer>
 
+#include <limits>
 #include <string>
 
 namespace {
@@ -63,10 +65,13 @@ RunResult failedRun(const mu::ParserError& error, int line, QStringView text,
 }
 
 ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, int linesBefore,
-                     const RunOptions& options)
+                     const RunOptions& options, mu::ScriptFunctionTable* functions)
     : langTable(table), formatter(options.digits), observer(watcher),
+      ownDefinitions(functions ? nullptr : std::make_unique<mu::ScriptFunctionTable>()),
+      definitions(functions ? functions : ownDefinitions.get()),
       parser(std::make_unique<mu::Parser>()), line(linesBefore) {
     parser->SetVariableFactory(&ScriptRun::createVariable, this);
+    parser->SetScriptFunctions(definitions);
     if (options.angle != mu::AngleUnit::Radians)
         parser->SetAngleUnit(options.angle);
 }
@@ -127,6 +132,11 @@ void ScriptRun::addUtf8Line(QByteArrayView utf8) {
 
 void ScriptRun::evaluate(std::string_view text) {
     engineText = text;
+    signature.clear();
+    if (const std::optional<mu::FunctionHead> head = mu::ReadFunctionHead(text)) {
+        define(*head);
+        return;
+    }
     parser->SetExpression(text);
     engineText = parser->Expression();
     // The engine holds its own copy of a long line: do not hold a second one while it compiles.
@@ -135,6 +145,22 @@ void ScriptRun::evaluate(std::string_view text) {
     value = parser->Evaluate();
     if (observer)
         observer->lineEvaluated(line, engineText, value);
+}
+
+void ScriptRun::define(const mu::FunctionHead& head) {
+    const mu::ScriptFunction& function = definitions->Define(head, engineText);
+    value = std::numeric_limits<double>::quiet_NaN();
+    signature = function.Signature();
+    if (observer)
+        observer->lineDefined(line, engineText, head, function);
+}
+
+std::optional<double> ScriptRun::variable(std::string_view name) const {
+    const mu::VariableTable& table = parser->Variables();
+    const auto found = table.find(name);
+    if (found == table.end())
+        return std::nullopt;
+    return *found->second;
 }
 
 void ScriptRun::fail(const mu::ParserError& error, QStringView text) {
@@ -146,11 +172,16 @@ void ScriptRun::fail(const mu::ParserError& error, QStringView text) {
 RunResult ScriptRun::finish(std::ostream* dump) {
     if (failure)
         return *failure;
-    if (dump)
-        parser->Bytecode().Dump(*dump);
     RunResult result;
     result.ok = true;
     result.value = value;
+    if (!signature.empty()) {
+        result.definition = true;
+        result.text = QString::fromLatin1(signature);
+        return result;
+    }
+    if (dump)
+        parser->Bytecode().Dump(*dump);
     result.text = formatter.resultText(value, langTable.value(QStringLiteral("IDS_CALC_ERROR")));
     return result;
 }

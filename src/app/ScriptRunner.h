@@ -10,6 +10,7 @@
 #include <QStringView>
 
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -17,6 +18,9 @@
 namespace mu {
 class Parser;
 class ParserError;
+class ScriptFunction;
+class ScriptFunctionTable;
+struct FunctionHead;
 } // namespace mu
 
 // The run button's work without the window: a script is evaluated line by line
@@ -25,11 +29,16 @@ class ParserError;
 //
 //   script --split at "\n"--> lines --toEngineText--> mu::Parser (variables in
 //   the run's VariableStore) --> value --formatResult--> result text
-//                  \--ParserError--> formatErrorMessage --> error text
+//                  |               \--ParserError--> formatErrorMessage --> error text
+//                  \--definition line--> mu::ScriptFunctionTable --> signature "f(x)"
+//
+// A definition line "name(p1, ..., pn) = body" has no value: the table keeps its body, which
+// later lines' calls compile in place, and the line shows the function's signature.
 
 struct RunResult {
     bool ok = false;
-    double value = 0.0;           // the last line's value (when ok)
+    double value = 0.0;           // the last line's value (when ok); NaN for a definition
+    bool definition = false;      // ok: the last line defines a function, text is its signature
     QString text;                 // ok: the text for the result box; failed: the error box message
     int line = 0;                 // failed: 1-based line number
     int code = -1, position = -1; // failed: ParserError code() and position()
@@ -46,6 +55,9 @@ public:
     virtual double* nameMet(const char* name) = 0;
     // line (1-based) evaluated to value; engineText is what the engine read.
     virtual void lineEvaluated(int line, std::string_view engineText, double value) = 0;
+    // line defined function, as head reads engineText.
+    virtual void lineDefined(int line, std::string_view engineText, const mu::FunctionHead& head,
+                             const mu::ScriptFunction& function) = 0;
     virtual void lineFailed(const RunResult& failure, std::string_view engineText) = 0;
 };
 
@@ -54,9 +66,12 @@ public:
 class ScriptRun {
 public:
     // observer (may be null) must outlive the run. linesBefore: the number of the line before
-    // the first one fed, for a run that continues where an earlier one stopped.
+    // the first one fed, for a run that continues where an earlier one stopped. functions (may
+    // be null: a table of the run's own) holds the functions defined so far, and those the run
+    // defines; it must outlive the run.
     explicit ScriptRun(const QMap<QString, QString>& langTable, RunObserver* observer = nullptr,
-                       int linesBefore = 0, const RunOptions& options = {});
+                       int linesBefore = 0, const RunOptions& options = {},
+                       mu::ScriptFunctionTable* functions = nullptr);
     ~ScriptRun();
     ScriptRun(const ScriptRun&) = delete;
     ScriptRun& operator=(const ScriptRun&) = delete;
@@ -71,24 +86,34 @@ public:
     void addUtf8Line(QByteArrayView bytes);
     bool failed() const { return failure != nullptr; }
     // The result after the last line. When dump is given and the run succeeded, the bytecode of
-    // the last line is written to it.
+    // the last line is written to it (nothing after a definition).
     RunResult finish(std::ostream* dump = nullptr);
+
+    // The functions defined by the lines so far.
+    const mu::ScriptFunctionTable& functions() const { return *definitions; }
+    // The value of a variable the lines so far met, or nullopt.
+    std::optional<double> variable(std::string_view name) const;
 
 private:
     static double* createVariable(const char* a_szName, void* a_pUserData);
     // Compiles and evaluates the engine's text of the current line.
     void evaluate(std::string_view engineText);
+    void define(const mu::FunctionHead& head);
     void fail(const mu::ParserError& error, QStringView text);
 
     QMap<QString, QString> langTable;
     NumberFormatter formatter;
     RunObserver* observer;
     VariableStore variables;
+    std::unique_ptr<mu::ScriptFunctionTable> ownDefinitions;
+    mu::ScriptFunctionTable* definitions;
     std::unique_ptr<mu::Parser> parser;
     std::string bytes;
     // The engine's text of the current line: its own copy once it has one.
     std::string_view engineText;
     double value = 0.0;
+    // The signature of the function the last line defined, or empty.
+    std::string signature;
     int line = 0;
     std::unique_ptr<RunResult> failure;
 };

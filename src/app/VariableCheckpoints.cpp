@@ -28,6 +28,11 @@ double* VariableCheckpoints::find(const std::string& name) {
     return found == index.end() ? nullptr : &values[found->second];
 }
 
+const double* VariableCheckpoints::find(const std::string& name) const {
+    const auto found = index.find(name);
+    return found == index.end() ? nullptr : &values[found->second];
+}
+
 double* VariableCheckpoints::create(const std::string& name) {
     index.emplace(name, std::uint32_t(values.size()));
     names.push_back(name);

@@ -21,6 +21,7 @@ public:
 
     // The value of a name met before, or null.
     double* find(const std::string& name);
+    const double* find(const std::string& name) const;
     // A new value, 0, for a name not met before.
     double* create(const std::string& name);
     std::size_t size() const { return values.size(); }

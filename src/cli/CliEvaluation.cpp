@@ -42,8 +42,10 @@ CliOutput finishedRunOutput(ScriptRun& run, const UndefinedNameWatch& watch,
     if (!result.ok)
         return failure(result);
     CliOutput output;
+    // A definition has no value to write in full: its signature stands either way.
     output.out =
-        (raw ? NumberFormatter::roundTripText(result.value) : result.text) + QLatin1Char('\n');
+        (raw && !result.definition ? NumberFormatter::roundTripText(result.value) : result.text) +
+        QLatin1Char('\n');
     if (dump)
         output.out += QString::fromStdString(bytecode.str());
     // The line the window shows under the editor.

@@ -17,11 +17,10 @@ struct CliOutput {
 };
 
 // Runs script as the run button does. Success: the result box's text in the
-// options' digits, or with raw the value as "%.17g", then with dump the last
-// line's bytecode; names read before any assignment are listed on standard
-// error in the table's words. Failure (exit code 1): the error box's message on
-// one line, then a line with the error's details. With strict, reading such a
-// name is a failure.
+// options' digits, or with raw the value as "%.17g" (a definition's signature
+// either way), then with dump the last line's bytecode; names read before any assignment are listed
+// on standard error in the table's words. Failure (exit code 1): the error box's message on one
+// line, then a line with the error's details. With strict, reading such a name is a failure.
 CliOutput evaluateScript(const QString& script, const QMap<QString, QString>& langTable, bool raw,
                          bool dump, const RunOptions& options, bool strict = false);
 

@@ -1,41 +1,31 @@
 #include "UndefinedNameWatch.h"
 
-#include "NameReads.h"
-#include "Parser.h"
+#include "ParserError.h"
+#include "ScriptFunctionTable.h"
 
-namespace {
-
-// The engine's name characters, the same for every parser.
-const std::string& engineNameChars() {
-    static const std::string chars = mu::Parser().NameChars();
-    return chars;
-}
-
-} // namespace
+#include <string>
 
 UndefinedNameWatch::UndefinedNameWatch(bool strictReads) : strict(strictReads) {}
 
 double* UndefinedNameWatch::nameMet(const char* name) {
-    met.emplace_back(name);
+    undefined.nameMet(name);
     return nullptr;
 }
 
-void UndefinedNameWatch::lineEvaluated(int, std::string_view engineText, double) {
-    if (met.empty())
-        return;
-    const std::string text(engineText);
-    std::vector<std::string> names;
-    names.swap(met);
-    for (const std::string& name : names) {
-        const std::size_t at = firstRead(text, name, engineNameChars());
-        if (at == std::string::npos)
-            continue;
-        if (strict)
-            throw mu::ParserError(mu::peUNKNOWN_TOKEN, name, text, static_cast<int>(at));
-        undefined.append(QString::fromLatin1(name));
+void UndefinedNameWatch::lineEvaluated(int line, std::string_view engineText, double) {
+    const std::size_t joined = undefined.lineDone(line - 1, engineText);
+    if (strict && joined > 0) {
+        const UndefinedNames::Read& first = undefined.reads().at(undefined.reads().size() - joined);
+        throw mu::ParserError(mu::peUNKNOWN_TOKEN, first.name, std::string(engineText),
+                              static_cast<int>(first.position));
     }
 }
 
-void UndefinedNameWatch::lineFailed(const RunResult&, std::string_view) {
-    met.clear();
+void UndefinedNameWatch::lineDefined(int line, std::string_view, const mu::FunctionHead&,
+                                     const mu::ScriptFunction& function) {
+    undefined.lineDefined(line - 1, function.Name(), function.Params(), function.Body());
+}
+
+void UndefinedNameWatch::lineFailed(const RunResult& failure, std::string_view engineText) {
+    undefined.lineDone(failure.line - 1, engineText);
 }

@@ -27,7 +27,7 @@ void MainWindow::applyDisplayOptions() {
     if (hasResultValue && !ui->edit_res->isOutOfDate()) {
         const RunResult run =
             LineEvaluator(langTable, options).evaluate(ui->text_script->toPlainText()).run;
-        if (run.ok)
+        if (run.ok && !run.definition)
             showFullValue(run.value);
     }
     if (hasResultValue)

@@ -39,7 +39,11 @@ RunResult MainWindow::runScript() {
         resultBase.reset();
         showResult(result.text);
         setResultOutOfDate(false);
-        showFullValue(result.value);
+        // A definition's signature is no value to show in full or convert.
+        if (result.definition)
+            forgetFullValue();
+        else
+            showFullValue(result.value);
         returnToEditor();
         return result;
     }
@@ -69,7 +73,7 @@ void MainWindow::showResult(const QString& text) {
 void MainWindow::convertResultBase(int base) {
     // The value of this run is converted, never the text of an earlier one.
     const RunResult result = runScript();
-    if (result.ok) {
+    if (result.ok && !result.definition) {
         resultBase = base;
         showResult(resultBoxText());
     }

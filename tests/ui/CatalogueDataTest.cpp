@@ -2,6 +2,7 @@
 // languages, and made of templates the engine can run.
 #include "CatalogueShippedData.h"
 #include "QtPrinters.h"
+#include "ScriptFunctionTable.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,12 @@ QList<FunctionEntry> allEntries(const QString& lang) {
         all += category(lang, name);
     }
     return all;
+}
+
+// A template that starts a definition line, to be completed by its body.
+bool startsDefinition(const FunctionEntry& e) {
+    return e.style == 1 && e.in.endsWith(QLatin1Char('=')) &&
+           mu::ReadFunctionHead(e.in.toStdString()).has_value();
 }
 
 QString describe(const FunctionEntry& e) {
@@ -168,6 +175,13 @@ TEST(CatalogueData, NamesInTemplatesReadAsTheEngineReadsThem) {
         if (e.style == 2) {
             continue;
         }
+        if (startsDefinition(e)) {
+            // The name it defines is a new one.
+            const QString name =
+                QString::fromStdString(mu::ReadFunctionHead(e.in.toStdString())->m_sName);
+            EXPECT_FALSE(builtinFunctions().contains(name)) << qPrintable(describe(e));
+            continue;
+        }
         auto it = nameRun().globalMatch(e.in);
         while (it.hasNext()) {
             const QRegularExpressionMatch m = it.next();
@@ -259,11 +273,25 @@ TEST(CatalogueData, ConstantsCarryTheirReferenceValues) {
 TEST(CatalogueData, ScriptCategoriesInsertWholeScripts) {
     for (const QString& name : {QStringLiteral("FINANCE"), QStringLiteral("USERDEFINE")}) {
         for (const FunctionEntry& e : category(languages().first(), name)) {
+            if (startsDefinition(e)) {
+                continue;
+            }
             EXPECT_EQ(e.style, 1) << qPrintable(describe(e));
             EXPECT_EQ(e.bidx, 0) << qPrintable(describe(e));
             EXPECT_TRUE(e.in.contains(QLatin1Char('\n'))) << qPrintable(describe(e));
             EXPECT_FALSE(e.in.contains(QStringLiteral("()"))) << qPrintable(describe(e));
         }
+    }
+}
+
+TEST(CatalogueData, UserDefinedCategoryOffersADefinitionLine) {
+    for (const QString& lang : languages()) {
+        const QList<FunctionEntry> entries = category(lang, QStringLiteral("USERDEFINE"));
+        const auto found = std::find_if(entries.begin(), entries.end(), startsDefinition);
+        ASSERT_NE(found, entries.end()) << qPrintable(lang);
+        EXPECT_EQ(found->in, QStringLiteral("f(x)="));
+        // The caret stays after "=", where the body goes.
+        EXPECT_EQ(found->bidx, 0);
     }
 }
 

@@ -221,6 +221,18 @@ TEST_F(RunTest, AFailedConversionRunConvertsNothing) {
     EXPECT_EQ(result(), QStringLiteral("255"));
 }
 
+// A definition has a signature, no value: nothing to show in full or to convert.
+TEST_F(RunTest, ADefinitionLastShowsItsSignatureAndConvertsNothing) {
+    typeScript(QStringLiteral("255"));
+    click("btn_run");
+    editor()->setPlainText(QStringLiteral("a=2\ng(x, y)=a*x+y"));
+    click("btn_run");
+    EXPECT_EQ(result(), QStringLiteral("g(x,y)"));
+    EXPECT_TRUE(widget<QLineEdit>("edit_res")->toolTip().isEmpty());
+    MainWindowTestAccess::convertResultBase(*window, 16);
+    EXPECT_EQ(result(), QStringLiteral("g(x,y)"));
+}
+
 // A long pattern would otherwise show its end, with the number's start out of sight.
 TEST_F(RunTest, TheResultBoxShowsTheStartOfItsText) {
     typeScript(QStringLiteral("-10"));

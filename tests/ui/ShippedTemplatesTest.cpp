@@ -18,7 +18,8 @@ QByteArray fileBytes(const QString& path) {
     return file.readAll();
 }
 
-// Where an argument is missing: the "," or ")" right after "(" or ",".
+// Where an argument is missing: the "," or ")" right after "(" or ","; and where the body of a
+// definition line goes, after its final "=".
 QList<int> emptySlots(const QString& script) {
     QList<int> at;
     for (int i = 1; i < script.size(); ++i) {
@@ -28,6 +29,8 @@ QList<int> emptySlots(const QString& script) {
             (before == QLatin1Char('(') || before == QLatin1Char(',')))
             at << i;
     }
+    if (script.endsWith(QLatin1Char('=')))
+        at << script.size();
     return at;
 }
 
@@ -126,7 +129,10 @@ TEST_P(ShippedTemplatesTest, EveryTemplateRunsOrFailsOnlyAtItsEmptySlots) {
                 // bracket has closed, so it points just past the bracket.
                 const bool pastEmptyCall = run.position > 0 && gaps.contains(run.position - 1) &&
                                            inserted.at(run.position - 1) == QLatin1Char(')');
-                EXPECT_TRUE(gaps.contains(run.position) || pastEmptyCall)
+                // A definition line without its body ends too early.
+                const bool emptyBody =
+                    gaps.contains(int(inserted.size())) && run.position >= inserted.size();
+                EXPECT_TRUE(gaps.contains(run.position) || pastEmptyCall || emptyBody)
                     << qPrintable(where + " -> " + run.text) << " at " << run.position;
             }
 

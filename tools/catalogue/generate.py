@@ -69,10 +69,22 @@ def filled(template):
     return re.sub(r"(?<=[(,])(?=[,)])", lambda m: next(values), template)
 
 
+def check_definition(template):
+    """A definition template is one line that stops where the body goes: a
+    new function name (no built-in) with its parameters, and once a body is
+    typed the line defines it."""
+    head = scriptmodel.function_head(template)
+    assert head is not None and head[2] == "" and "\n" not in template, template
+    assert head[0] not in scriptmodel.FUNCTIONS, template
+    assert scriptmodel.run(template + "1") == template[:-1], template
+
+
 def check_entry(entry):
     t = entry["in"]
     assert t.isascii() and "\t" not in t and "\r" not in t, t
-    if entry["style"] == 1:
+    if entry.get("defines"):
+        check_definition(t)
+    elif entry["style"] == 1:
         assert 0 <= entry["bidx"] <= len(t), t
         assert "" not in t.split("\n"), "empty line in %r" % t
         check_names(t)

@@ -10,7 +10,7 @@ PAGE_ORDER = [
     "logarithm.html", "rounding.html", "fac.html", "integer.html", "special.html", "if.html",
     "statistics.html",
     "finance.html", "base.html", "constants.html", "dateadd.html", "datediff.html",
-    "examples.html",
+    "functions.html", "examples.html",
 ]
 
 

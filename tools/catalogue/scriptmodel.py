@@ -4,11 +4,16 @@ template runs.  It follows the engine's rules: one expression per line, every
 line evaluated, binary operators grouping from the left, prefix minus binding
 as tightly as * and /, comparisons giving 1 or 0, and/or/xor working bitwise
 on operands truncated to 32-bit integers, variables starting at 0 in each run.
+A line name(p1, ..., pn) = expression defines a function of 1 to 5 parameters
+that later lines call: its body reads the variables when it is called, its
+parameters hide variables, and it may call only functions defined before it.
+The value of a definition line is its signature, the text "name(p1, ..., pn)".
 The engine's own tests check the engine; this model only has to agree with it
 on the scripts shipped in the help and the catalogue."""
 
 import math
 import re
+from collections import ChainMap
 
 from errors import ScriptError, int32
 from functionmodel import DATE_FUNCTIONS, FUNCTIONS, divide, fac, power  # noqa: F401
@@ -116,10 +121,11 @@ def _tokenize(line):
 
 
 class _Parser:
-    def __init__(self, tokens, variables):
+    def __init__(self, tokens, variables, defined):
         self.t = tokens
         self.i = 0
         self.vars = variables
+        self.defined = defined
 
     def peek(self):
         return self.t[self.i]
@@ -169,6 +175,8 @@ class _Parser:
 
     def primary(self):
         kind, value = self.take()
+        if kind == "var" and self.peek() == ("op", "("):
+            return self.call(value)
         if kind == "var":
             return self.vars.setdefault(value, 0.0)
         v = self.operand(kind, value)
@@ -176,6 +184,32 @@ class _Parser:
             self.take()
             return fac(v)
         return v
+
+    def arguments(self):
+        self.expect("op", "(")
+        args = []
+        if self.peek() != ("op", ")"):
+            args.append(self.expression(0))
+            while self.peek()[0] == "sep":
+                self.take()
+                args.append(self.expression(0))
+        self.expect("op", ")")
+        return args
+
+    def call(self, name):
+        """A call of a function the script defined: its body, with the
+        arguments for the parameters, over the variables as they are now."""
+        if name not in self.defined:
+            raise ScriptError("%s is no function" % name)
+        params, body = self.defined[name]
+        args = self.arguments()
+        if len(args) != len(params):
+            raise ScriptError("%s takes %d arguments, got %d" % (name, len(params), len(args)))
+        scope = ChainMap(dict(zip(params, args)), self.vars)
+        inner = _Parser(body, scope, self.defined)
+        value = inner.expression(0)
+        inner.expect("end")
+        return value
 
     def operand(self, kind, value):
         """A number, a bracket or a call: what a postfix "!" may follow."""
@@ -187,14 +221,7 @@ class _Parser:
             return v
         if kind == "func":
             count, f = FUNCTIONS[value]
-            self.expect("op", "(")
-            args = []
-            if self.peek() != ("op", ")"):
-                args.append(self.expression(0))
-                while self.peek()[0] == "sep":
-                    self.take()
-                    args.append(self.expression(0))
-            self.expect("op", ")")
+            args = self.arguments()
             if count is None and not args:
                 raise ScriptError("too few arguments for " + value)
             if count is not None and len(args) != count:
@@ -203,12 +230,51 @@ class _Parser:
         raise ScriptError("unexpected token %r" % ((kind, value),))
 
 
+_HEAD = re.compile(r" *([A-Za-z_][A-Za-z0-9_]*) *\( *([A-Za-z_][A-Za-z0-9_]*"
+                   r"(?: *, *[A-Za-z_][A-Za-z0-9_]*)*) *\) *=(?!=)")
+
+
+def function_head(line):
+    """(name, parameters, body) of a definition line, or None for any other
+    line."""
+    m = _HEAD.match(line)
+    if not m:
+        return None
+    params = [p.strip() for p in m.group(2).split(",")]
+    if len(params) > 5:
+        return None
+    return m.group(1), params, line[m.end():]
+
+
+def _define(head, defined):
+    name, params, text = head
+    if name in FUNCTIONS:
+        raise ScriptError("%s is a built-in function" % name)
+    if len(set(params)) != len(params):
+        raise ScriptError("a parameter of %s is named twice" % name)
+    body = _tokenize(text)
+    for at, (kind, value) in enumerate(body[:-1]):
+        if kind == "var" and body[at + 1] == ("op", "(") and (
+                value == name or value not in defined):
+            raise ScriptError("%s calls %s, which is not defined before it" % (name, value))
+    if body[0][0] == "end":
+        raise ScriptError("empty body of " + name)
+    defined[name] = (params, body)
+    return "%s(%s)" % (name, ",".join(params))
+
+
 def run(script):
-    """Evaluates a script as a run does and returns the last line's value."""
+    """Evaluates a script as a run does and returns the last line's value: a
+    number, or the signature of a definition."""
     variables = {}
+    defined = {}
     value = None
     for line in script.split("\n"):
-        value = _Parser(_tokenize(line), variables).statement()
+        head = function_head(line)
+        if head:
+            value = _define(head, defined)
+        else:
+            value = _Parser(_tokenize(line), variables, defined).statement()
     return value
 
 
@@ -218,6 +284,8 @@ def _trim(text):
 
 def format_result(v):
     """The result box's text for v (NaN shown by the caller's error text)."""
+    if isinstance(v, str):
+        return v
     if math.isnan(v):
         raise ScriptError("NaN result")
     if abs(v) >= 1e8 or -1 < v < 1:
@@ -271,6 +339,9 @@ def _self_test():
         ("2^3!", "64"), ("3!=6", "1"), ("0x1F+0b1011+0o17", "57"), ("round(2.675,2)", "2.68"),
         ("round(1.005,2)", "1.01"), ("round(-2.5)", "-3"), ("ncr(52,5)", "2598960"),
         ("gcd(12,18)", "6"), ("root(-27,3)", "-3"), ("cbrt(-8)", "-2"),
+        ("f(x)=x^2+1\nf(3)", "10"), ("a=2\nf(x)=a*x\na=3\nf(1)", "3"), ("f(x)=2*x", "f(x)"),
+        ("x=10\nf(x)=x/2\nf(4)+x", "12"), ("f(x)=x+1\ng(x)=f(x)*2\ng(f(1))", "6"),
+        ("f(x)=x\nf(x)=2*x\nf(1)", "2"), ("f=2\nf(x)=x+f\nf(1)", "3"),
     ]
     for script, expected in cases:
         got = format_result(run(script))
@@ -280,6 +351,12 @@ def _self_test():
     assert convert_base("-1", -1.0, 16, "x") == "-1 -->> FFFFFFFFFFFFFFFF"
     assert convert_base("5", 5.0, 2, "x") == "5 -->> 101"
     assert convert_base("2.14748e+09", 2.0**31, 16, "x") == "2.14748E+09 -->> 80000000"
+    for refused in ["f(x)=f(x)", "f(x)=g(x)\ng(x)=1", "f(x)=x\nf(1,2)", "sin(x)=x"]:
+        try:
+            run(refused)
+        except ScriptError:
+            continue
+        raise AssertionError(refused)
     assert convert_base("9.22337e+18", 2.0**63, 16, "x") == "9.22337E+18 -->> X"
 
 

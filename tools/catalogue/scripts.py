@@ -7,6 +7,22 @@ base under its number, a constant under its name."""
 from functions import func
 
 
+def definition(key, template, page, examples):
+    """A style-1 entry that starts a definition line: the caret lands after
+    the "=", where the body goes.  Its examples define and call functions."""
+    return {
+        "kind": "script",
+        "key": key,
+        "in": template,
+        "bidx": 0,
+        "style": 1,
+        "help": page,
+        "syntax": "name(p1, ..., pn) = expression",
+        "examples": examples,
+        "defines": True,
+    }
+
+
 def script(sid, page, lines, extra_examples=()):
     template = "\n".join(lines)
     return {
@@ -115,6 +131,16 @@ USERDEFINE = [
     ]),
     script("f2c", "examples.html", [
         "fahrenheit=98.6", "(fahrenheit-32)*5/9",
+    ]),
+    definition("function", "f(x)=", "functions.html", [
+        "f(x)=x^2+1\nf(3)",
+        "payment(loan,rate,years)=loan*rate/12/(1-(1+rate/12)^(-12*years))\n"
+        "payment(200000,0.06,30)",
+        "sq(x)=x*x\nhyp(a,b)=sqrt(sq(a)+sq(b))\nhyp(3,4)",
+        "a=2\nf(x)=a*x\na=3\nf(1)",
+        "x=10\nhalf(x)=x/2\nhalf(4)+x",
+        "f(x)=x+1\nf(1)\nf(x)=2*x\nf(1)",
+        "f(x)=x^2\nf(3)-f(2)",
     ]),
 ]
 

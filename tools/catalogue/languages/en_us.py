@@ -57,6 +57,11 @@ PAGES = {
     "constants.html": ("Constants", []),
     "dateadd.html": ("Today and date arithmetic", DATE_INTRO),
     "datediff.html": ("Date differences", DATE_INTRO),
+    "functions.html": ("Functions of your own", [
+        "A formula that a script needs several times can be named once and then used like a "
+        "built-in function. The line f(x)=x^2+1 defines the function f of the parameter x; later "
+        "lines call it: f(3), f(a+1), 2*f(b).",
+    ]),
     "examples.html": ("Example scripts", [
         "The USERDEFINE category holds worked examples. Insert one, change its numbers and run "
         "it. You can add your own entries to this category (see the Contents page).",
@@ -436,6 +441,24 @@ SCRIPTS = {
     "f2c": ("Fahrenheit to Celsius",
         "Temperature in °C from °F", [
         "°C = (°F - 32) × 5/9.",
+    ]),
+    "function": ("Define a function",
+        "Starts a line that defines f(x)", [
+        "A definition line holds the function's name, its parameters in brackets separated by "
+        "commas, then = and the expression that gives its value. A function has 1 to 5 "
+        "parameters; the name and the parameters are written as variable names are.",
+        "The expression may use the parameters, numbers, built-in functions, functions defined "
+        "on earlier lines and the script's variables. A variable in it is read each time the "
+        "function is called, so changing the variable between two calls changes the result. A "
+        "parameter hides a variable of the same name.",
+        "A function cannot call itself or a function defined further down, and it cannot take "
+        "the name of a built-in function: the definition line is then an error. A later line "
+        "may define the same name again; the lines below it use the new definition.",
+        "A name is a function only where an opening bracket follows it, so one name may stand "
+        "for a variable and for a function in the same script. A call with the wrong number of "
+        "arguments is an error at the call.",
+        "The column beside the editor shows a definition line as the function's name and "
+        "parameters, f(x); so does the result box when the last line is a definition.",
     ]),
 }
 
