@@ -1,6 +1,6 @@
 #include "GraphPage.h"
 
-#include "GraphExpressionSampler.h"
+#include "FunctionSampler.h"
 #include "GraphScriptFunctions.h"
 #include "GraphVariables.h"
 #include "GraphWidget.h"
@@ -187,8 +187,11 @@ void GraphPage::showEvent(QShowEvent* event) {
 
 void GraphPage::rebuild() {
     outOfDate = false;
-    const GraphScriptFunctions defined(script);
-    const std::shared_ptr<const mu::ScriptFunctionTable> table = defined.table();
+    // One run gives the functions and the variables every curve reads, as the script leaves them.
+    const auto table = std::make_shared<mu::ScriptFunctionTable>();
+    const auto variables =
+        std::make_shared<const GraphVariables>(script, langTable, options, table.get());
+    const GraphScriptFunctions defined(table);
     // What each curve evaluates: a script function at x, then the typed expression.
     struct Curve {
         QString name, expression;
@@ -208,19 +211,17 @@ void GraphPage::rebuild() {
         for (const QString& name : curve.reads)
             if (!hidden.contains(curve.name) && !shownRead.contains(name))
                 shownRead.append(name);
-    // Every curve reads the variables as the whole script leaves them.
-    const auto variables = std::make_shared<const GraphVariables>(script, langTable, options);
-    const auto lookup = [variables](const QString& name) { return variables->value(name); };
+    const VariableLookup lookup = [variables](std::string_view name) {
+        return variables->value(name);
+    };
 
     QList<GraphFunction> functions;
     QString error;
     for (const Curve& curve : curves) {
-        auto sampler = std::make_shared<GraphExpressionSampler>();
-        if (!sampler->setExpression(curve.expression, curveVariable, table.get(), lookup,
-                                    options.angle)) {
+        auto sampler = std::make_shared<FunctionSampler>(langTable, options.angle);
+        if (!sampler->setExpression(curve.expression, curveVariable, table.get(), lookup)) {
             if (curve.typed)
-                error =
-                    formatErrorMessage(langTable.value(sampler->error()), sampler->errorToken());
+                error = sampler->error();
             continue;
         }
         // The sampler compiled against the table: the curve keeps both.

@@ -1,7 +1,6 @@
 #include "GraphScriptFunctions.h"
 
 #include "Parser.h"
-#include "ParserError.h"
 #include "TypedText.h"
 
 #include <string>
@@ -51,20 +50,8 @@ GraphNameUses graphNameUses(const std::string& text, const QStringList& excluded
     return uses;
 }
 
-GraphScriptFunctions::GraphScriptFunctions(const QString& script)
-    : definitions(std::make_shared<mu::ScriptFunctionTable>()) {
-    std::string bytes;
-    for (const QStringView line : QStringView(script).split(QLatin1Char('\n'))) {
-        toEngineText(line, bytes);
-        const std::optional<mu::FunctionHead> head = mu::ReadFunctionHead(bytes);
-        if (!head)
-            continue;
-        try {
-            definitions->Define(*head, bytes);
-        } catch (const mu::ParserError&) {
-            // The run reports it on its line; the graph shows the definitions that stand.
-        }
-    }
+GraphScriptFunctions::GraphScriptFunctions(std::shared_ptr<const mu::ScriptFunctionTable> table)
+    : definitions(std::move(table)) {
     for (const mu::ScriptFunction* function : definitions->Current()) {
         if (function->Params().size() != 1)
             continue;

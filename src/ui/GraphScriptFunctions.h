@@ -8,10 +8,9 @@
 
 #include <memory>
 
-// The functions of one parameter that a script defines, as the graph shows them: the table of
-// the script's definitions (read from its lines as a run reads them, a line whose definition
-// fails left out) and, for each function of one parameter that a call finds now, its signature
-// and the variables its body reads, through the functions it calls as well.
+// The functions of one parameter that a script defines, as the graph shows them: for each
+// function of one parameter in the run's table that a call finds now, its signature and the
+// variables its body reads, through the functions it calls as well.
 struct GraphScriptFunction {
     QString signature; // "f(x)"
     QString name;
@@ -29,10 +28,8 @@ GraphNameUses graphNameUses(const std::string& text, const QStringList& excluded
 
 class GraphScriptFunctions {
 public:
-    explicit GraphScriptFunctions(const QString& script);
+    explicit GraphScriptFunctions(std::shared_ptr<const mu::ScriptFunctionTable> table);
 
-    // Shared, so that samplers compiled against it keep it alive.
-    std::shared_ptr<const mu::ScriptFunctionTable> table() const { return definitions; }
     const QList<GraphScriptFunction>& ofOneParameter() const { return functions; }
     // The variables an expression in variable reads, through the functions it calls as well.
     QStringList readsOf(const QString& expression, const QString& variable) const;
@@ -43,6 +40,6 @@ private:
     void addCalledReads(GraphNameUses& uses, std::size_t visible, const std::string& excluded,
                         int depth) const;
 
-    std::shared_ptr<mu::ScriptFunctionTable> definitions;
+    std::shared_ptr<const mu::ScriptFunctionTable> definitions;
     QList<GraphScriptFunction> functions;
 };
