@@ -54,6 +54,18 @@ void evaluate(benchmark::State& state, const char* a_szBody, bool a_bCall, bool 
     }
 }
 
+// Compiling a line that calls no function of the script, with the table set or not.
+void compile(benchmark::State& state, const char* a_szText, bool a_bTable) {
+    Setup setup(a_szText);
+    if (!a_bTable) {
+        setup.parser.SetScriptFunctions(nullptr);
+    }
+    for (auto _ : state) {
+        setup.parser.SetExpression(a_szText);
+        benchmark::DoNotOptimize(setup.parser.Evaluate());
+    }
+}
+
 std::vector<double> sampleValues() {
     std::vector<double> vX(kSamples);
     for (int i = 0; i < kSamples; ++i) {
@@ -101,6 +113,8 @@ int registerAll() {
             benchmark::RegisterBenchmark(("inline/" + sMode + sName).c_str(), evaluate, e.text,
                                          false, bMachineCode);
         }
+        benchmark::RegisterBenchmark(("compile/plain/" + sName).c_str(), compile, e.text, false);
+        benchmark::RegisterBenchmark(("compile/table/" + sName).c_str(), compile, e.text, true);
         benchmark::RegisterBenchmark(("many/" + sName).c_str(), evaluateMany, e.text);
         benchmark::RegisterBenchmark(("lines/" + sName).c_str(), evaluateLines, e.text);
     }
@@ -108,8 +122,9 @@ int registerAll() {
 }
 
 // The console output, then one line per expression with the ratios we track: call/inline time
-// per evaluation with and without machine code (goal at most 1.2), and how many times faster
-// EvaluateMany is per sample than a script line per sample (goal at least 3).
+// per evaluation with and without machine code (goal at most 1.2), how many times faster
+// EvaluateMany is per sample than a script line per sample (goal at least 3), and the compile
+// time of a line calling no script function with the table set against without it.
 class SummaryReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& a_vRuns) override {
@@ -122,14 +137,15 @@ public:
     }
 
     void PrintSummary() const {
-        std::printf(
-            "summary: expression, call/inline mc, call/inline nomc, lines/many per sample\n");
+        std::printf("summary: expression, call/inline mc, call/inline nomc, lines/many per sample, "
+                    "compile table/plain\n");
         for (const auto& e : kExpressions) {
             const std::string sName = e.name;
-            std::printf("summary: %-4s %6.2f %6.2f %8.1f\n", e.name,
+            std::printf("summary: %-4s %6.2f %6.2f %8.1f %6.2f\n", e.name,
                         Ratio("call/mc/" + sName, "inline/mc/" + sName),
                         Ratio("call/nomc/" + sName, "inline/nomc/" + sName),
-                        Ratio("lines/" + sName, "many/" + sName));
+                        Ratio("lines/" + sName, "many/" + sName),
+                        Ratio("compile/table/" + sName, "compile/plain/" + sName));
         }
     }
 

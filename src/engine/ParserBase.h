@@ -7,6 +7,8 @@
 // the sealed code (or, for code that has none, walks the words). Once the program is built, a
 // plain evaluation calls its machine code, or its run loop where it has none. A derived parser
 // supplies the character sets, value readers, functions and operators through the Define* hooks.
+// Calls of a script's own functions (ScriptFunctionTable) are expanded into their bodies while
+// the expression compiles, so every routine runs them as the bodies written out.
 #ifndef MU_PARSER_BASE_H
 #define MU_PARSER_BASE_H
 
@@ -122,9 +124,10 @@ public:
     void AddValueReader(ValueReader a_pReader, const char* a_szFirstBytes = nullptr);
     void SetVariableFactory(VariableFactory a_pFactory, void* a_pUserData = nullptr);
     // The functions a script defined (null: none). A defined name followed by "(" is a call,
-    // which compiles as the function's body with the arguments in place of its parameters; the
-    // table is read while an expression compiles and must outlive the compiled expression's
-    // compilation only. A call with the wrong number of arguments is an error at its ")".
+    // which compiles as the function's body with the arguments in place of its parameters. The
+    // table is read only while an expression compiles, so it must live as long as the parser may
+    // compile with it; a compiled expression keeps the bodies it was compiled with. A call with
+    // the wrong number of arguments is an error at its ")".
     void SetScriptFunctions(const ScriptFunctionTable* a_pTable);
     const ScriptFunctionTable* ScriptFunctions() const { return m_pScripts; }
     void SetSeparator(char a_cSep);
@@ -220,16 +223,32 @@ private:
     // Where the token being compiled ends in the expression, for the errors it causes.
     int TokenEnd() const { return m_iReplayPos < 0 ? m_pTokenReader->Position() : m_iReplayPos; }
 
-    // Calls of script functions (ParserScriptCalls.cpp). The compile pass takes its tokens from
-    // NextScriptToken while a table is set: the reader's, with every call replaced by "(", the
-    // body's tokens with "(" argument ")" for each parameter, and ")".
+    // Calls of script functions (ParserScriptCalls.cpp). While a table is set, the compile pass
+    // takes the waiting tokens before the reader's, and every call it meets is replaced by
+    // waiting tokens: "(", the body's tokens with "(" argument ")" for each parameter, ")".
     struct PendingToken {
         token_type m_Tok;
         const ScriptFunction* m_pCall; // the definition a function token calls, or null
         int m_iEnd;                    // where the token ends in the expression, for errors
     };
     void StartScriptPass();
-    token_type NextScriptToken();
+    // The next waiting token; a call among them is noted for ExpandedCall.
+    token_type TakePending();
+    // Whether a_Tok, just taken from the waiting tokens or the reader, was a call, now expanded.
+    // A body being checked compiles its calls as calls of a function of as many arguments,
+    // which checks their count where an expanded call would.
+    bool ExpandedCall(const token_type& a_Tok, bool a_bPending) {
+        const ScriptFunction* pCall = m_pPendingCall;
+        if (!a_bPending) {
+            m_iReplayPos = -1;
+            pCall = m_pTokenReader->TakeScriptCall();
+        }
+        if (pCall == nullptr || m_bCheckingBody) {
+            return false;
+        }
+        ExpandCall(a_Tok, *pCall);
+        return true;
+    }
     PendingToken NextRawToken();
     void ExpandCall(const token_type& a_Name, const ScriptFunction& a_Def);
     void ReadBody(const ScriptFunction& a_Def, int a_iCallEnd);
@@ -298,6 +317,7 @@ private:
     std::vector<BodyToken> m_vBodyTokens;
     std::deque<std::string> m_dqPassTexts;
     int m_iReplayPos = -1;
+    const ScriptFunction* m_pPendingCall = nullptr;
     std::size_t m_iExpanded = 0;
     bool m_bCheckingBody = false;
 };

@@ -96,7 +96,13 @@ double ParserBase::Compile() {
     // Of the previous token only its kind matters ("()" holds no argument).
     ECmd iPrevCmd = cmNONE;
     for (;;) {
-        token_type tok = bScripts ? NextScriptToken() : m_pTokenReader->NextToken();
+        // Tokens are made in place: a copy of one just written field by field would wait for
+        // the writes to land.
+        const bool bPending = bScripts && !m_vPending.empty();
+        token_type tok = bPending ? TakePending() : m_pTokenReader->NextToken();
+        if (bScripts && ExpandedCall(tok, bPending)) {
+            continue;
+        }
         const ECmd iCmd = tok.Cmd();
         switch (iCmd) {
         case cmSTR:

@@ -45,11 +45,11 @@ enum EParseError {
 // Keys of errors that have no code of their own: raised in the message form (code peMESSAGE),
 // where the message is the key. They concern the functions a script defines:
 // a body calls itself or a function not defined before it,
-inline constexpr const char* c_szUnknownScriptCall = "IDS_PARSE_E13";
+inline constexpr const char* c_szUnknownScriptCall = "IDS_FUNCTION_E01";
 // a definition takes a built-in function's name,
-inline constexpr const char* c_szBuiltinFunctionName = "IDS_PARSE_E14";
+inline constexpr const char* c_szBuiltinFunctionName = "IDS_FUNCTION_E02";
 // a body assigns to a variable.
-inline constexpr const char* c_szAssignmentInBody = "IDS_PARSE_E15";
+inline constexpr const char* c_szAssignmentInBody = "IDS_FUNCTION_E03";
 
 // The string-table key of each code, built once for the whole process and never changed.
 class ErrorKeyTable {

@@ -51,33 +51,18 @@ ParserBase::PendingToken ParserBase::NextRawToken() {
     return next;
 }
 
-ParserBase::token_type ParserBase::NextScriptToken() {
-    for (;;) {
-        if (m_vPending.empty()) {
-            token_type tok = m_pTokenReader->NextToken();
-            m_iReplayPos = -1;
-            const ScriptFunction* pCall = m_pTokenReader->TakeScriptCall();
-            // A body being checked compiles its calls as calls of a function of as many
-            // arguments, which checks their count where an expanded call would.
-            if (pCall == nullptr || m_bCheckingBody) {
-                return tok;
-            }
-            ExpandCall(tok, *pCall);
-            continue;
-        }
-        PendingToken next = m_vPending.back();
-        m_vPending.pop_back();
-        m_iReplayPos = next.m_iEnd;
-        if (next.m_pCall == nullptr) {
-            // A variable counts with its value where the pass reaches it, as written out: an
-            // assignment compiled since it was read may have changed it.
-            if (next.m_Tok.Cmd() == cmVAR) {
-                next.m_Tok.SetVariable(next.m_Tok.VarAddr(), next.m_Tok.Text());
-            }
-            return next.m_Tok;
-        }
-        ExpandCall(next.m_Tok, *next.m_pCall);
+ParserBase::token_type ParserBase::TakePending() {
+    PendingToken& next = m_vPending.back();
+    m_iReplayPos = next.m_iEnd;
+    m_pPendingCall = next.m_pCall;
+    // A variable counts with its value where the pass reaches it, as written out: an assignment
+    // compiled since it was read may have changed it.
+    if (next.m_Tok.Cmd() == cmVAR) {
+        next.m_Tok.SetVariable(next.m_Tok.VarAddr(), next.m_Tok.Text());
     }
+    const token_type tok = next.m_Tok;
+    m_vPending.pop_back();
+    return tok;
 }
 
 void ParserBase::Queue(const token_type& a_Tok, const ScriptFunction* a_pCall, int a_iEnd) {

@@ -1,6 +1,7 @@
 #include "ParserTokenReader.h"
 
 #include "ParserBase.h"
+#include "ScriptFunctionTable.h"
 
 #include <algorithm>
 #include <array>
@@ -194,11 +195,6 @@ void ParserTokenReader::IndexReaders() {
         if (bName) {
             iReaders |= rdVARIABLE | rdUNDEFINED;
         }
-        // A name starts with no digit.
-        const bool bDigit = c >= '0' && c <= '9';
-        if (bName && !bDigit && (m_Scope.m_pTable != nullptr || m_Scope.m_pParams != nullptr)) {
-            iReaders |= rdSCRIPT;
-        }
         if (!m_pStrVarDef->empty() && bName && (bNoName || abStrConst[c])) {
             iReaders |= rdSTRING_CONSTANT;
         }
@@ -216,6 +212,7 @@ void ParserTokenReader::IndexReaders() {
     }
     m_FunctionIndex.Build(*m_pFunDef);
     m_iIndexedDefinitions = parser.m_iDefinitions;
+    IndexScriptNames();
 }
 
 void ParserTokenReader::SetExpression(const std::string& a_sExpr) {
@@ -288,6 +285,8 @@ ParserTokenReader::token_type ParserTokenReader::NextToken() {
 
     if (m_iIndexedDefinitions != m_pParser->m_iDefinitions) {
         IndexReaders();
+    } else if (m_Scope.m_pTable != nullptr && m_Scope.m_pTable->Generation() != m_iIndexedScripts) {
+        IndexScriptNames();
     }
     // The recognizers in their fixed order, skipping those the first byte rules out.
     const char* const pText = pExpr + iPos;

@@ -164,6 +164,9 @@ private:
         CharTable m_aFirst;
     };
     void IndexReaders();
+    // The part of the index for script functions and parameters (rdSCRIPT), which changes with
+    // the scope and the table's names.
+    void IndexScriptNames();
 
     bool ReadEnd(token_type& a_Tok);
     bool ReadUserOperator(token_type& a_Tok);
@@ -222,6 +225,8 @@ private:
     NameIndex<ParserCallback> m_FunctionIndex;
     std::uint64_t m_iIndexedDefinitions = ~std::uint64_t{0};
     ScriptScope m_Scope;
+    // The table's Generation that rdSCRIPT was indexed for.
+    std::uint64_t m_iIndexedScripts = 0;
     const ScriptFunction* m_pScriptCall = nullptr;
     int m_iParam = -1;
 };

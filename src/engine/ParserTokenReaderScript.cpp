@@ -7,13 +7,38 @@
 namespace mu {
 
 void ParserTokenReader::SetScriptScope(const ScriptScope& a_Scope) {
-    const bool bWasReading = m_Scope.m_pTable != nullptr || m_Scope.m_pParams != nullptr;
     m_Scope = a_Scope;
-    if (bWasReading != (m_Scope.m_pTable != nullptr || m_Scope.m_pParams != nullptr)) {
-        m_iIndexedDefinitions = ~std::uint64_t{0};
-    }
     m_pScriptCall = nullptr;
     m_iParam = -1;
+    IndexScriptNames();
+}
+
+// ReadScriptName is asked at the first bytes of the table's names and of the parameters; where
+// unknown calls are refused, at the first byte of every name.
+void ParserTokenReader::IndexScriptNames() {
+    CharTable abFirst{};
+    if (m_Scope.m_pTable != nullptr) {
+        for (std::size_t c = 0; c < abFirst.size(); ++c) {
+            abFirst[c] = m_Scope.m_bRejectUnknownCalls ||
+                         m_Scope.m_pTable->StartsName(static_cast<unsigned char>(c));
+        }
+        m_iIndexedScripts = m_Scope.m_pTable->Generation();
+    }
+    if (m_Scope.m_pParams != nullptr) {
+        for (const std::string& sParam : *m_Scope.m_pParams) {
+            abFirst[static_cast<unsigned char>(sParam[0])] = true;
+        }
+    }
+    const CharTable& aName = *m_apCharSets[csNAME];
+    const bool bNoName = m_pParser->NameChars().empty();
+    for (std::size_t c = 0; c < abFirst.size(); ++c) {
+        const bool bDigit = c >= '0' && c <= '9';
+        if (abFirst[c] && (bNoName || aName[c]) && !bDigit) {
+            m_aiReaders[c] = static_cast<std::uint16_t>(m_aiReaders[c] | rdSCRIPT);
+        } else {
+            m_aiReaders[c] = static_cast<std::uint16_t>(m_aiReaders[c] & ~unsigned{rdSCRIPT});
+        }
+    }
 }
 
 void ParserTokenReader::AddUsed(const VariableTable& a_Used) {

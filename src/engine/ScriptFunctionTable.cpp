@@ -3,6 +3,7 @@
 #include "Parser.h"
 
 #include <algorithm>
+#include <atomic>
 
 namespace mu {
 
@@ -128,21 +129,52 @@ std::optional<FunctionHead> ReadFunctionHead(std::string_view a_sLine) {
     return head;
 }
 
-ScriptFunctionTable::ScriptFunctionTable() = default;
+ScriptFunctionTable::ScriptFunctionTable() {
+    NewGeneration();
+}
+
 ScriptFunctionTable::~ScriptFunctionTable() = default;
-ScriptFunctionTable::ScriptFunctionTable(ScriptFunctionTable&&) noexcept = default;
-ScriptFunctionTable& ScriptFunctionTable::operator=(ScriptFunctionTable&&) noexcept = default;
+
+ScriptFunctionTable::ScriptFunctionTable(ScriptFunctionTable&& a_Table) noexcept
+    : m_Definitions(std::move(a_Table.m_Definitions)), m_Names(std::move(a_Table.m_Names)),
+      m_abFirstBytes(a_Table.m_abFirstBytes), m_pChecker(std::move(a_Table.m_pChecker)) {
+    NewGeneration();
+    a_Table.Clear();
+}
+
+ScriptFunctionTable& ScriptFunctionTable::operator=(ScriptFunctionTable&& a_Table) noexcept {
+    if (this != &a_Table) {
+        m_Definitions = std::move(a_Table.m_Definitions);
+        m_Names = std::move(a_Table.m_Names);
+        m_abFirstBytes = a_Table.m_abFirstBytes;
+        m_pChecker = std::move(a_Table.m_pChecker);
+        NewGeneration();
+        a_Table.Clear();
+    }
+    return *this;
+}
 
 // The checking parser is not copied: a copy makes its own when it needs one.
 ScriptFunctionTable::ScriptFunctionTable(const ScriptFunctionTable& a_Table)
-    : m_Definitions(a_Table.m_Definitions), m_Names(a_Table.m_Names) {}
+    : m_Definitions(a_Table.m_Definitions), m_Names(a_Table.m_Names),
+      m_abFirstBytes(a_Table.m_abFirstBytes) {
+    NewGeneration();
+}
 
 ScriptFunctionTable& ScriptFunctionTable::operator=(const ScriptFunctionTable& a_Table) {
     if (this != &a_Table) {
         m_Definitions = a_Table.m_Definitions;
         m_Names = a_Table.m_Names;
+        m_abFirstBytes = a_Table.m_abFirstBytes;
+        NewGeneration();
     }
     return *this;
+}
+
+// Generations are counted for all tables together, so that no two states share one.
+void ScriptFunctionTable::NewGeneration() {
+    static std::atomic<std::uint64_t> s_iGenerations{0};
+    m_iGeneration = ++s_iGenerations;
 }
 
 const ScriptFunction& ScriptFunctionTable::Define(const FunctionHead& a_Head,
@@ -164,6 +196,8 @@ const ScriptFunction& ScriptFunctionTable::Define(const FunctionHead& a_Head,
     def.m_iIndex = m_Definitions.size() - 1;
     def.m_Callback = CallCallback(a_Head.m_vParams.size());
     m_Names[a_Head.m_sName].push_back(def.m_iIndex);
+    m_abFirstBytes[static_cast<unsigned char>(a_Head.m_sName[0])] = true;
+    NewGeneration();
     return def;
 }
 
@@ -223,6 +257,8 @@ const ScriptFunction* ScriptFunctionTable::FindVisible(std::string_view a_sName,
 void ScriptFunctionTable::Clear() {
     m_Definitions.clear();
     m_Names.clear();
+    m_abFirstBytes = {};
+    NewGeneration();
 }
 
 std::vector<const ScriptFunction*> ScriptFunctionTable::Current() const {

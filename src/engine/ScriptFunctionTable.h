@@ -14,7 +14,9 @@
 
 #include "ParserCallback.h"
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -98,6 +100,12 @@ public:
     std::size_t Size() const { return m_Definitions.size(); }
     bool Empty() const { return m_Definitions.empty(); }
 
+    // Whether a defined name starts with the byte a_cByte.
+    bool StartsName(unsigned char a_cByte) const { return m_abFirstBytes[a_cByte]; }
+    // Changes with every change of the table, and differs between tables: a reader that indexed
+    // the names of a table of this generation need not index them again.
+    std::uint64_t Generation() const { return m_iGeneration; }
+
 private:
     struct NameHash {
         using is_transparent = void;
@@ -113,11 +121,14 @@ private:
     };
 
     void CheckBody(const FunctionHead& a_Head, std::string_view a_sLine) const;
+    void NewGeneration();
 
     // Addresses stay put as definitions are added: parsers hold them while they compile.
     std::deque<ScriptFunction> m_Definitions;
     // Each name's definitions, oldest first.
     std::unordered_map<std::string, std::vector<std::size_t>, NameHash, NameEqual> m_Names;
+    std::array<bool, 256> m_abFirstBytes{};
+    std::uint64_t m_iGeneration = 0;
     // Checks bodies; made when first needed.
     mutable std::unique_ptr<Parser> m_pChecker;
 };
