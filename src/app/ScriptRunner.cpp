@@ -71,7 +71,9 @@ ScriptRun::ScriptRun(const QMap<QString, QString>& table, RunObserver* watcher, 
       definitions(functions ? functions : ownDefinitions.get()),
       parser(std::make_unique<mu::Parser>()), line(linesBefore) {
     parser->SetVariableFactory(&ScriptRun::createVariable, this);
-    parser->SetScriptFunctions(definitions);
+    // A reader given a table looks every name up in it: a script without definitions is spared.
+    if (!definitions->Empty())
+        parser->SetScriptFunctions(definitions);
     if (options.angle != mu::AngleUnit::Radians)
         parser->SetAngleUnit(options.angle);
 }
@@ -149,6 +151,8 @@ void ScriptRun::evaluate(std::string_view text) {
 
 void ScriptRun::define(const mu::FunctionHead& head) {
     const mu::ScriptFunction& function = definitions->Define(head, engineText);
+    if (!parser->ScriptFunctions())
+        parser->SetScriptFunctions(definitions);
     value = std::numeric_limits<double>::quiet_NaN();
     signature = function.Signature();
     if (observer)
