@@ -32,6 +32,8 @@ class VariableCapture : public RunObserver {
 public:
     double* nameMet(const char* name) override { return &values.emplace_back(name, 0.0).second; }
     void lineEvaluated(int, std::string_view, double) override {}
+    void lineDefined(int, std::string_view, const mu::FunctionHead&,
+                     const mu::ScriptFunction&) override {}
     void lineFailed(const RunResult&, std::string_view) override {}
 
     std::optional<double> value(std::string_view name) const {
