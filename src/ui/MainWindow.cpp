@@ -20,6 +20,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui(new Ui::MainWi
     ui->tabMain->setTabText(0, ui->rb_TRIGONOMETRIC->text());
     ui->tabMain->setTabText(1, ui->rb_UNITCONVERSION->text());
     setupEditing();
+    setupGraph();
 }
 
 MainWindow::~MainWindow() {

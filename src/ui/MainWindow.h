@@ -18,6 +18,7 @@
 class DisplayOptions;
 class HelpWindow;
 class ErrorLineMark;
+class GraphPage;
 class LiveEvaluation;
 class QRadioButton;
 class QSplitter;
@@ -165,6 +166,11 @@ private:
     // in resultBase when a base conversion asked for one.
     QString resultBoxText() const;
 
+    // The graph page (MainWindowGraph.cpp): it follows every evaluation of the script, and its
+    // parameter sliders rewrite numbers in the editor.
+    void setupGraph();
+    void rewriteParameter(int line, const QString& number, bool continuing);
+
     Ui::MainWindow* ui;
     QString currentCategoryButton;
     CommonFun commonFun;
@@ -185,4 +191,6 @@ private:
     double resultValue = 0.0;
     bool hasResultValue = false;
     std::optional<int> resultBase; // set by a base conversion
+    GraphPage* graphPage = nullptr;
+    bool parameterStep = false; // a slider's rewrite is being evaluated
 };

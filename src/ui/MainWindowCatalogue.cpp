@@ -8,6 +8,7 @@
 #include "MainWindow.h"
 
 #include "FunctionXmlReader.h"
+#include "GraphPage.h"
 #include "HelpWindow.h"
 #include "PlainToolTip.h"
 #include "ui_mainwindow.h"
@@ -129,6 +130,9 @@ void MainWindow::on_rb_UNITCONVERSION_clicked() {
 }
 
 void MainWindow::on_tabMain_currentChanged(int index) {
+    // The graph page is no catalogue: the category stays as it was.
+    if (graphPage && ui->tabMain->widget(index) == graphPage)
+        return;
     if (index == unitPageIndex) {
         ui->rb_UNITCONVERSION->setChecked(true);
         return;

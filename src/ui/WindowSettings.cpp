@@ -1,5 +1,6 @@
 #include "WindowSettings.h"
 
+#include "GraphPage.h"
 #include "ScriptStore.h"
 #include "SettingsSync.h"
 
@@ -110,6 +111,8 @@ void WindowSettings::save() {
     settings.setValue(unitFromKey, child<QAbstractItemView>("lst_1")->currentIndex().row());
     settings.setValue(unitToKey, child<QAbstractItemView>("lst_2")->currentIndex().row());
     settings.setValue(unitValueKey, child<QLineEdit>("edit_1")->text());
+    if (const auto* graph = window->findChild<GraphPage*>())
+        graph->saveSettings(settings);
     syncSettingsSafely(settings);
 }
 

@@ -310,7 +310,7 @@ TEST_F(FormTest, CaptionsComeFromTheStringTable) {
 
 TEST_F(FormTest, StartsOnTheFunctionPageWithTrigonometricChecked) {
     auto* tabs = widget<QTabWidget>("tabMain");
-    EXPECT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->count(), 3);
     EXPECT_EQ(tabs->currentIndex(), 0);
     EXPECT_EQ(tabs->widget(0), widget<QWidget>("tabPage1"));
     EXPECT_EQ(tabs->widget(1), widget<QWidget>("tabPage2"));

@@ -119,6 +119,10 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_ANGLE_RAD"), QStringLiteral("R")},
         {QStringLiteral("IDS_ANGLE_DEG"), QStringLiteral("D")},
         {QStringLiteral("IDS_ACC_ANGLE"), QStringLiteral("Angle")},
+        {QStringLiteral("IDS_TAB_GRAPH"), QStringLiteral("Plot")},
+        {QStringLiteral("IDS_GRAPH_TRACE"), QStringLiteral("%1|%2|%3")},
+        {QStringLiteral("IDS_GRAPH_ROOT"), QStringLiteral("root %1|%2")},
+        {QStringLiteral("IDS_GRAPH_PARAMETER"), QStringLiteral("Slide %1")},
     };
     for (int i = 1; i <= 12; ++i) {
         const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
