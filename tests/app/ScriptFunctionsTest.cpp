@@ -117,12 +117,12 @@ TEST_P(RefusedDefinitionTest, FailsAtItsLineAndPosition) {
 }
 
 const RefusedRow kRefusedRows[] = {
-    {"recursion", "f(x)=f(x-1)", 1, 27, 5, "IDS_PARSE_E13", "f"},
-    {"forward_call", "f(x)=g(x)\ng(x)=x", 1, 27, 5, "IDS_PARSE_E13", "g"},
-    {"recursion_through_redefinition", "f(x)=x\nf(x)=2*f(x)", 2, 27, 7, "IDS_PARSE_E13", "f"},
-    {"built_in_name", "x=1\nsqrt(x)=x", 2, 27, 0, "IDS_PARSE_E14", "sqrt"},
+    {"recursion", "f(x)=f(x-1)", 1, 27, 5, "IDS_FUNCTION_E01", "f"},
+    {"forward_call", "f(x)=g(x)\ng(x)=x", 1, 27, 5, "IDS_FUNCTION_E01", "g"},
+    {"recursion_through_redefinition", "f(x)=x\nf(x)=2*f(x)", 2, 27, 7, "IDS_FUNCTION_E01", "f"},
+    {"built_in_name", "x=1\nsqrt(x)=x", 2, 27, 0, "IDS_FUNCTION_E02", "sqrt"},
     {"syntax_error_in_the_body", "f(x)=x*(2", 1, 11, 10, "IDS_PARSE_E08", ")"},
-    {"assignment_in_the_body", "f(x)=a=x", 1, 27, 6, "IDS_PARSE_E15", "="},
+    {"assignment_in_the_body", "f(x)=a=x", 1, 27, 6, "IDS_FUNCTION_E03", "="},
     {"too_many_arguments", "f(x)=x\nf(1,2)", 2, 14, 5, "IDS_PARSE_E09", "f"},
     {"too_few_arguments", "g(x,y)=x\n1\ng(1)", 3, 15, 3, "IDS_PARSE_E10", "g"},
     {"variable_called", "f=2\nf(1)", 2, 7, 1, "IDS_PARSE_E04", "("},
