@@ -79,7 +79,8 @@ const OutputRow kOutputRows[] = {
 
 INSTANTIATE_TEST_SUITE_P(Cli, CliOutputFailureTest, testing::ValuesIn(kOutputRows), RowName());
 
-#if defined(__SANITIZE_ADDRESS__)
+// The sanitizer build compiles the tests' own code without instrumentation and says so.
+#if defined(__SANITIZE_ADDRESS__) || defined(SCRIPTCALC_SANITIZED_BUILD)
 #define SCRIPTCALC_ADDRESS_SANITIZER 1
 #elif defined(__has_feature)
 #if __has_feature(address_sanitizer)
