@@ -3,8 +3,8 @@
 // into the function table, the calls compiled, sampled and drawn. A pan or zoom frame: the view
 // moved, the functions sampled again and drawn. The parts alone as well, so a slow frame shows
 // where its time goes. The goal for each frame is 16 ms.
-#include "ExpressionSampler.h"
 #include "Expressions.h"
+#include "FunctionSampler.h"
 #include "PlotPainter.h"
 #include "PlotSampler.h"
 #include "ScriptFunctionTable.h"
@@ -53,7 +53,7 @@ QStringList fiftyLineScript() {
 
 struct Graph {
     mu::ScriptFunctionTable functions;
-    std::vector<std::unique_ptr<ExpressionSampler>> samplers;
+    std::vector<std::unique_ptr<FunctionSampler>> samplers;
     PlotScene scene;
     QImage image{kSize, QImage::Format_ARGB32_Premultiplied};
 
@@ -69,17 +69,16 @@ struct Graph {
     void compile() {
         samplers.clear();
         for (int i = 1; i <= 5; ++i) {
-            samplers.push_back(std::make_unique<ExpressionSampler>());
+            samplers.push_back(std::make_unique<FunctionSampler>());
             if (!samplers.back()->setExpression(QStringLiteral("f%1(x)").arg(i),
-                                                QStringLiteral("x"), mu::AngleUnit::Radians, {},
-                                                &functions))
+                                                QStringLiteral("x"), &functions, {}))
                 qFatal("the benchmark's function f%d does not compile", i);
         }
     }
     void sample() {
         scene.series.clear();
         for (size_t i = 0; i < samplers.size(); ++i) {
-            ExpressionSampler* sampler = samplers[i].get();
+            FunctionSampler* sampler = samplers[i].get();
             const PlotFunction f = [sampler](const double* x, double* y, int n) {
                 sampler->sample(x, y, n);
             };

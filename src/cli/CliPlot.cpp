@@ -3,7 +3,7 @@
 #include "CliEvaluation.h"
 
 #ifdef SCRIPTCALC_HAVE_PLOT
-#include "ExpressionSampler.h"
+#include "FunctionSampler.h"
 #include "PlotExport.h"
 #include "ScriptFunctionTable.h"
 #include "ScriptRunner.h"
@@ -47,7 +47,7 @@ private:
     std::deque<std::pair<std::string, double>> values;
 };
 
-PlotFunction functionOf(ExpressionSampler* sampler) {
+PlotFunction functionOf(FunctionSampler* sampler) {
     return [sampler](const double* x, double* y, int n) { sampler->sample(x, y, n); };
 }
 
@@ -99,12 +99,12 @@ CliPlotResult drawPlot(const CliOptions& options, const QStringList& script,
         names << expressions.last().trimmed();
     }
 
-    std::vector<std::unique_ptr<ExpressionSampler>> samplers;
+    std::vector<std::unique_ptr<FunctionSampler>> samplers;
     for (const QString& text : expressions) {
-        auto sampler = std::make_unique<ExpressionSampler>();
+        auto sampler = std::make_unique<FunctionSampler>(langTable, options.angle);
         if (!sampler->setExpression(
-                text, QStringLiteral("x"), options.angle,
-                [&variables](std::string_view name) { return variables.value(name); }, &functions))
+                text, QStringLiteral("x"), &functions,
+                [&variables](std::string_view name) { return variables.value(name); }))
             return {exitScriptError,
                     QStringLiteral("nothing to plot: '%1' is no expression in x (%2)")
                         .arg(text, sampler->error())};
