@@ -142,8 +142,10 @@ void ScriptRun::evaluate(std::string_view text) {
     parser->SetExpression(text);
     engineText = parser->Expression();
     // The engine holds its own copy of a long line: do not hold a second one while it compiles.
-    if (bytes.size() >= longLine)
-        std::string().swap(bytes);
+    if (bytes.size() >= longLine) {
+        bytes.clear();
+        bytes.shrink_to_fit();
+    }
     value = parser->Evaluate();
     if (observer)
         observer->lineEvaluated(line, engineText, value);

@@ -13,15 +13,6 @@
 
 namespace {
 
-LangMap testTable() {
-    LangMap table{{QStringLiteral("IDS_CALC_ERROR"), QStringLiteral("nan")}};
-    for (int i = 1; i <= 12; ++i) {
-        const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
-        table.insert(key, key + QStringLiteral(" [%s]"));
-    }
-    return table;
-}
-
 // Few names, so that lines read and assign each other's; failing, empty, NaN and -0 lines.
 const char* const lineChoices[] = {
     "a=1",   "b=a+1", "a=a*2",   "c",      "x=y+1",   "y=x-1", "d=d+1", "1/0",

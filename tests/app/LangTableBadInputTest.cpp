@@ -16,13 +16,6 @@ namespace {
 const QByteArray goodStart = "<lang><item><code>IDS_A</code><desc>Alpha</desc></item>";
 const LangMap onlyA = {{"IDS_A", "Alpha"}};
 
-LangMap load(const QByteArray& xml) {
-    TempFolder folder;
-    LangMap table;
-    loadLanguageTable(folder.write("lang.xml", xml), &table);
-    return table;
-}
-
 struct BrokenRow {
     const char* name;
     QByteArray xml;
@@ -36,7 +29,7 @@ std::ostream& operator<<(std::ostream& os, const BrokenRow& row) {
 class LangBroken : public testing::TestWithParam<BrokenRow> {};
 
 TEST_P(LangBroken, KeepsPairsCompletedBeforeTheFault) {
-    EXPECT_EQ(load(GetParam().xml), GetParam().expected);
+    EXPECT_EQ(loadXml(GetParam().xml), GetParam().expected);
 }
 
 QByteArray entityBomb() {
@@ -137,14 +130,14 @@ TEST(LangTableHuge, DeepNestingKeepsEarlierPairs) {
     xml.reserve(xml.size() + 3 * 1000000);
     for (int i = 0; i < 1000000; ++i)
         xml += "<a>";
-    EXPECT_EQ(load(xml), onlyA);
+    EXPECT_EQ(loadXml(xml), onlyA);
 }
 
 TEST(LangTableHuge, VeryLongKeyAndText) {
     const QString key(1 << 20, QLatin1Char('K'));
     const QString text(4 << 20, QLatin1Char('t'));
-    const LangMap table = load("<lang><code>" + key.toLatin1() + "</code><desc>" + text.toLatin1() +
-                               "</desc></lang>");
+    const LangMap table = loadXml("<lang><code>" + key.toLatin1() + "</code><desc>" +
+                                  text.toLatin1() + "</desc></lang>");
     ASSERT_EQ(table.size(), 1);
     EXPECT_EQ(table.firstKey(), key);
     EXPECT_EQ(table.first(), text.left(1000));
@@ -157,8 +150,8 @@ TEST(LangTableHuge, LongCommentCdataAndInstruction) {
     for (const auto& [open, close] : {std::pair<QByteArray, QByteArray>{"<!--", "-->"},
                                       {"<![CDATA[", "]]>"},
                                       {"<?pi ", "?>"}}) {
-        const LangMap table = load(goodStart + "<x>" + open + filler + close +
-                                   "</x><code>IDS_B</code><desc>Beta</desc></lang>");
+        const LangMap table = loadXml(goodStart + "<x>" + open + filler + close +
+                                      "</x><code>IDS_B</code><desc>Beta</desc></lang>");
         EXPECT_EQ(table, (LangMap{{"IDS_A", "Alpha"}, {"IDS_B", "Beta"}})) << open.toStdString();
     }
 }

@@ -6,13 +6,6 @@
 
 namespace {
 
-LangMap load(const QByteArray& xml) {
-    TempFolder folder;
-    LangMap table;
-    loadLanguageTable(folder.write("lang.xml", xml), &table);
-    return table;
-}
-
 struct FormatRow {
     const char* name;
     QByteArray xml;
@@ -26,7 +19,7 @@ std::ostream& operator<<(std::ostream& os, const FormatRow& row) {
 class LangFormat : public testing::TestWithParam<FormatRow> {};
 
 TEST_P(LangFormat, Loads) {
-    EXPECT_EQ(load(GetParam().xml), GetParam().expected);
+    EXPECT_EQ(loadXml(GetParam().xml), GetParam().expected);
 }
 
 const LangMap twoPairs = {{"IDS_A", "Alpha"}, {"IDS_B", "Beta"}};
@@ -100,20 +93,20 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 TEST(LangTable, Utf8WithoutDeclaration) {
-    EXPECT_EQ(load("<lang><code>IDS_A</code><desc>中文 ü</desc></lang>"),
+    EXPECT_EQ(loadXml("<lang><code>IDS_A</code><desc>中文 ü</desc></lang>"),
               (LangMap{{"IDS_A", QString::fromUtf8("中文 ü")}}));
 }
 
 TEST(LangTable, Latin1FromDeclaration) {
-    EXPECT_EQ(load("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
-                   "<lang><code>IDS_A</code><desc>\xE9t\xE9</desc></lang>"),
+    EXPECT_EQ(loadXml("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>"
+                      "<lang><code>IDS_A</code><desc>\xE9t\xE9</desc></lang>"),
               (LangMap{{"IDS_A", QString::fromUtf8("été")}}));
 }
 
 TEST(LangTable, GbkFromDeclaration) {
     // 中文 in GBK.
-    EXPECT_EQ(load("<?xml version=\"1.0\" encoding=\"GBK\"?>"
-                   "<lang><code>IDS_A</code><desc>\xD6\xD0\xCE\xC4</desc></lang>"),
+    EXPECT_EQ(loadXml("<?xml version=\"1.0\" encoding=\"GBK\"?>"
+                      "<lang><code>IDS_A</code><desc>\xD6\xD0\xCE\xC4</desc></lang>"),
               (LangMap{{"IDS_A", QString::fromUtf8("中文")}}));
 }
 
@@ -122,12 +115,13 @@ TEST(LangTable, Utf16WithByteOrderMark) {
                                            "<lang><code>IDS_A</code><desc>中文</desc></lang>");
     QByteArray bytes("\xFF\xFE", 2);
     bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
-    EXPECT_EQ(load(bytes), (LangMap{{"IDS_A", QString::fromUtf8("中文")}}));
+    EXPECT_EQ(loadXml(bytes), (LangMap{{"IDS_A", QString::fromUtf8("中文")}}));
 }
 
 TEST(LangTable, Utf8ByteOrderMarkIsNotText) {
     EXPECT_EQ(
-        load("\xEF\xBB\xBF<?xml version=\"1.0\"?><lang><code>IDS_A</code><desc>中</desc></lang>"),
+        loadXml(
+            "\xEF\xBB\xBF<?xml version=\"1.0\"?><lang><code>IDS_A</code><desc>中</desc></lang>"),
         (LangMap{{"IDS_A", QString::fromUtf8("中")}}));
 }
 
@@ -138,24 +132,24 @@ TEST(LangTable, Utf16BigEndianWithoutByteOrderMark) {
         bytes += char(c.unicode() >> 8);
         bytes += char(c.unicode() & 0xFF);
     }
-    EXPECT_EQ(load(bytes), (LangMap{{"IDS_A", QString::fromUtf8("中文")}}));
+    EXPECT_EQ(loadXml(bytes), (LangMap{{"IDS_A", QString::fromUtf8("中文")}}));
 }
 
 TEST(LangTable, DeclarationInSingleQuotes) {
-    EXPECT_EQ(load("<?xml version='1.0' encoding='iso-8859-1'?>"
-                   "<lang><code>IDS_A</code><desc>\xE9</desc></lang>"),
+    EXPECT_EQ(loadXml("<?xml version='1.0' encoding='iso-8859-1'?>"
+                      "<lang><code>IDS_A</code><desc>\xE9</desc></lang>"),
               (LangMap{{"IDS_A", QString::fromUtf8("é")}}));
 }
 
 TEST(LangTable, UnknownEncodingNameReadsAsUtf8) {
-    EXPECT_EQ(load("<?xml version=\"1.0\" encoding=\"no-such-encoding\"?>"
-                   "<lang><code>IDS_A</code><desc>中</desc></lang>"),
+    EXPECT_EQ(loadXml("<?xml version=\"1.0\" encoding=\"no-such-encoding\"?>"
+                      "<lang><code>IDS_A</code><desc>中</desc></lang>"),
               (LangMap{{"IDS_A", QString::fromUtf8("中")}}));
 }
 
 TEST(LangTable, UndeclaredGbkStillGivesEveryKey) {
-    const LangMap table = load("<lang><code>IDS_A</code><desc>\xD6\xD0\xCE\xC4</desc>"
-                               "<code>IDS_B</code><desc>Beta</desc></lang>");
+    const LangMap table = loadXml("<lang><code>IDS_A</code><desc>\xD6\xD0\xCE\xC4</desc>"
+                                  "<code>IDS_B</code><desc>Beta</desc></lang>");
     EXPECT_EQ(table.keys(), (QStringList{"IDS_A", "IDS_B"}));
     EXPECT_FALSE(table.value("IDS_A").isEmpty());
     EXPECT_EQ(table.value("IDS_B"), "Beta");
@@ -165,7 +159,7 @@ TEST(LangTable, CharactersAcrossReadBoundaries) {
     // Enough three-byte characters to straddle every internal read boundary;
     // the text is then cut to the caption length.
     const QString text(200000, QChar(0x4E2D));
-    EXPECT_EQ(load("<lang><code>IDS_A</code><desc>" + text.toUtf8() + "</desc></lang>"),
+    EXPECT_EQ(loadXml("<lang><code>IDS_A</code><desc>" + text.toUtf8() + "</desc></lang>"),
               (LangMap{{"IDS_A", text.left(1000)}}));
 }
 
@@ -178,7 +172,7 @@ TEST(LangTable, AddsToWhatTheTableHolds) {
 }
 
 TEST(LangTable, LookUpOfMissingKeyIsEmptyAndInsertsNothing) {
-    const LangMap table = load("<lang><code>IDS_A</code><desc>Alpha</desc></lang>");
+    const LangMap table = loadXml("<lang><code>IDS_A</code><desc>Alpha</desc></lang>");
     EXPECT_TRUE(table.value("IDS_MISSING").isEmpty());
     EXPECT_TRUE(table.value("ids_a").isEmpty());
     EXPECT_EQ(table.size(), 1);

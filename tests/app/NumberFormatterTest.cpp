@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString kInfinity = QString(QChar(0x221E));
 const QString kNotANumber = QStringLiteral("not a number");
 constexpr double kInf = std::numeric_limits<double>::infinity();
 

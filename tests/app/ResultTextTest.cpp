@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString kInfinity = QString(QChar(0x221E));
-
 struct FormatRow {
     const char* name;
     double value;

@@ -13,15 +13,6 @@
 
 namespace {
 
-LangMap testTable() {
-    LangMap table{{QStringLiteral("IDS_CALC_ERROR"), QStringLiteral("nan")}};
-    for (int i = 1; i <= 12; ++i) {
-        const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
-        table.insert(key, key + QStringLiteral(" [%s]"));
-    }
-    return table;
-}
-
 struct DefinitionRow {
     const char* name;
     QString script;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LangTable.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,21 @@ using LangMap = QMap<QString, QString>;
 // Lets gtest print Qt strings in failure messages.
 inline void PrintTo(const QString& s, std::ostream* os) {
     *os << '"' << s.toStdString() << '"';
+}
+
+// The infinity sign the formatter writes.
+inline const QString kInfinity = QString(QChar(0x221E));
+
+// A language table whose twelve parse messages read "IDS_PARSE_Enn [%s]" and whose calculation
+// error reads "nan", with extra texts on top.
+inline LangMap testTable(const LangMap& extra = {}) {
+    LangMap table{{QStringLiteral("IDS_CALC_ERROR"), QStringLiteral("nan")}};
+    for (int i = 1; i <= 12; ++i) {
+        const QString key = QStringLiteral("IDS_PARSE_E%1").arg(i, 2, 10, QLatin1Char('0'));
+        table.insert(key, key + QStringLiteral(" [%s]"));
+    }
+    table.insert(extra);
+    return table;
 }
 
 // Names each row of a parameterised table after its "name" field.
@@ -50,3 +67,11 @@ public:
 private:
     QTemporaryDir dir;
 };
+
+// The table lang.xml with these bytes gives.
+inline LangMap loadXml(const QByteArray& xml) {
+    TempFolder folder;
+    LangMap table;
+    loadLanguageTable(folder.write("lang.xml", xml), &table);
+    return table;
+}

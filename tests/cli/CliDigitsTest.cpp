@@ -54,14 +54,12 @@ TEST_P(CliDigitsUsageTest, ExitsWithCodeTwo) {
     EXPECT_TRUE(run.err.startsWith(QStringLiteral("scriptcalc-cli: "))) << run.err.toStdString();
 }
 
-const DigitsRow kUsageRows[] = {
-    {"missing_value", {"--digits"}, {}},
-    {"zero", {"--digits", "0"}, {}},
-    {"eighteen", {"--digits=18"}, {}},
-    {"word", {"--digits", "many"}, {}},
+const DigitsRow kDigitsUsageRows[] = {
+    {"missing_value", {"--digits"}, {}}, {"zero", {"--digits", "0"}, {}},
+    {"eighteen", {"--digits=18"}, {}},   {"word", {"--digits", "many"}, {}},
     {"empty", {"--digits="}, {}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cli, CliDigitsUsageTest, testing::ValuesIn(kUsageRows), RowName());
+INSTANTIATE_TEST_SUITE_P(Cli, CliDigitsUsageTest, testing::ValuesIn(kDigitsUsageRows), RowName());
 
 } // namespace

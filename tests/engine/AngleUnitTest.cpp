@@ -3,6 +3,7 @@
 // radians, the default, giving the C library's values bit for bit.
 #include "Parser.h"
 #include "TestParser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +17,8 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using enginetest::kInf;
+using enginetest::kNaN;
 
 double Evaluate(const std::string& a_sExpr, mu::AngleUnit a_eUnit) {
     mu::Parser parser;

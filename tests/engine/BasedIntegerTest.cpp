@@ -1,6 +1,7 @@
 // Whole numbers in base 16, 2 and 8 (0x1F, 0b1011, 0o17) through the standard parser, beside
 // the decimal literals whose reading must not change.
 #include "Parser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -14,13 +15,9 @@
 
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
+using enginetest::Evaluate;
 
-double Evaluate(const std::string& a_sExpr) {
-    mu::Parser parser;
-    parser.SetExpression(a_sExpr);
-    return parser.Evaluate();
-}
+__extension__ typedef unsigned __int128 Wide;
 
 struct LiteralCase {
     const char* name;

@@ -1,4 +1,5 @@
 #include "BuiltinFunctions.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,9 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using enginetest::kInf;
+using enginetest::kNaN;
+
 constexpr double kPi = 3.141592653589793;
 
 // tolerance 0 demands the exact double (infinities included); NaN expects NaN.

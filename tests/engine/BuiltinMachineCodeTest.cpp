@@ -3,6 +3,7 @@
 #include "BuiltinFunctionTable.h"
 #include "Parser.h"
 #include "TestParser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -19,15 +20,15 @@ using namespace mu;
 
 namespace {
 
+using enginetest::kInf;
+using enginetest::kNaN;
+
 using enginetest::SameBits;
 
 class StandardParser : public Parser {
 public:
     using ParserBase::InterpretBytecode;
 };
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // The four paths on the parser's current expression, the variables reset before each.
 void ExpectPathsAgree(StandardParser& a_Parser, double* a_pVars, const double (&a_afState)[3],

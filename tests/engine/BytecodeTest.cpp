@@ -209,7 +209,7 @@ TEST(Bytecode, SlotArithmeticOfEveryEmission) {
     code.PushVariable(&v);
     code.PushValue(2);
     EXPECT_EQ(code.StackSize(), 4u);
-    code.PushFunction(reinterpret_cast<GenericFun>(&Sum), -3);
+    code.PushFunction(reinterpret_cast<GenericFun>(&enginetest::Sum), -3);
     code.PushFunction(reinterpret_cast<GenericFun>(&F0), 0);
     code.PushOperator(cmADD);
     code.PushStringFunction(reinterpret_cast<GenericFun>(&StrLen), 0, 7);

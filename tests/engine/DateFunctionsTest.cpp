@@ -1,4 +1,6 @@
 #include "DateFunctions.h"
+#include "TestParser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -13,15 +15,12 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+using enginetest::kInf;
+using enginetest::kNaN;
+
 constexpr int kIntMax = std::numeric_limits<int>::max();
 constexpr int kIntMin = std::numeric_limits<int>::min();
 constexpr double kInvalidDay = -2415019;
-
-template <typename T> std::string RowName(const testing::TestParamInfo<T>& a_info) {
-    return a_info.param.name;
-}
 
 struct DateValueCase {
     const char* name;
@@ -60,7 +59,7 @@ const DateValueCase kDateValueCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(DateFunctions, DateValueTest, testing::ValuesIn(kDateValueCases),
-                         RowName<DateValueCase>);
+                         enginetest::RowName());
 
 struct BinaryCase {
     const char* name;
@@ -134,7 +133,7 @@ const BinaryCase kBinaryCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(DateFunctions, DateBinaryTest, testing::ValuesIn(kBinaryCases),
-                         RowName<BinaryCase>);
+                         enginetest::RowName());
 
 TEST(DateFunctions, DecodesTheFirstEightCharactersOfTheFixedText) {
     EXPECT_EQ(QDate(2009, 11, 24), mu::DecodeDate(20091124));

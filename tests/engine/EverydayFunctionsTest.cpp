@@ -5,6 +5,7 @@
 #include "BuiltinFunctions.h"
 #include "Parser.h"
 #include "TestParser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -22,14 +23,9 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-double Evaluate(const std::string& a_sExpr) {
-    mu::Parser parser;
-    parser.SetExpression(a_sExpr);
-    return parser.Evaluate();
-}
+using enginetest::Evaluate;
+using enginetest::kInf;
+using enginetest::kNaN;
 
 using enginetest::SameBits;
 

@@ -45,13 +45,6 @@ void operator delete(void* a_p, std::size_t) noexcept {
 
 namespace {
 
-bool SameBits(double a_fLeft, double a_fRight) {
-    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
-        return true;
-    }
-    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
-}
-
 template <typename TFun> GenericFun Untyped(TFun a_pFun) {
     return reinterpret_cast<GenericFun>(a_pFun);
 }

@@ -22,14 +22,6 @@ using namespace enginetest;
 
 namespace {
 
-// Equal bit for bit; every NaN counts as the same value.
-bool SameBits(double a_fLeft, double a_fRight) {
-    if (std::isnan(a_fLeft) && std::isnan(a_fRight)) {
-        return true;
-    }
-    return std::memcmp(&a_fLeft, &a_fRight, sizeof(double)) == 0;
-}
-
 // Random expressions over the test parser's whole vocabulary: literals, the variables a, b, c and
 // x, every built-in operator, brackets, assignments to x, the sign, the postfix "m", the user
 // operator "mod", functions of every arity, a multi-argument function, string functions and the

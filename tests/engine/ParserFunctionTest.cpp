@@ -1,5 +1,6 @@
 #include "BuiltinFunctionTable.h"
 #include "Parser.h"
+#include "TestValues.h"
 
 #include <gtest/gtest.h>
 
@@ -13,14 +14,9 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
-
-double Evaluate(const std::string& a_sExpr) {
-    mu::Parser parser;
-    parser.SetExpression(a_sExpr);
-    return parser.Evaluate();
-}
+using enginetest::Evaluate;
+using enginetest::kInf;
+using enginetest::kNaN;
 
 struct CallCase {
     const char* name;

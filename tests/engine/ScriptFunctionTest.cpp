@@ -24,7 +24,7 @@ constexpr double c_fNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double c_fInf = std::numeric_limits<double>::infinity();
 
 // The standard parser with the bytecode walk reachable.
-class ScriptParser : public Parser {
+class WalkableParser : public Parser {
 public:
     using ParserBase::InterpretBytecode;
 };
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Runs the lines as a script does: definitions go to the table, every other line is evaluated
 // by one parser whose unknown names become variables at 0.
 struct Script {
-    ScriptParser parser;
+    WalkableParser parser;
     ScriptFunctionTable table;
     VariableStore store;
 
@@ -398,7 +398,7 @@ TEST_P(ScriptCallAgreement, CallsGiveTheBodiesWrittenOutBitForBitOnEveryPath) {
                                           {c_fNaN, 4, c_fInf, 6},
                                           {1e-310, -1.4e154, -c_fInf, 1e154}};
     double afVars[4] = {};
-    ScriptParser parser;
+    WalkableParser parser;
     parser.AddVariable("a", &afVars[0]);
     parser.AddVariable("b", &afVars[1]);
     parser.AddVariable("c", &afVars[2]);
@@ -469,9 +469,9 @@ INSTANTIATE_TEST_SUITE_P(Engine, ScriptCallAgreement,
 // Many values of one variable against the compile pass of the text written out for each value.
 TEST(EvaluateMany, GivesEachSampleTheValueOfItsOwnEvaluation) {
     double afVars[4] = {0.5, -2, 3, 0};
-    ScriptParser parser;
-    ScriptParser reference;
-    for (ScriptParser* pParser : {&parser, &reference}) {
+    WalkableParser parser;
+    WalkableParser reference;
+    for (WalkableParser* pParser : {&parser, &reference}) {
         pParser->AddVariable("a", &afVars[0]);
         pParser->AddVariable("b", &afVars[1]);
         pParser->AddVariable("c", &afVars[2]);

@@ -1,4 +1,5 @@
 // FunctionXmlReader on small catalogues written by the tests.
+#include "CatalogueXmlParts.h"
 #include "FunctionXmlReader.h"
 #include "QtPrinters.h"
 
@@ -13,14 +14,6 @@ namespace {
 
 QByteArray catalogue(const QByteArray& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<functions>" + body + "</functions>";
-}
-
-QByteArray fun(const QByteArray& show, const QByteArray& in, const QByteArray& bidx,
-               const QByteArray& style, const QByteArray& desc = "d",
-               const QByteArray& help = "h.html") {
-    return "<fun><vk_show>" + show + "</vk_show><vk_in>" + in + "</vk_in><vk_bidx>" + bidx +
-           "</vk_bidx><vk_style>" + style + "</vk_style><vk_shortdesc>" + desc +
-           "</vk_shortdesc><vk_help>" + help + "</vk_help></fun>";
 }
 
 struct Read {

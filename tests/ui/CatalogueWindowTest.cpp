@@ -1,6 +1,7 @@
 // The function page driven as a user drives it: category buttons, the tab
 // bar, double-clicks on the list, the help and web buttons, with small
 // catalogues written by each case.
+#include "CatalogueXmlParts.h"
 #include "FunctionListTest.h"
 
 #include "CommonFun.h"
@@ -19,13 +20,6 @@
 #include <QTextBrowser>
 
 namespace {
-
-QByteArray fun(const QByteArray& show, const QByteArray& in, const QByteArray& bidx,
-               const QByteArray& style, const QByteArray& desc, const QByteArray& help) {
-    return QByteArray("<fun><vk_show>") + show + "</vk_show><vk_in>" + in + "</vk_in><vk_bidx>" +
-           bidx + "</vk_bidx><vk_style>" + style + "</vk_style><vk_shortdesc>" + desc +
-           "</vk_shortdesc><vk_help>" + help + "</vk_help></fun>";
-}
 
 // One category per button; USERDEFINE is absent and STATISTICS empty.
 QByteArray smallCatalogue() {

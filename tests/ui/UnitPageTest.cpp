@@ -2,6 +2,7 @@
 // clicked in lst_1 and lst_2, values typed into edit_1, edit_2 read, btn_ok
 // pressed; with small unit files written by each case and with the shipped
 // ones.
+#include "CatalogueXmlParts.h"
 #include "WindowTest.h"
 
 #include "CatalogueShippedData.h"
@@ -22,10 +23,6 @@
 #include <limits>
 
 namespace {
-
-QByteArray def(const QByteArray& unit, const QByteArray& num) {
-    return "<def><unit>" + unit + "</unit><num>" + num + "</num></def>";
-}
 
 // Linear rows: 0 m, 1 km, 2 cm, 3 same m, 4 m again, 5 void, 6 tiny, 7 bad.
 // Volume is empty and Mass absent.

@@ -1,4 +1,5 @@
 // UnitXmlReader on small unit catalogues written by the tests.
+#include "CatalogueXmlParts.h"
 #include "QtPrinters.h"
 #include "UnitXmlReader.h"
 
@@ -15,10 +16,6 @@ namespace {
 
 QByteArray units(const QByteArray& body) {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<units>" + body + "</units>";
-}
-
-QByteArray def(const QByteArray& unit, const QByteArray& num) {
-    return "<def><unit>" + unit + "</unit><num>" + num + "</num></def>";
 }
 
 struct Read {
