@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -73,14 +74,18 @@ void GraphWidget::resetView() {
 }
 
 bool GraphWidget::fitView() {
-    std::vector<double> ys;
-    for (const PlotSeries& series : scene.series) {
-        if (!series.visible)
+    // Evenly spaced x, one per pixel: the drawn curves crowd their points where a curve is steep,
+    // and near a pole those points would outnumber the rest and set the range.
+    const int n = std::max(2, scene.view.pixelSize().width());
+    std::vector<double> xs(n), ys;
+    for (int i = 0; i < n; ++i)
+        xs[i] = scene.view.xMin() + (scene.view.xMax() - scene.view.xMin()) * i / (n - 1);
+    std::vector<double> values(n);
+    for (const GraphFunction& function : shown) {
+        if (!function.visible)
             continue;
-        for (const QPolygonF& piece : series.curve.pieces)
-            for (const QPointF& point : piece)
-                if (point.x() >= scene.view.xMin() && point.x() <= scene.view.xMax())
-                    ys.push_back(point.y());
+        function.function(xs.data(), values.data(), n);
+        ys.insert(ys.end(), values.begin(), values.end());
     }
     if (!scene.view.fitY(ys))
         return false;

@@ -54,10 +54,13 @@ QList<ParameterLine> parameterLines(const QString& script, const QStringList& re
     return found;
 }
 
+int parameterDecimals(double step) {
+    return step > 0 && std::isfinite(step) ? std::clamp(int(std::ceil(-std::log10(step))), 0, 15)
+                                           : 6;
+}
+
 QString parameterText(double value, double step) {
-    const int decimals =
-        step > 0 && std::isfinite(step) ? std::clamp(int(std::ceil(-std::log10(step))), 0, 15) : 6;
-    QString text = QString::number(value, 'f', decimals);
+    QString text = QString::number(value, 'f', parameterDecimals(step));
     if (text.contains(QLatin1Char('.'))) {
         while (text.endsWith(QLatin1Char('0')))
             text.chop(1);

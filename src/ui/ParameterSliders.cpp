@@ -59,6 +59,7 @@ void ParameterSliders::setParameters(const QList<ParameterLine>& parameters) {
         }
         showValue(*row);
     }
+    alignLabels();
 }
 
 ParameterSliders::Row* ParameterSliders::addRow(const ParameterLine& parameter) {
@@ -109,6 +110,7 @@ void ParameterSliders::removeRow(const QString& name) {
     for (int i = 0; i < rows.size(); ++i) {
         if (rows[i].parameter.name == name) {
             // Later: a row may be removed from inside its own slider's signal.
+            rows[i].box->hide();
             rows[i].box->deleteLater();
             rows.removeAt(i);
             return;
@@ -159,6 +161,22 @@ void ParameterSliders::rangeEdited(const QString& name) {
         row.lowEdit->setText(rangeText(row.low));
         row.highEdit->setText(rangeText(row.high));
         showValue(row);
+        alignLabels();
         return;
     }
+}
+
+void ParameterSliders::alignLabels() {
+    // Every label as wide as the widest text any slider can give it: a label growing under a
+    // drag would move the slider away from the pointer. The sliders line up as well.
+    int widest = 0;
+    for (const Row& row : rows) {
+        const double largest = std::max(std::abs(row.low), std::abs(row.high));
+        const QString number =
+            QString::number(-largest, 'f', parameterDecimals((row.high - row.low) / steps));
+        widest = std::max(widest, row.label->fontMetrics().horizontalAdvance(
+                                      row.parameter.name + QStringLiteral(" = ") + number));
+    }
+    for (Row& row : rows)
+        row.label->setMinimumWidth(widest);
 }

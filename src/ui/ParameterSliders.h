@@ -26,6 +26,7 @@ public:
     ParameterSliders(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
     void setParameters(const QList<ParameterLine>& parameters);
+    int count() const { return int(rows.size()); }
     // The slider of a name, or null.
     QSlider* slider(const QString& name) const;
 
@@ -52,6 +53,7 @@ private:
     void showValue(Row& row);
     void moved(const QString& name, int position);
     void rangeEdited(const QString& name);
+    void alignLabels();
 
     QMap<QString, QString> langTable;
     QVBoxLayout* column;
