@@ -131,6 +131,8 @@ void GraphPage::buildLayout() {
     sliderArea = new QScrollArea(this);
     sliderArea->setObjectName(QStringLiteral("scroll_graphSliders"));
     sliderArea->setFrameShape(QFrame::NoFrame);
+    // The sliders and fields take the focus; the area only scrolls to them.
+    sliderArea->setFocusPolicy(Qt::NoFocus);
     sliderArea->setWidgetResizable(true);
     parameterSliders = new ParameterSliders(langTable, sliderArea);
     parameterSliders->setObjectName(QStringLiteral("sliders_graph"));
@@ -167,6 +169,8 @@ QString GraphPage::filled(const char* key, const QStringList& values) const {
 void GraphPage::applyLanguage() {
     expression->setPlaceholderText(text("IDS_GRAPH_EXPRESSION_HINT"));
     expression->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
+    // The error is spoken as the label's description, as the names counted as 0 are.
+    expressionError->setAccessibleName(text("IDS_ACC_GRAPH_ERROR"));
     widget->setAccessibleName(text("IDS_ACC_GRAPH"));
     widget->setAccessibleDescription(text("IDS_ACC_GRAPH_DESC"));
     legend->setAccessibleName(text("IDS_ACC_GRAPH_LEGEND"));
@@ -177,7 +181,6 @@ void GraphPage::applyLanguage() {
     pngButton->setText(text("IDS_GRAPH_PNG"));
     svgButton->setText(text("IDS_GRAPH_SVG"));
     copyButton->setText(text("IDS_GRAPH_COPY"));
-    expressionError->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
 }
 
 void GraphPage::setScript(const QString& newScript) {
@@ -252,6 +255,7 @@ void GraphPage::rebuild() {
              !hidden.contains(curve.name), int(functions.size())});
     }
     expressionError->setText(error);
+    expressionError->setAccessibleDescription(error);
     expressionError->setVisible(!error.isEmpty());
     expression->setAccessibleDescription(error);
 

@@ -1,10 +1,11 @@
 #include "ParameterSliders.h"
 
+#include "ParameterSlider.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,10 +53,11 @@ void ParameterSliders::setParameters(const QList<ParameterLine>& parameters) {
         row->parameter = parameter;
         if (row->slider->isSliderDown())
             continue;
-        if (parameter.value < row->low || parameter.value > row->high) {
-            std::tie(row->low, row->high) = rangeAround(parameter.value);
-            row->lowEdit->setText(rangeText(row->low));
-            row->highEdit->setText(rangeText(row->high));
+        if (parameter.value < row->slider->low() || parameter.value > row->slider->high()) {
+            const auto [low, high] = rangeAround(parameter.value);
+            row->slider->setValueRange(low, high);
+            row->lowEdit->setText(rangeText(low));
+            row->highEdit->setText(rangeText(high));
         }
         showValue(*row);
     }
@@ -69,17 +71,16 @@ ParameterSliders::Row* ParameterSliders::addRow(const ParameterLine& parameter) 
     };
     Row row;
     row.parameter = parameter;
-    std::tie(row.low, row.high) = rangeAround(parameter.value);
+    const auto [low, high] = rangeAround(parameter.value);
     row.box = new QWidget(this);
     auto* line = new QHBoxLayout(row.box);
     line->setContentsMargins(0, 0, 0, 0);
     row.label = new QLabel(row.box);
     row.label->setTextFormat(Qt::PlainText);
-    row.lowEdit = new QLineEdit(rangeText(row.low), row.box);
-    row.slider = new QSlider(Qt::Horizontal, row.box);
-    row.highEdit = new QLineEdit(rangeText(row.high), row.box);
-    row.slider->setRange(0, steps);
-    row.slider->setPageStep(steps / 20);
+    row.lowEdit = new QLineEdit(rangeText(low), row.box);
+    row.slider = new ParameterSlider(row.box);
+    row.slider->setValueRange(low, high);
+    row.highEdit = new QLineEdit(rangeText(high), row.box);
     row.slider->setObjectName(QStringLiteral("slider_") + parameter.name);
     row.slider->setAccessibleName(text("IDS_GRAPH_PARAMETER", parameter.name));
     row.lowEdit->setAccessibleName(text("IDS_GRAPH_PARAMETER_LOW", parameter.name));
@@ -119,20 +120,18 @@ void ParameterSliders::removeRow(const QString& name) {
 }
 
 void ParameterSliders::showValue(Row& row) {
-    row.number = parameterText(row.parameter.value, (row.high - row.low) / steps);
+    row.number = parameterText(row.parameter.value, row.slider->step());
     row.label->setText(row.parameter.name + QStringLiteral(" = ") + row.number);
     row.slider->setAccessibleDescription(row.number);
-    const double share = (row.parameter.value - row.low) / (row.high - row.low);
     const QSignalBlocker quiet(row.slider);
-    row.slider->setValue(int(std::lround(std::clamp(share, 0.0, 1.0) * steps)));
+    row.slider->setValue(row.slider->positionOf(row.parameter.value));
 }
 
 void ParameterSliders::moved(const QString& name, int position) {
     for (Row& row : rows) {
         if (row.parameter.name != name)
             continue;
-        const double step = (row.high - row.low) / steps;
-        const QString number = parameterText(row.low + position * step, step);
+        const QString number = parameterText(row.slider->valueAt(position), row.slider->step());
         if (number == row.number)
             return;
         row.number = number;
@@ -154,12 +153,10 @@ void ParameterSliders::rangeEdited(const QString& name) {
         bool lowOk = false, highOk = false;
         const double low = row.lowEdit->text().trimmed().toDouble(&lowOk);
         const double high = row.highEdit->text().trimmed().toDouble(&highOk);
-        if (lowOk && highOk && std::isfinite(low) && std::isfinite(high) && low < high) {
-            row.low = low;
-            row.high = high;
-        }
-        row.lowEdit->setText(rangeText(row.low));
-        row.highEdit->setText(rangeText(row.high));
+        if (lowOk && highOk && std::isfinite(low) && std::isfinite(high) && low < high)
+            row.slider->setValueRange(low, high);
+        row.lowEdit->setText(rangeText(row.slider->low()));
+        row.highEdit->setText(rangeText(row.slider->high()));
         showValue(row);
         alignLabels();
         return;
@@ -171,9 +168,9 @@ void ParameterSliders::alignLabels() {
     // drag would move the slider away from the pointer. The sliders line up as well.
     int widest = 0;
     for (const Row& row : rows) {
-        const double largest = std::max(std::abs(row.low), std::abs(row.high));
+        const double largest = std::max(std::abs(row.slider->low()), std::abs(row.slider->high()));
         const QString number =
-            QString::number(-largest, 'f', parameterDecimals((row.high - row.low) / steps));
+            QString::number(-largest, 'f', parameterDecimals(row.slider->step()));
         widest = std::max(widest, row.label->fontMetrics().horizontalAdvance(
                                       row.parameter.name + QStringLiteral(" = ") + number));
     }

@@ -10,6 +10,7 @@
 class QVBoxLayout;
 class QLabel;
 class QLineEdit;
+class ParameterSlider;
 class QSlider;
 
 // A slider per parameter line, each with the lowest and highest value in fields the user may
@@ -20,9 +21,6 @@ class ParameterSliders : public QWidget {
     Q_OBJECT
 
 public:
-    // The slider's positions between the range's ends.
-    static constexpr int steps = 1000;
-
     ParameterSliders(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
     void setParameters(const QList<ParameterLine>& parameters);
@@ -38,10 +36,9 @@ signals:
 private:
     struct Row {
         ParameterLine parameter;
-        double low = 0.0, high = 1.0;
         QWidget* box = nullptr;
         QLabel* label = nullptr;
-        QSlider* slider = nullptr;
+        ParameterSlider* slider = nullptr;
         QLineEdit* lowEdit = nullptr;
         QLineEdit* highEdit = nullptr;
         QString number; // the text the line holds

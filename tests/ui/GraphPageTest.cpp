@@ -8,11 +8,14 @@
 #include "LiveEvaluation.h"
 #include "ShownToolTip.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSlider>
@@ -228,4 +231,27 @@ TEST_F(GraphPageTest, CutTextsShowWholeInTheirTooltips) {
     QApplication::sendEvent(trace, &help);
     EXPECT_EQ(shownToolTip(QToolTip::text()), trace->text());
     QToolTip::hideText();
+}
+
+// A screen reader meets the plot as a chart, hears and sets a parameter's value rather than the
+// slider's position, and hears why a typed expression draws nothing.
+TEST_F(GraphPageTest, ThePageSpeaks) {
+    typeScript(QStringLiteral("a=2\nf(x)=a*x"));
+    showGraphPage();
+    evaluate();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(graph())->role(), QAccessible::Chart);
+    QAccessibleValueInterface* value =
+        QAccessible::queryAccessibleInterface(widget<QSlider>("slider_a"))->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->currentValue().toDouble(), 2.0);
+    EXPECT_EQ(value->minimumValue().toDouble(), 0.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 4.0);
+    value->setCurrentValue(3.0);
+    EXPECT_EQ(script(), QStringLiteral("a=3\nf(x)=a*x"));
+
+    setExpression(QStringLiteral("x+"));
+    auto* error = widget<QLabel>("label_graphError");
+    ASSERT_FALSE(error->text().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(error)->text(QAccessible::Description),
+              error->text());
 }
