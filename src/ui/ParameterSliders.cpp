@@ -169,8 +169,9 @@ void ParameterSliders::alignLabels() {
     int widest = 0;
     for (const Row& row : rows) {
         const double largest = std::max(std::abs(row.slider->low()), std::abs(row.slider->high()));
-        const QString number =
-            QString::number(-largest, 'f', parameterDecimals(row.slider->step()));
+        QString number = QString::number(largest, 'f', parameterDecimals(row.slider->step()));
+        if (row.slider->low() < 0)
+            number.prepend(QLatin1Char('-'));
         widest = std::max(widest, row.label->fontMetrics().horizontalAdvance(
                                       row.parameter.name + QStringLiteral(" = ") + number));
     }
