@@ -28,5 +28,3 @@ QList<ParameterLine> parameterLines(const QString& script, const QStringList& re
 // value as the script should show it on a slider whose steps are step wide: rounded to the step's
 // digits, without trailing zeros, in the engine's notation ("." as the point).
 QString parameterText(double value, double step);
-// The decimals parameterText keeps at most for that step.
-int parameterDecimals(double step);

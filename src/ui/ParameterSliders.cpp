@@ -164,16 +164,17 @@ void ParameterSliders::rangeEdited(const QString& name) {
 }
 
 void ParameterSliders::alignLabels() {
-    // Every label as wide as the widest text any slider can give it: a label growing under a
-    // drag would move the slider away from the pointer. The sliders line up as well.
+    // Every label as wide as the widest text its slider can give it: a label growing under a
+    // drag would move the slider away from the pointer. The sliders line up as well. The ends
+    // and the positions next to them hold the most digits and the sign.
     int widest = 0;
     for (const Row& row : rows) {
-        const double largest = std::max(std::abs(row.slider->low()), std::abs(row.slider->high()));
-        QString number = QString::number(largest, 'f', parameterDecimals(row.slider->step()));
-        if (row.slider->low() < 0)
-            number.prepend(QLatin1Char('-'));
-        widest = std::max(widest, row.label->fontMetrics().horizontalAdvance(
-                                      row.parameter.name + QStringLiteral(" = ") + number));
+        const ParameterSlider* slider = row.slider;
+        for (const int position : {0, 1, ParameterSlider::steps - 1, ParameterSlider::steps}) {
+            const QString text = row.parameter.name + QStringLiteral(" = ") +
+                                 parameterText(slider->valueAt(position), slider->step());
+            widest = std::max(widest, row.label->fontMetrics().horizontalAdvance(text));
+        }
     }
     for (Row& row : rows)
         row.label->setMinimumWidth(widest);
