@@ -1,7 +1,5 @@
 #include "ParameterSlider.h"
 
-#include "ParameterLines.h"
-
 #include <QAccessible>
 #include <QAccessibleValueInterface>
 #include <QAccessibleWidget>
@@ -21,10 +19,7 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(type);
     }
-    // The number the script line holds, as the slider writes it.
-    QVariant currentValue() const override {
-        return parameterText(slider()->valueAt(slider()->value()), slider()->step()).toDouble();
-    }
+    QVariant currentValue() const override { return slider()->shownNumber(); }
     void setCurrentValue(const QVariant& value) override {
         slider()->setValue(slider()->positionOf(value.toDouble()));
     }

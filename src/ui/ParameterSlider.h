@@ -19,7 +19,11 @@ public:
     // The value at a position, and the position nearest a value.
     double valueAt(int position) const { return lowest + position * step(); }
     int positionOf(double value) const;
+    // The number the parameter's line holds, which a position only approximates.
+    void setNumber(double value) { number = value; }
+    double shownNumber() const { return number; }
 
 private:
     double lowest = 0.0, highest = 1.0;
+    double number = 0.0;
 };

@@ -50,7 +50,8 @@ private:
     void showValue(Row& row);
     void moved(const QString& name, int position);
     void rangeEdited(const QString& name);
-    void alignLabels();
+    void showRange(Row& row);
+    void alignColumns();
 
     QMap<QString, QString> langTable;
     QVBoxLayout* column;

@@ -255,3 +255,22 @@ TEST_F(GraphPageTest, ThePageSpeaks) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(error)->text(QAccessible::Description),
               error->text());
 }
+
+// Until it moves, a slider shows the number its line holds, not that number rounded to its
+// step, and its range ends whole.
+TEST_F(GraphPageTest, ASliderShowsItsLinesNumber) {
+    typeScript(QStringLiteral("b=0.000125\nf(x)=b*x"));
+    showGraphPage();
+    evaluate();
+    auto* slider = widget<QSlider>("slider_b");
+    const QList<QLabel*> labels = slider->parentWidget()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first()->text(), QStringLiteral("b = 0.000125"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue(),
+              0.000125);
+    for (QLineEdit* end : slider->parentWidget()->findChildren<QLineEdit*>()) {
+        EXPECT_LT(end->fontMetrics().horizontalAdvance(end->text()), end->contentsRect().width())
+            << end->text().toStdString();
+        EXPECT_EQ(end->cursorPosition(), 0);
+    }
+}
