@@ -277,7 +277,7 @@ void GraphPage::fitSliderArea() {
     int bar = 0;
     if (parameterSliders->minimumSizeHint().width() > sliderArea->viewport()->width())
         bar = sliderArea->horizontalScrollBar()->sizeHint().height();
-    sliderArea->setMinimumHeight(std::min(content, content / rows) + bar);
+    sliderArea->setMinimumHeight(content / rows + bar);
     sliderArea->setMaximumHeight(std::min(content, std::max(content / rows, height() / 4)) + bar);
 }
 
