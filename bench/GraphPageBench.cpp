@@ -54,8 +54,9 @@ struct Page {
     Page() {
         editor->setLineWrapMode(QPlainTextEdit::NoWrap);
         column->follow(editor);
-        window.setSizes({300, 120, 1700});
-        window.resize(2120, 900);
+        // The page gives the plot three fifths of its width at first: 1200 px and a little more.
+        window.setSizes({300, 120, 2100});
+        window.resize(2520, 900);
         QObject::connect(&live, &LiveEvaluation::evaluated, page, [this](const LineResults& r) {
             column->showResults(r.texts);
             page->setScript(editor->toPlainText());

@@ -2,7 +2,7 @@
 # Walks the window's accessible tree as a screen reader would (tools/a11y-walk.py) under Xvfb, with
 # its own session bus and accessibility registry and a temporary home, so no settings are touched:
 #   tools/a11y-walk.sh [LOCALE] [--tree]      (default en_US.UTF-8; uses build/bin/scriptcalc)
-# Needs xvfb, xauth, dbus, at-spi2-core and python3-pyatspi (installed here when missing).
+# Needs xvfb, xauth, dbus, at-spi2-core, python3-pyatspi and xdotool (installed here when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 locale=${1:-en_US.UTF-8}
@@ -12,7 +12,7 @@ lang=$(echo "${locale%%.*}" | tr 'A-Z' 'a-z')
 langfile=$(dirname "$bin")/lang/$lang/config/lang.xml
 [ -x "$bin" ] || { echo "no $bin: build the scriptcalc target first" >&2; exit 2; }
 [ -f "$langfile" ] || { echo "no $langfile for $locale" >&2; exit 2; }
-for p in xvfb xauth dbus at-spi2-core python3-pyatspi; do
+for p in xvfb xauth dbus at-spi2-core python3-pyatspi xdotool; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
         { [ "$(id -u)" -eq 0 ] && apt-get install -y -q "$p" > /dev/null || sudo apt-get install -y -q "$p" > /dev/null; }
 done

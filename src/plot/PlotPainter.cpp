@@ -123,6 +123,10 @@ void drawTrace(QPainter* p, const PlotScene& scene, const QPalette& palette,
         corner.setX(at.x() - 8.0 - size.width());
     if (corner.y() < 0.0)
         corner.setY(y + 8.0);
+    // A plot narrower than the label on both sides of the cursor: the label over the cursor,
+    // still whole inside the plot.
+    corner.setX(std::max(0.0, std::min(corner.x(), view.width() - size.width())));
+    corner.setY(std::max(0.0, std::min(corner.y(), view.height() - size.height())));
     const QRectF box(corner, size);
     p->setPen(colors.legendFrame);
     p->setBrush(colors.legendBackground);

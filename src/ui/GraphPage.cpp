@@ -7,8 +7,10 @@
 #include "NumberFormatter.h"
 #include "ParameterLines.h"
 #include "ParameterSliders.h"
+#include "PlainToolTip.h"
 #include "PlotColors.h"
 #include "PlotExport.h"
+#include "ResultLineEdit.h"
 #include "ScriptRunner.h"
 
 #include <QFileDialog>
@@ -18,6 +20,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSplitter>
 #include <QToolButton>
@@ -35,6 +39,15 @@ constexpr int analysisPause = 150;
 
 // The variable of every curve.
 const QString curveVariable = QStringLiteral("x");
+
+// A list of texts that may be wider than the list: each item wraps onto more lines rather than
+// running out of sight, and a word still too wide ends in "…" (the item's tooltip holds it whole).
+void wrapItems(QListWidget* list) {
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list->setResizeMode(QListView::Adjust);
+    list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+}
 
 } // namespace
 
@@ -85,6 +98,8 @@ void GraphPage::buildLayout() {
     legend->setObjectName(QStringLiteral("list_graphLegend"));
     analysis = new QListWidget(side);
     analysis->setObjectName(QStringLiteral("list_graphAnalysis"));
+    wrapItems(legend);
+    wrapItems(analysis);
     sideColumn->addWidget(legend, 1);
     sideColumn->addWidget(analysis, 2);
     split->addWidget(widget);
@@ -92,7 +107,7 @@ void GraphPage::buildLayout() {
     split->setStretchFactor(0, 2);
     split->setStretchFactor(1, 1);
 
-    trace = new QLineEdit(this);
+    trace = new ResultLineEdit(this);
     trace->setObjectName(QStringLiteral("edit_graphTrace"));
     trace->setReadOnly(true);
 
@@ -112,15 +127,23 @@ void GraphPage::buildLayout() {
     svgButton = button("btn_graphSvg");
     copyButton = button("btn_graphCopy");
 
-    parameterSliders = new ParameterSliders(langTable, this);
+    // Many parameters scroll rather than squeeze the plot or push the window past the screen.
+    sliderArea = new QScrollArea(this);
+    sliderArea->setObjectName(QStringLiteral("scroll_graphSliders"));
+    sliderArea->setFrameShape(QFrame::NoFrame);
+    // The sliders and fields take the focus; the area only scrolls to them.
+    sliderArea->setFocusPolicy(Qt::NoFocus);
+    sliderArea->setWidgetResizable(true);
+    parameterSliders = new ParameterSliders(langTable, sliderArea);
     parameterSliders->setObjectName(QStringLiteral("sliders_graph"));
+    sliderArea->setWidget(parameterSliders);
 
     page->addWidget(expression);
     page->addWidget(expressionError);
     page->addWidget(split, 1);
     page->addWidget(trace);
     page->addLayout(buttons);
-    page->addWidget(parameterSliders);
+    page->addWidget(sliderArea);
     setTabOrder(expression, widget);
     setTabOrder(widget, legend);
     setTabOrder(legend, analysis);
@@ -146,6 +169,8 @@ QString GraphPage::filled(const char* key, const QStringList& values) const {
 void GraphPage::applyLanguage() {
     expression->setPlaceholderText(text("IDS_GRAPH_EXPRESSION_HINT"));
     expression->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
+    // The error is spoken as the label's description, as the names counted as 0 are.
+    expressionError->setAccessibleName(text("IDS_ACC_GRAPH_ERROR"));
     widget->setAccessibleName(text("IDS_ACC_GRAPH"));
     widget->setAccessibleDescription(text("IDS_ACC_GRAPH_DESC"));
     legend->setAccessibleName(text("IDS_ACC_GRAPH_LEGEND"));
@@ -156,7 +181,6 @@ void GraphPage::applyLanguage() {
     pngButton->setText(text("IDS_GRAPH_PNG"));
     svgButton->setText(text("IDS_GRAPH_SVG"));
     copyButton->setText(text("IDS_GRAPH_COPY"));
-    expressionError->setAccessibleName(text("IDS_ACC_GRAPH_EXPRESSION"));
 }
 
 void GraphPage::setScript(const QString& newScript) {
@@ -231,13 +255,35 @@ void GraphPage::rebuild() {
              !hidden.contains(curve.name), int(functions.size())});
     }
     expressionError->setText(error);
+    expressionError->setAccessibleDescription(error);
     expressionError->setVisible(!error.isEmpty());
     expression->setAccessibleDescription(error);
 
     widget->setFunctions(functions);
     showLegend();
     parameterSliders->setParameters(parameterLines(script, shownRead));
+    fitSliderArea();
     analysisTimer.start();
+}
+
+void GraphPage::fitSliderArea() {
+    const int rows = parameterSliders->count();
+    sliderArea->setVisible(rows > 0);
+    if (rows == 0)
+        return;
+    // All the sliders while they take at most a quarter of the page, else as many as fit in it
+    // and a scroll bar; on a page with no room to spare, one.
+    const int content = parameterSliders->sizeHint().height();
+    int bar = 0;
+    if (parameterSliders->minimumSizeHint().width() > sliderArea->viewport()->width())
+        bar = sliderArea->horizontalScrollBar()->sizeHint().height();
+    sliderArea->setMinimumHeight(content / rows + bar);
+    sliderArea->setMaximumHeight(std::min(content, std::max(content / rows, height() / 4)) + bar);
+}
+
+void GraphPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fitSliderArea();
 }
 
 void GraphPage::showLegend() {
@@ -253,6 +299,7 @@ void GraphPage::showLegend() {
         QPixmap swatch(12, 12);
         swatch.fill(plotSeriesColor(palette(), function.colorIndex));
         auto* item = new QListWidgetItem(QIcon(swatch), function.name, legend);
+        item->setToolTip(plainToolTip(function.name));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
         item->setCheckState(function.visible ? Qt::Checked : Qt::Unchecked);
     }
@@ -313,7 +360,8 @@ void GraphPage::analyse() {
                                                       number(feature.x), number(feature.y)});
             break;
         }
-        analysis->addItem(entry);
+        auto* item = new QListWidgetItem(entry, analysis);
+        item->setToolTip(plainToolTip(entry));
     }
 }
 

@@ -18,6 +18,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
+class QScrollArea;
 class QToolButton;
 class QSettings;
 class QSplitter;
@@ -55,6 +56,7 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildLayout();
@@ -62,6 +64,7 @@ private:
     void rebuild();
     void showLegend();
     void legendChanged(QListWidgetItem* item);
+    void fitSliderArea();
     void analyse();
     void showTrace();
     void analysisChosen(int row);
@@ -94,5 +97,6 @@ private:
     QToolButton* pngButton = nullptr;
     QToolButton* svgButton = nullptr;
     QToolButton* copyButton = nullptr;
+    QScrollArea* sliderArea = nullptr;
     ParameterSliders* parameterSliders = nullptr;
 };

@@ -55,6 +55,13 @@ QList<ParameterLine> parameterLines(const QString& script, const QStringList& re
 }
 
 QString parameterText(double value, double step) {
+    // From 1e15 on the fixed notation would spell out the binary digits of a huge number: the
+    // exponent notation keeps the digits the step resolves.
+    if (std::abs(value) >= 1e15 && std::isfinite(value) && step > 0 && std::isfinite(step)) {
+        const int digits =
+            int(std::floor(std::log10(std::abs(value)))) - int(std::floor(std::log10(step))) + 1;
+        return QString::number(value, 'g', std::clamp(digits, 1, 17));
+    }
     const int decimals =
         step > 0 && std::isfinite(step) ? std::clamp(int(std::ceil(-std::log10(step))), 0, 15) : 6;
     QString text = QString::number(value, 'f', decimals);

@@ -1,10 +1,12 @@
 #include "ParameterSliders.h"
 
+#include "ParameterSlider.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalBlocker>
-#include <QSlider>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -52,13 +54,14 @@ void ParameterSliders::setParameters(const QList<ParameterLine>& parameters) {
         row->parameter = parameter;
         if (row->slider->isSliderDown())
             continue;
-        if (parameter.value < row->low || parameter.value > row->high) {
-            std::tie(row->low, row->high) = rangeAround(parameter.value);
-            row->lowEdit->setText(rangeText(row->low));
-            row->highEdit->setText(rangeText(row->high));
+        if (parameter.value < row->slider->low() || parameter.value > row->slider->high()) {
+            const auto [low, high] = rangeAround(parameter.value);
+            row->slider->setValueRange(low, high);
+            showRange(*row);
         }
         showValue(*row);
     }
+    alignColumns();
 }
 
 ParameterSliders::Row* ParameterSliders::addRow(const ParameterLine& parameter) {
@@ -68,23 +71,21 @@ ParameterSliders::Row* ParameterSliders::addRow(const ParameterLine& parameter) 
     };
     Row row;
     row.parameter = parameter;
-    std::tie(row.low, row.high) = rangeAround(parameter.value);
+    const auto [low, high] = rangeAround(parameter.value);
     row.box = new QWidget(this);
     auto* line = new QHBoxLayout(row.box);
     line->setContentsMargins(0, 0, 0, 0);
     row.label = new QLabel(row.box);
     row.label->setTextFormat(Qt::PlainText);
-    row.lowEdit = new QLineEdit(rangeText(row.low), row.box);
-    row.slider = new QSlider(Qt::Horizontal, row.box);
-    row.highEdit = new QLineEdit(rangeText(row.high), row.box);
-    row.slider->setRange(0, steps);
-    row.slider->setPageStep(steps / 20);
+    row.lowEdit = new QLineEdit(row.box);
+    row.slider = new ParameterSlider(row.box);
+    row.slider->setValueRange(low, high);
+    row.highEdit = new QLineEdit(row.box);
+    showRange(row);
     row.slider->setObjectName(QStringLiteral("slider_") + parameter.name);
     row.slider->setAccessibleName(text("IDS_GRAPH_PARAMETER", parameter.name));
     row.lowEdit->setAccessibleName(text("IDS_GRAPH_PARAMETER_LOW", parameter.name));
     row.highEdit->setAccessibleName(text("IDS_GRAPH_PARAMETER_HIGH", parameter.name));
-    for (QLineEdit* edit : {row.lowEdit, row.highEdit})
-        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-0000.00")));
     line->addWidget(row.label);
     line->addWidget(row.lowEdit);
     line->addWidget(row.slider, 1);
@@ -109,6 +110,7 @@ void ParameterSliders::removeRow(const QString& name) {
     for (int i = 0; i < rows.size(); ++i) {
         if (rows[i].parameter.name == name) {
             // Later: a row may be removed from inside its own slider's signal.
+            rows[i].box->hide();
             rows[i].box->deleteLater();
             rows.removeAt(i);
             return;
@@ -117,23 +119,39 @@ void ParameterSliders::removeRow(const QString& name) {
 }
 
 void ParameterSliders::showValue(Row& row) {
-    row.number = parameterText(row.parameter.value, (row.high - row.low) / steps);
+    // The line's number as it is until the slider moves: rounded to the slider's step it could
+    // read as another number (0.000125 as 0).
+    const double value = row.parameter.value;
+    row.number = parameterText(value, row.slider->step());
+    if (row.number.toDouble() != value)
+        row.number = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    row.slider->setNumber(value);
     row.label->setText(row.parameter.name + QStringLiteral(" = ") + row.number);
     row.slider->setAccessibleDescription(row.number);
-    const double share = (row.parameter.value - row.low) / (row.high - row.low);
     const QSignalBlocker quiet(row.slider);
-    row.slider->setValue(int(std::lround(std::clamp(share, 0.0, 1.0) * steps)));
+    row.slider->setValue(row.slider->positionOf(value));
+}
+
+void ParameterSliders::showRange(Row& row) {
+    const std::pair<QLineEdit*, double> ends[] = {{row.lowEdit, row.slider->low()},
+                                                  {row.highEdit, row.slider->high()}};
+    for (const auto& [edit, value] : ends) {
+        edit->setText(rangeText(value));
+        // A number wider than the field shows from its sign on, and whole in the tooltip.
+        edit->setCursorPosition(0);
+        edit->setToolTip(edit->text());
+    }
 }
 
 void ParameterSliders::moved(const QString& name, int position) {
     for (Row& row : rows) {
         if (row.parameter.name != name)
             continue;
-        const double step = (row.high - row.low) / steps;
-        const QString number = parameterText(row.low + position * step, step);
+        const QString number = parameterText(row.slider->valueAt(position), row.slider->step());
         if (number == row.number)
             return;
         row.number = number;
+        row.slider->setNumber(number.toDouble());
         row.label->setText(row.parameter.name + QStringLiteral(" = ") + number);
         row.slider->setAccessibleDescription(number);
         const bool dragging = row.slider->isSliderDown();
@@ -152,13 +170,45 @@ void ParameterSliders::rangeEdited(const QString& name) {
         bool lowOk = false, highOk = false;
         const double low = row.lowEdit->text().trimmed().toDouble(&lowOk);
         const double high = row.highEdit->text().trimmed().toDouble(&highOk);
-        if (lowOk && highOk && std::isfinite(low) && std::isfinite(high) && low < high) {
-            row.low = low;
-            row.high = high;
-        }
-        row.lowEdit->setText(rangeText(row.low));
-        row.highEdit->setText(rangeText(row.high));
+        if (lowOk && highOk && std::isfinite(low) && std::isfinite(high) && low < high)
+            row.slider->setValueRange(low, high);
+        showRange(row);
         showValue(row);
+        alignColumns();
         return;
+    }
+}
+
+void ParameterSliders::alignColumns() {
+    // A label or field changing width under a drag would move the slider away from the pointer.
+    for (const Row& row : rows)
+        if (row.slider->isSliderDown())
+            return;
+    // Every label as wide as the widest text any slider gives it: the ends and the positions
+    // next to them hold the most digits and the sign. The fields fit the widest range end, up
+    // to a dozen digits. So the sliders line up.
+    int label = 0, field = 0;
+    for (const Row& row : rows) {
+        const QFontMetrics metrics = row.label->fontMetrics();
+        label = std::max(label, metrics.horizontalAdvance(row.label->text()));
+        for (const int position : {0, 1, ParameterSlider::steps - 1, ParameterSlider::steps}) {
+            const QString text = row.parameter.name + QStringLiteral(" = ") +
+                                 parameterText(row.slider->valueAt(position), row.slider->step());
+            label = std::max(label, metrics.horizontalAdvance(text));
+        }
+        for (const QLineEdit* edit : {row.lowEdit, row.highEdit})
+            field = std::max(field, edit->fontMetrics().horizontalAdvance(edit->text()));
+    }
+    if (rows.isEmpty())
+        return;
+    const QFontMetrics metrics = rows.first().lowEdit->fontMetrics();
+    field = std::clamp(field, metrics.horizontalAdvance(QStringLiteral("-0000.00")),
+                       metrics.horizontalAdvance(QStringLiteral("-0.0000000000")));
+    // Room for the field's frame and margins beside its text.
+    field += 4 * metrics.horizontalAdvance(QLatin1Char(' '));
+    for (Row& row : rows) {
+        row.label->setMinimumWidth(label);
+        row.lowEdit->setFixedWidth(field);
+        row.highEdit->setFixedWidth(field);
     }
 }

@@ -10,6 +10,7 @@
 class QVBoxLayout;
 class QLabel;
 class QLineEdit;
+class ParameterSlider;
 class QSlider;
 
 // A slider per parameter line, each with the lowest and highest value in fields the user may
@@ -20,12 +21,10 @@ class ParameterSliders : public QWidget {
     Q_OBJECT
 
 public:
-    // The slider's positions between the range's ends.
-    static constexpr int steps = 1000;
-
     ParameterSliders(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
     void setParameters(const QList<ParameterLine>& parameters);
+    int count() const { return int(rows.size()); }
     // The slider of a name, or null.
     QSlider* slider(const QString& name) const;
 
@@ -37,10 +36,9 @@ signals:
 private:
     struct Row {
         ParameterLine parameter;
-        double low = 0.0, high = 1.0;
         QWidget* box = nullptr;
         QLabel* label = nullptr;
-        QSlider* slider = nullptr;
+        ParameterSlider* slider = nullptr;
         QLineEdit* lowEdit = nullptr;
         QLineEdit* highEdit = nullptr;
         QString number; // the text the line holds
@@ -52,6 +50,8 @@ private:
     void showValue(Row& row);
     void moved(const QString& name, int position);
     void rangeEdited(const QString& name);
+    void showRange(Row& row);
+    void alignColumns();
 
     QMap<QString, QString> langTable;
     QVBoxLayout* column;

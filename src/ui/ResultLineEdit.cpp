@@ -62,7 +62,9 @@ void ResultLineEdit::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
     const QRect area = textArea();
-    painter.fillRect(area, palette().brush(QPalette::Base));
+    // The line clips its own text to the margins' outer edge, not to the text's area: covered
+    // up to there, no sliver of the whole text shows past the "…".
+    painter.fillRect(area.adjusted(-textMargin, 0, textMargin, 0), palette().brush(QPalette::Base));
     painter.setPen(palette().color(outOfDate ? QPalette::PlaceholderText : QPalette::Text));
     painter.drawText(area, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }

@@ -6,10 +6,16 @@
 #include "GraphWidget.h"
 #include "LineResultsView.h"
 #include "LiveEvaluation.h"
+#include "ShownToolTip.h"
 
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QHelpEvent>
 #include <QImage>
+#include <QLabel>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QSlider>
@@ -17,6 +23,7 @@
 #include <QStyleOptionSlider>
 #include <QTabWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -165,4 +172,105 @@ TEST_F(GraphPageTest, CopyPutsThePictureOnTheClipboard) {
     QGuiApplication::clipboard()->clear();
     click("btn_graphCopy");
     EXPECT_EQ(QGuiApplication::clipboard()->image().size(), graph()->size());
+}
+
+// tan x has a pole every pi: Fit shows its body, not the few points beside the poles.
+TEST_F(GraphPageTest, FitLeavesOutThePoles) {
+    showGraphPage();
+    setExpression(QStringLiteral("tan(x)"));
+    click("btn_graphFit");
+    EXPECT_LT(graph()->view().yMin(), -5.0);
+    EXPECT_GT(graph()->view().yMax(), 5.0);
+    EXPECT_GT(graph()->view().yMin(), -200.0);
+    EXPECT_LT(graph()->view().yMax(), 200.0);
+}
+
+// At the window's first size: eight parameters scroll instead of pushing the window's bottom out
+// of sight, the sliders line up, and a step leaves the slider where the pointer has it.
+TEST_F(GraphPageTest, ManyParametersFitTheWindowAndHoldStill) {
+    QString text;
+    QStringList terms;
+    for (int i = 1; i <= 8; ++i) {
+        text += QStringLiteral("p%1=%1\n").arg(i);
+        terms.append(QStringLiteral("p%1*x").arg(i));
+    }
+    typeScript(text + QStringLiteral("f(x)=") + terms.join(QLatin1Char('+')));
+    showGraphPage();
+    evaluate();
+    QApplication::processEvents();
+    EXPECT_LE(window->minimumSizeHint().height(), 600);
+    EXPECT_EQ(window->height(), 600);
+    auto* first = widget<QSlider>("slider_p1");
+    auto* last = widget<QSlider>("slider_p8");
+    EXPECT_EQ(first->mapTo(window.get(), QPoint()).x(), last->mapTo(window.get(), QPoint()).x());
+
+    const QRect before = first->geometry();
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_PageUp);
+    QApplication::processEvents();
+    ASSERT_TRUE(script().startsWith(QLatin1String("p1=1.1\n"))) << script().toStdString();
+    EXPECT_EQ(first->geometry(), before);
+}
+
+// Texts wider than their place end in "…" and show whole in their tooltip.
+TEST_F(GraphPageTest, CutTextsShowWholeInTheirTooltips) {
+    showGraphPage();
+    const QString typed = QStringLiteral("x^2-2+0*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x*x");
+    setExpression(typed);
+    auto* analysis = widget<QListWidget>("list_graphAnalysis");
+    ASSERT_TRUE(QTest::qWaitFor([analysis] { return analysis->count() > 0; }));
+    for (QListWidget* list : {widget<QListWidget>("list_graphLegend"), analysis})
+        for (int i = 0; i < list->count(); ++i)
+            EXPECT_EQ(shownToolTip(list->item(i)->toolTip()), list->item(i)->text());
+
+    analysis->setCurrentRow(0);
+    auto* trace = widget<QLineEdit>("edit_graphTrace");
+    ASSERT_GT(trace->fontMetrics().horizontalAdvance(trace->text()), trace->width());
+    const QPoint inside = trace->rect().center();
+    QHelpEvent help(QEvent::ToolTip, inside, trace->mapToGlobal(inside));
+    QApplication::sendEvent(trace, &help);
+    EXPECT_EQ(shownToolTip(QToolTip::text()), trace->text());
+    QToolTip::hideText();
+}
+
+// A screen reader meets the plot as a chart, hears and sets a parameter's value rather than the
+// slider's position, and hears why a typed expression draws nothing.
+TEST_F(GraphPageTest, ThePageSpeaks) {
+    typeScript(QStringLiteral("a=2\nf(x)=a*x"));
+    showGraphPage();
+    evaluate();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(graph())->role(), QAccessible::Chart);
+    QAccessibleValueInterface* value =
+        QAccessible::queryAccessibleInterface(widget<QSlider>("slider_a"))->valueInterface();
+    ASSERT_TRUE(value);
+    EXPECT_EQ(value->currentValue().toDouble(), 2.0);
+    EXPECT_EQ(value->minimumValue().toDouble(), 0.0);
+    EXPECT_EQ(value->maximumValue().toDouble(), 4.0);
+    value->setCurrentValue(3.0);
+    EXPECT_EQ(script(), QStringLiteral("a=3\nf(x)=a*x"));
+
+    setExpression(QStringLiteral("x+"));
+    auto* error = widget<QLabel>("label_graphError");
+    ASSERT_FALSE(error->text().isEmpty());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(error)->text(QAccessible::Description),
+              error->text());
+}
+
+// Until it moves, a slider shows the number its line holds, not that number rounded to its
+// step, and its range ends whole.
+TEST_F(GraphPageTest, ASliderShowsItsLinesNumber) {
+    typeScript(QStringLiteral("b=0.000125\nf(x)=b*x"));
+    showGraphPage();
+    evaluate();
+    auto* slider = widget<QSlider>("slider_b");
+    const QList<QLabel*> labels = slider->parentWidget()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first()->text(), QStringLiteral("b = 0.000125"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(slider)->valueInterface()->currentValue(),
+              0.000125);
+    for (QLineEdit* end : slider->parentWidget()->findChildren<QLineEdit*>()) {
+        EXPECT_LT(end->fontMetrics().horizontalAdvance(end->text()), end->contentsRect().width())
+            << end->text().toStdString();
+        EXPECT_EQ(end->cursorPosition(), 0);
+    }
 }

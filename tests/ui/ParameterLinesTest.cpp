@@ -75,6 +75,8 @@ TEST(ParameterLines, NumbersAreRoundedToTheSliderStep) {
     EXPECT_EQ(parameterText(1.23456, 0.004), QStringLiteral("1.235"));
     EXPECT_EQ(parameterText(-0.0001, 0.01), QStringLiteral("0"));
     EXPECT_EQ(parameterText(1234.5678, 2.0), QStringLiteral("1235"));
+    // Huge numbers keep their exponent rather than spelling out hundreds of digits.
+    EXPECT_EQ(parameterText(1.998e300, 2e297), QStringLiteral("1.998e+300"));
 }
 
 TEST(ParameterEdit, ADragIsUndoneInOneStep) {

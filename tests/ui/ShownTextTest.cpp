@@ -13,6 +13,8 @@
 #include <QHelpEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTest>
 #include <QTextBlock>
 #include <QToolTip>
@@ -154,3 +156,27 @@ TEST_F(ShownTextTest, ALongTemplateKeepsTheStartOfItsLineInView) {
 }
 
 } // namespace
+
+// Past a cut value's "…" the line shows its background only, no sliver of the whole text.
+TEST(ResultLineEditCut, NothingOfTheWholeTextShowsPastTheMarker) {
+    struct Probe : ResultLineEdit {
+        using QLineEdit::initStyleOption;
+    } line;
+    line.setReadOnly(true);
+    line.resize(123, line.sizeHint().height());
+    line.setText(QString(60, QLatin1Char('8')));
+    line.setCursorPosition(0);
+    const QString shown = line.shownText();
+    ASSERT_TRUE(shown.endsWith(cutMarker()));
+    QStyleOptionFrame option;
+    line.initStyleOption(&option);
+    const QRect contents =
+        line.style()->subElementRect(QStyle::SE_LineEditContents, &option, &line);
+    const QImage image = line.grab().toImage();
+    const QColor base = line.palette().color(QPalette::Base);
+    // The text starts 2 px into the contents; its last glyph may reach a pixel further.
+    const int after = contents.left() + 2 + line.fontMetrics().horizontalAdvance(shown) + 2;
+    for (int y = contents.top() + 2; y < contents.bottom() - 1; ++y)
+        for (int x = after; x <= contents.right(); ++x)
+            ASSERT_EQ(image.pixelColor(x, y), base) << x << "," << y;
+}
