@@ -10,14 +10,27 @@
 // this much text already takes about a second at start.
 constexpr qint64 maxScriptFileBytes = qint64(16) * 1024 * 1024;
 
+// Qt lays out a line whole, however little of it shows, at about a microsecond a
+// character: a text whose first lines (as many as a tall window shows) hold more
+// characters than this would take over a second to show, whatever its size. It
+// is neither written nor read back either. Past those lines, long lines cost
+// nothing until they are scrolled to.
+constexpr int startLineCount = 64;
+constexpr qsizetype maxStartLineCharacters = 1000 * 1000;
+
+// Whether the first startLineCount lines of text (ended as the editor ends
+// them: LF, CR, CRLF or U+2029) hold more than limit characters.
+bool startLinesTooLong(QStringView text, qsizetype limit = maxStartLineCharacters);
+
 struct ScriptFileRead {
-    enum Status { Missing, Read, TooLarge, Unreadable };
+    enum Status { Missing, Read, TooLarge, LinesTooLong, Unreadable };
     Status status = Missing;
     QString text;
 };
 
-// Reads the script at path. A file over limit is not read (TooLarge); only a
-// regular file is read at all.
+// Reads the script at path. A file over limit is not read (TooLarge), one
+// whose first lines are too long (see startLinesTooLong) not kept
+// (LinesTooLong); only a regular file is read at all.
 ScriptFileRead readScriptFile(const QString& path, qint64 limit = maxScriptFileBytes);
 
 // Replaces the file at path by utf8, creating its folder when needed. On
