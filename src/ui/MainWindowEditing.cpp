@@ -66,6 +66,7 @@ void MainWindow::setupEditing() {
     // One text line per script line, so the column lines up with the editor.
     ui->text_script->setLineWrapMode(QPlainTextEdit::NoWrap);
     new UnwrappedResize(ui->text_script);
+    new UnwrappedResize(ui->view_lineResults);
     // Scripts need no tabs; Tab moves on through the window.
     ui->text_script->setTabChangesFocus(true);
     ui->edit_res->setReadOnly(true);
