@@ -139,7 +139,7 @@ TEST_F(ScriptStoreTest, AScriptWhoseFirstLinesAreTooLongIsNeitherSavedNorOpened)
     setScript(lines.join(QLatin1Char('\n')), 0, 0);
     window->close();
     EXPECT_EQ(savedScript(), QStringLiteral("a=1"));
-    EXPECT_EQ(note(), QStringLiteral("Lines too long: 1000000/64"));
+    EXPECT_EQ(note(), QStringLiteral("Lines too long: 1048576/64"));
     window.reset();
 
     QFile file(ScriptStore::filePath());
@@ -148,7 +148,7 @@ TEST_F(ScriptStoreTest, AScriptWhoseFirstLinesAreTooLongIsNeitherSavedNorOpened)
     file.close();
     openWindow();
     EXPECT_TRUE(script().isEmpty());
-    EXPECT_EQ(note(), QStringLiteral("Lines not opened: 1000000/64"));
+    EXPECT_EQ(note(), QStringLiteral("Lines not opened: 1048576/64"));
 }
 
 struct StartLines {
