@@ -5,6 +5,25 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <utility>
+
+bool startLinesTooLong(QStringView text, qsizetype limit) {
+    qsizetype characters = 0;
+    int lines = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'\n' || c == u'\r' || c == 0x2029) {
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+                ++i;
+            if (++lines == startLineCount)
+                return false;
+        } else if (++characters > limit) {
+            return true;
+        }
+    }
+    return false;
+}
+
 ScriptFileRead readScriptFile(const QString& path, qint64 limit) {
     const QFileInfo info(path);
     if (!info.exists())
@@ -20,7 +39,10 @@ ScriptFileRead readScriptFile(const QString& path, qint64 limit) {
     const QByteArray bytes = file.read(limit + 1);
     if (bytes.size() > limit)
         return {ScriptFileRead::TooLarge, {}};
-    return {ScriptFileRead::Read, QString::fromUtf8(bytes)};
+    QString text = QString::fromUtf8(bytes);
+    if (startLinesTooLong(text))
+        return {ScriptFileRead::LinesTooLong, {}};
+    return {ScriptFileRead::Read, std::move(text)};
 }
 
 bool writeScriptFile(const QString& path, const QByteArray& utf8, QString* error) {

@@ -29,6 +29,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -184,7 +185,19 @@ void GraphPage::applyLanguage() {
 }
 
 void GraphPage::setScript(const QString& newScript) {
+    scriptSource = nullptr;
     script = newScript;
+    outOfDate = true;
+    if (isVisible())
+        rebuild();
+}
+
+void GraphPage::setScriptSource(std::function<QString()> source) {
+    scriptSource = std::move(source);
+    scriptChanged();
+}
+
+void GraphPage::scriptChanged() {
     outOfDate = true;
     if (isVisible())
         rebuild();
@@ -211,6 +224,8 @@ void GraphPage::showEvent(QShowEvent* event) {
 
 void GraphPage::rebuild() {
     outOfDate = false;
+    if (scriptSource)
+        script = scriptSource();
     // One run gives the functions and the variables every curve reads, as the script leaves them.
     const auto table = std::make_shared<mu::ScriptFunctionTable>();
     const auto variables =

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <functional>
+
 class GraphWidget;
 class ParameterSliders;
 class QLabel;
@@ -40,6 +42,10 @@ public:
     GraphPage(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
     void setScript(const QString& script);
+    // Where the page reads the script when it is shown, in place of setScript: copying a long
+    // script after every edit would cost while the page is hidden. scriptChanged tells of an edit.
+    void setScriptSource(std::function<QString()> source);
+    void scriptChanged();
     void setOptions(const RunOptions& options);
 
     // The view and the typed expression, kept across sessions.
@@ -80,6 +86,7 @@ private:
     RunOptions options;
     QString script;
     bool outOfDate = true;
+    std::function<QString()> scriptSource;
     QSet<QString> hidden; // legend names the user hid
     QList<PlotFeature> features;
     QTimer analysisTimer;

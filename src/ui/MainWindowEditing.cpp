@@ -16,6 +16,7 @@
 #include "PlainToolTip.h"
 #include "RadioArrowKeys.h"
 #include "ScreenFit.h"
+#include "UnwrappedResize.h"
 #include "VisibleControls.h"
 #include "WindowSettings.h"
 #include "ui_mainwindow.h"
@@ -64,6 +65,8 @@ QString shortcutList(const QList<QKeySequence>& shortcuts) {
 void MainWindow::setupEditing() {
     // One text line per script line, so the column lines up with the editor.
     ui->text_script->setLineWrapMode(QPlainTextEdit::NoWrap);
+    new UnwrappedResize(ui->text_script);
+    new UnwrappedResize(ui->view_lineResults);
     // Scripts need no tabs; Tab moves on through the window.
     ui->text_script->setTabChangesFocus(true);
     ui->edit_res->setReadOnly(true);

@@ -2,7 +2,7 @@
 // script and of the display choices, and a slider's step rewrites a number in the script, after
 // which the column, the result box and the graph show the new values at once.
 //
-//   LiveEvaluation --evaluated--> GraphPage::setScript
+//   LiveEvaluation --evaluated--> GraphPage::scriptChanged (the page reads the editor when shown)
 //   slider --numberChanged--> rewriteParameter --> editor --> evaluateNow --> column, result, graph
 #include "MainWindow.h"
 
@@ -20,10 +20,10 @@ void MainWindow::setupGraph() {
     ui->tabMain->addTab(graphPage, langTable.value(QStringLiteral("IDS_TAB_GRAPH")));
     graphPage->setOptions(displayOptions->options());
     graphPage->restoreSettings(QSettings());
-    graphPage->setScript(ui->text_script->toPlainText());
+    graphPage->setScriptSource([this] { return ui->text_script->toPlainText(); });
     connect(displayOptions, &DisplayOptions::changed, graphPage, &GraphPage::setOptions);
     connect(liveEvaluation, &LiveEvaluation::evaluated, this, [this](const LineResults& results) {
-        graphPage->setScript(ui->text_script->toPlainText());
+        graphPage->scriptChanged();
         // A slider moves the result with it, as a run would.
         if (parameterStep && results.run.ok) {
             resultBase.reset();

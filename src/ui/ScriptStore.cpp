@@ -42,6 +42,9 @@ bool ScriptStore::restore(const QString* legacy) {
     case ScriptFileRead::TooLarge:
         tell(text("IDS_SCRIPT_NOT_OPENED").arg(maxScriptFileBytes / bytesPerMiB));
         break;
+    case ScriptFileRead::LinesTooLong:
+        tell(linesTooLong("IDS_SCRIPT_LINES_NOT_OPENED"));
+        break;
     case ScriptFileRead::Unreadable:
         // A broken copy starts fresh; the next save replaces it.
         break;
@@ -50,6 +53,10 @@ bool ScriptStore::restore(const QString* legacy) {
             break;
         if (legacy->size() > maxScriptFileBytes) {
             tell(text("IDS_SCRIPT_NOT_OPENED").arg(maxScriptFileBytes / bytesPerMiB));
+            break;
+        }
+        if (startLinesTooLong(*legacy)) {
+            tell(linesTooLong("IDS_SCRIPT_LINES_NOT_OPENED"));
             break;
         }
         editor->setPlainText(*legacy);
@@ -71,7 +78,12 @@ bool ScriptStore::save() {
         tell(text("IDS_SCRIPT_TOO_LARGE").arg(maxScriptFileBytes / bytesPerMiB));
         return false;
     }
-    const QByteArray bytes = editor->toPlainText().toUtf8();
+    const QString plain = editor->toPlainText();
+    if (startLinesTooLong(plain)) {
+        tell(linesTooLong("IDS_SCRIPT_LINES_TOO_LONG"));
+        return false;
+    }
+    const QByteArray bytes = plain.toUtf8();
     if (bytes.size() > maxScriptFileBytes) {
         tell(text("IDS_SCRIPT_TOO_LARGE").arg(maxScriptFileBytes / bytesPerMiB));
         return false;
@@ -88,6 +100,10 @@ bool ScriptStore::save() {
 
 QString ScriptStore::text(const char* key) const {
     return langTable.value(QLatin1String(key));
+}
+
+QString ScriptStore::linesTooLong(const char* key) const {
+    return text(key).arg(maxStartLineCharacters).arg(startLineCount);
 }
 
 void ScriptStore::tell(const QString& message) {

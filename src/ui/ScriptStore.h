@@ -14,7 +14,8 @@ class QPlainTextEdit;
 //
 //   edit --pause--> save      run, close, signal, session save --> save now
 //
-// A save that fails, or one skipped because the script is too large to keep,
+// A save that fails, or one skipped because the script is too large to keep
+// or its first lines too long to show quickly at the next start,
 // is told in a quiet label (never a box); the label empties at the next
 // successful save. The file on disk is only ever replaced by a whole copy.
 class ScriptStore : public QObject {
@@ -46,6 +47,8 @@ public:
 
 private:
     QString text(const char* key) const;
+    // The message under key, on the first lines of a script being too long.
+    QString linesTooLong(const char* key) const;
     void tell(const QString& message);
 
     QPlainTextEdit* editor;

@@ -65,6 +65,8 @@ inline const QStringList requiredLangKeys = {
     QStringLiteral("IDS_SCRIPT_NOT_SAVED"),
     QStringLiteral("IDS_SCRIPT_TOO_LARGE"),
     QStringLiteral("IDS_SCRIPT_NOT_OPENED"),
+    QStringLiteral("IDS_SCRIPT_LINES_TOO_LONG"),
+    QStringLiteral("IDS_SCRIPT_LINES_NOT_OPENED"),
     QStringLiteral("IDS_ACC_SCRIPT_NOTE"),
     QStringLiteral("IDS_ACC_SCRIPT"),
     QStringLiteral("IDS_ACC_SCRIPT_DESC"),

@@ -61,6 +61,14 @@ protected:
     }
 };
 
+// A hidden page is only told that the script changed; it reads the editor when it is shown.
+TEST_F(GraphPageTest, AScriptEvaluatedWhileThePageIsHiddenIsDrawnWhenItIsShown) {
+    typeScript(QStringLiteral("a=2\nf(t)=a*t"));
+    evaluate();
+    showGraphPage();
+    EXPECT_TRUE(window->findChild<QSlider*>(QStringLiteral("slider_a")));
+}
+
 TEST_F(GraphPageTest, DraggingASliderRewritesTheNumberAndEverythingFollows) {
     typeScript(QStringLiteral("a=2\nb=1\nc=5\nf(t)=a*t+b\nf(10)"));
     showGraphPage();

@@ -153,6 +153,20 @@ TEST_F(LineResultsTest, TheColumnScrollsWithTheEditor) {
     EXPECT_EQ(editor()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
+// The editor skips Qt's new layout of every line when its width changes; its scroll bars must
+// follow the width all the same.
+TEST_F(LineResultsTest, TheEditorScrollsSidewaysAsFarAsItsWidthLeaves) {
+    editor()->setPlainText(QString(400, QLatin1Char('7')));
+    QCoreApplication::processEvents();
+    const int width = editor()->viewport()->width();
+    const int range = editor()->horizontalScrollBar()->maximum();
+    ASSERT_GT(range, 100);
+    window->resize(window->width() + 100, window->height());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return editor()->viewport()->width() > width; }));
+    EXPECT_EQ(editor()->horizontalScrollBar()->maximum(),
+              range - (editor()->viewport()->width() - width));
+}
+
 struct Undefined {
     const char* name;
     const char* script;

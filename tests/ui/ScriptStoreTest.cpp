@@ -125,3 +125,60 @@ TEST_F(ScriptStoreTest, ASavedScriptTooLargeToRestoreQuicklyIsNotOpened) {
     EXPECT_TRUE(script().isEmpty());
     EXPECT_EQ(note(), QStringLiteral("Not opened: 16"));
 }
+
+// Qt lays out each shown line whole: a script whose first lines are very long would start slowly
+// however small it is, so it is kept no more than one too large.
+TEST_F(ScriptStoreTest, AScriptWhoseFirstLinesAreTooLongIsNeitherSavedNorOpened) {
+    // Over the limit in the first lines, each of them short enough alone.
+    const qsizetype perLine = maxStartLineCharacters / startLineCount + 1;
+    QStringList lines(startLineCount, QString(perLine, QLatin1Char('1')));
+    openWindow();
+    typeScript(QStringLiteral("a=1"));
+    click("btn_run");
+    ASSERT_EQ(savedScript(), QStringLiteral("a=1"));
+    setScript(lines.join(QLatin1Char('\n')), 0, 0);
+    window->close();
+    EXPECT_EQ(savedScript(), QStringLiteral("a=1"));
+    EXPECT_EQ(note(), QStringLiteral("Lines too long: 1048576/64"));
+    window.reset();
+
+    QFile file(ScriptStore::filePath());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QString(maxStartLineCharacters + 1, QLatin1Char('2')).toUtf8());
+    file.close();
+    openWindow();
+    EXPECT_TRUE(script().isEmpty());
+    EXPECT_EQ(note(), QStringLiteral("Lines not opened: 1048576/64"));
+}
+
+struct StartLines {
+    const char* name;
+    QString text;
+    bool tooLong;
+};
+
+// Limit 10: how lines end and which lines count.
+const StartLines startLineRows[] = {
+    {"Empty", QString(), false},
+    {"AtTheLimit", QStringLiteral("1234567890"), false},
+    {"OverTheLimit", QStringLiteral("12345678901"), true},
+    {"SpreadOverLines", QStringLiteral("12345\n67890\n1"), true},
+    {"BreaksAreNoCharacters", QStringLiteral("12345\r\n\r\n\r67890"), false},
+    {"PastTheStartLines",
+     QString(startLineCount, QLatin1Char('\n')) + QStringLiteral("12345678901"), false},
+    {"OnTheLastStartLine",
+     QString(startLineCount - 1, QLatin1Char('\n')) + QStringLiteral("12345678901"), true},
+    {"CrLfIsOneBreak", QStringLiteral("\r\n").repeated(startLineCount - 1) + "12345678901", true},
+    {"ParagraphSeparatorBreaks",
+     QString(startLineCount, QChar::ParagraphSeparator) + QStringLiteral("12345678901"), false},
+    {"LineSeparatorDoesNot", QStringLiteral("12345") + QChar(QChar::LineSeparator) + "12345", true},
+};
+
+class StartLinesTest : public ::testing::TestWithParam<StartLines> {};
+
+TEST_P(StartLinesTest, CountsTheCharactersOfTheFirstLines) {
+    EXPECT_EQ(startLinesTooLong(GetParam().text, 10), GetParam().tooLong);
+}
+
+INSTANTIATE_TEST_SUITE_P(ScriptFile, StartLinesTest, ::testing::ValuesIn(startLineRows),
+                         [](const auto& row) { return std::string(row.param.name); });

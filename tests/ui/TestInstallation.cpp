@@ -108,6 +108,8 @@ TestInstallation::Entries TestInstallation::standardEntries() {
         {QStringLiteral("IDS_SCRIPT_NOT_SAVED"), QStringLiteral("Not saved: %1")},
         {QStringLiteral("IDS_SCRIPT_TOO_LARGE"), QStringLiteral("Too large: %1")},
         {QStringLiteral("IDS_SCRIPT_NOT_OPENED"), QStringLiteral("Not opened: %1")},
+        {QStringLiteral("IDS_SCRIPT_LINES_TOO_LONG"), QStringLiteral("Lines too long: %1/%2")},
+        {QStringLiteral("IDS_SCRIPT_LINES_NOT_OPENED"), QStringLiteral("Lines not opened: %1/%2")},
         {QStringLiteral("IDS_RESULT_OUT_OF_DATE"), QStringLiteral("%1 [old]")},
         {QStringLiteral("IDS_MENU_DISPLAY"), QStringLiteral("Show")},
         {QStringLiteral("IDS_ACC_DISPLAY"), QStringLiteral("Show choices")},
