@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh run
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIPTCALC_PRECOMPILED_HEADERS=ON > /dev/null
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_UNITY_BUILD=ON > /dev/null
 # Only the two programs: the tests and benchmarks are test.sh's to build.
 cmake --build build -j "$(nproc)" --target scriptcalc scriptcalc-cli
 

@@ -11,7 +11,7 @@ seconds=${1:-60}
 targets=(script data cli)
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCRIPTCALC_FUZZ=ON \
     -DSCRIPTCALC_BUILD_GUI=OFF -DSCRIPTCALC_BUILD_TESTS=OFF -DSCRIPTCALC_BUILD_BENCH=OFF \
-    -DSCRIPTCALC_PRECOMPILED_HEADERS=ON > /dev/null
+    -DCMAKE_UNITY_BUILD=ON > /dev/null
 cmake --build build-fuzz --target script_fuzz data_file_fuzz cli_input_fuzz -j "$(nproc)"
 
 share=$(( seconds / ${#targets[@]} ))
