@@ -39,10 +39,13 @@ BuiltinFunction Row(const char* a_szName, TFun a_pFun, bool a_bMachineCode = tru
     return {a_szName, ArgumentCount<TFun>(), reinterpret_cast<GenericFun>(a_pFun), a_bMachineCode,
             false};
 }
-// A function added after the first vocabulary: a name only before "(".
-template <typename TFun> BuiltinFunction CallOnlyRow(const char* a_szName, TFun a_pFun) {
+// A function added after the first vocabulary: a name only before "(". One of any number of
+// arguments may have a most (round: one or two).
+template <typename TFun>
+BuiltinFunction CallOnlyRow(const char* a_szName, TFun a_pFun, int a_iMostArgs = 0) {
     BuiltinFunction row = Row(a_szName, a_pFun);
     row.m_bCallOnly = true;
+    row.m_iMostArgs = a_iMostArgs;
     return row;
 }
 
@@ -100,7 +103,7 @@ const auto& Rows() {
         Row("monthadd", MonthAdd, c_bDate),
         Row("yearadd", YearAdd, c_bDate),
         Row("days360", Days360, c_bDate),
-        CallOnlyRow("round", RoundArgs),
+        CallOnlyRow("round", RoundArgs, 2),
         CallOnlyRow("floor", Floor),
         CallOnlyRow("ceil", Ceil),
         CallOnlyRow("trunc", Trunc),

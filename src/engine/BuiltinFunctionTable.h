@@ -25,6 +25,8 @@ struct BuiltinFunction {
     // The same function with its angles in degrees, for a parser set to that unit; null where
     // no angle is involved.
     GenericFun m_pDegreeFun = nullptr;
+    // With any number of arguments: the most a call may pass; 0 for no limit.
+    int m_iMostArgs = 0;
 };
 
 // Every built-in function, in the order the parser defines them.

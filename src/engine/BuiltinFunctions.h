@@ -62,7 +62,7 @@ double Radians(double a_fDegrees);
 // zero, so 2.675 gives 2.68 although the double nearest to 2.675 lies below it.
 double Round(double a_fVal);
 double Round2(double a_fVal, double a_fDigits);
-// "round" with one argument or two; NaN for more.
+// "round" with one argument or two (the parser refuses a call with more); NaN for more.
 double RoundArgs(const double* a_afArg, int a_iArgc);
 double Floor(double a_fVal);
 double Ceil(double a_fVal);

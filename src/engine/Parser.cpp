@@ -165,47 +165,48 @@ void Parser::DefineCharacterSets() {
 // All built-ins are foldable: a call with constant arguments becomes one value at compile time.
 void Parser::DefineFunctions() {
     for (const BuiltinFunction& row : BuiltinFunctionTable()) {
-        DefineBuiltin(row.m_szName, row.m_iArgc, row.m_pFun, row.m_bCallOnly);
+        DefineBuiltin(row, row.m_pFun);
     }
 }
 
 void Parser::SetAngleUnit(AngleUnit a_eUnit) {
     for (const BuiltinFunction& row : BuiltinFunctionTable()) {
         if (row.m_pDegreeFun != nullptr) {
-            DefineBuiltin(row.m_szName, row.m_iArgc,
-                          a_eUnit == AngleUnit::Degrees ? row.m_pDegreeFun : row.m_pFun,
-                          row.m_bCallOnly);
+            DefineBuiltin(row, a_eUnit == AngleUnit::Degrees ? row.m_pDegreeFun : row.m_pFun);
         }
     }
 }
 
-void Parser::DefineBuiltin(const std::string& a_sName, int a_iArgc, GenericFun a_pFun,
-                           bool a_bCallOnly) {
-    switch (a_iArgc) {
+void Parser::DefineBuiltin(const BuiltinFunction& a_Row, GenericFun a_pFun) {
+    const std::string sName = a_Row.m_szName;
+    switch (a_Row.m_iArgc) {
     case 0:
-        AddFunction(a_sName, reinterpret_cast<Fun0>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun0>(a_pFun));
         break;
     case 1:
-        AddFunction(a_sName, reinterpret_cast<Fun1>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun1>(a_pFun));
         break;
     case 2:
-        AddFunction(a_sName, reinterpret_cast<Fun2>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun2>(a_pFun));
         break;
     case 3:
-        AddFunction(a_sName, reinterpret_cast<Fun3>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun3>(a_pFun));
         break;
     case 4:
-        AddFunction(a_sName, reinterpret_cast<Fun4>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun4>(a_pFun));
         break;
     case 5:
-        AddFunction(a_sName, reinterpret_cast<Fun5>(a_pFun));
+        AddFunction(sName, reinterpret_cast<Fun5>(a_pFun));
         break;
     default:
-        AddFunction(a_sName, reinterpret_cast<FunN>(a_pFun));
+        AddFunction(sName, reinterpret_cast<FunN>(a_pFun));
         break;
     }
-    if (a_bCallOnly) {
-        SetCallOnly(a_sName);
+    if (a_Row.m_bCallOnly) {
+        SetCallOnly(sName);
+    }
+    if (a_Row.m_iMostArgs > 0) {
+        SetMostArgs(sName, a_Row.m_iMostArgs);
     }
 }
 

@@ -9,6 +9,8 @@
 
 namespace mu {
 
+struct BuiltinFunction;
+
 // The unit of the angles the trigonometric functions take (sin ... cot) and give (asin ... atan2).
 enum class AngleUnit { Radians, Degrees };
 
@@ -46,8 +48,7 @@ protected:
     void DefineOperators() override;
 
 private:
-    void DefineBuiltin(const std::string& a_sName, int a_iArgc, GenericFun a_pFun,
-                       bool a_bCallOnly);
+    void DefineBuiltin(const BuiltinFunction& a_Row, GenericFun a_pFun);
 };
 
 } // namespace mu

@@ -97,6 +97,9 @@ public:
     // character is "("; anywhere else its name is an ordinary name. No function of that name:
     // nothing changes.
     void SetCallOnly(const std::string& a_sName);
+    // A call of a_sName, a function of any number of arguments, may pass at most a_iMost; more
+    // is an error at compile time. No function of that name: nothing changes.
+    void SetMostArgs(const std::string& a_sName, int a_iMost);
     void AddOperator(const std::string& a_sName, Fun2 a_pFun, int a_iPrec, bool a_bFoldable = true);
     void AddInfixOperator(const std::string& a_sName, Fun1 a_pFun, int a_iPrec,
                           bool a_bFoldable = true);

@@ -40,6 +40,9 @@ public:
     // A function read as such only where the next non-blank character is "(".
     bool IsCallOnly() const { return m_bCallOnly; }
     void SetCallOnly() { m_bCallOnly = true; }
+    // With any number of arguments: the most a call may pass; 0 for no limit.
+    int MostArgs() const { return m_iMostArgs; }
+    void SetMostArgs(int a_iMost) { m_iMostArgs = a_iMost; }
 
 private:
     ParserCallback(GenericFun a_pFun, int a_iArgc, int a_iPrec, ECmd a_iCode, EValType a_iType,
@@ -52,6 +55,7 @@ private:
     EValType m_iValType;
     bool m_bFoldable;
     bool m_bCallOnly = false;
+    int m_iMostArgs = 0;
 };
 
 // Calls a numeric function stored without its type: a_iArgc 0..c_iMaxFunArgs passes that many

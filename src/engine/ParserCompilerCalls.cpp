@@ -20,7 +20,8 @@ void ParserBase::ApplyFunction(stack_type& a_stOpt, operand_stack& a_stVal, int 
     const int iArgRequired = funTok.ArgCount() + (bString ? 1 : 0);
     const int iArgNumerical = bString ? iArgCount - 1 : iArgCount;
     const int iPos = TokenEnd();
-    if (funTok.ArgCount() >= 0 && iArgCount > iArgRequired) {
+    if ((funTok.ArgCount() >= 0 && iArgCount > iArgRequired) ||
+        (funTok.MostArgs() > 0 && iArgCount > funTok.MostArgs())) {
         RaiseError(peTOO_MANY_ARGUMENTS, iPos - 1, funTok.Text());
     }
     if (funTok.Cmd() != cmBINOP && iArgCount < iArgRequired) {

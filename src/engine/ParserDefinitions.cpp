@@ -81,6 +81,15 @@ void ParserBase::SetCallOnly(const std::string& a_sName) {
     DefinitionsChanged();
 }
 
+void ParserBase::SetMostArgs(const std::string& a_sName, int a_iMost) {
+    const auto it = m_FunDef.find(a_sName);
+    if (it == m_FunDef.end()) {
+        return;
+    }
+    it->second.SetMostArgs(a_iMost);
+    DefinitionsChanged();
+}
+
 void ParserBase::AddFunction(const std::string& a_sName, StrFun0 a_pFun, bool a_bFoldable) {
     RegisterCallback(a_sName, ParserCallback(a_pFun, a_bFoldable), m_FunDef, m_sNameChars);
 }

@@ -89,6 +89,8 @@ public:
         MU_ASSERT(Callback(), "m_pCallback.get()");
         return m_pCallback->ArgCount();
     }
+    // 0 unless a function of any number of arguments has a limit.
+    int MostArgs() const { return Callback() ? m_pCallback->MostArgs() : 0; }
     GenericFun GetFuncAddr() const { return Callback() ? m_pCallback->GetAddr() : nullptr; }
     const ParserCallback* Callback() const {
         return (m_iFlags & c_iHasCallback) != 0 ? m_pCallback : nullptr;

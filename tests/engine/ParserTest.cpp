@@ -140,6 +140,7 @@ const ErrorCase kErrorCases[] = {
     {"too_many_arguments", "sin(1,2)", mu::peTOO_MANY_ARGUMENTS, 7, "sin"},
     {"too_few_arguments", "pow(1)", mu::peTOO_FEW_ARGUMENTS, 5, "pow"},
     {"empty_sum", "sum()", mu::peTOO_FEW_ARGUMENTS, 5, "sum"},
+    {"round_of_three", "round(1,2,3)", mu::peTOO_MANY_ARGUMENTS, 11, "round"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Parser, ParserRejectsTest, testing::ValuesIn(kErrorCases),
