@@ -57,9 +57,10 @@ struct Page {
         // The page gives the plot three fifths of its width at first: 1200 px and a little more.
         window.setSizes({300, 120, 2100});
         window.resize(2520, 900);
+        page->setScriptSource([this] { return editor->toPlainText(); });
         QObject::connect(&live, &LiveEvaluation::evaluated, page, [this](const LineResults& r) {
             column->showResults(r.texts);
-            page->setScript(editor->toPlainText());
+            page->scriptChanged();
         });
         QObject::connect(page, &GraphPage::numberChanged, page,
                          [this](int line, const QString& number, bool continuing) {

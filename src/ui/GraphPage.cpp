@@ -184,14 +184,6 @@ void GraphPage::applyLanguage() {
     copyButton->setText(text("IDS_GRAPH_COPY"));
 }
 
-void GraphPage::setScript(const QString& newScript) {
-    scriptSource = nullptr;
-    script = newScript;
-    outOfDate = true;
-    if (isVisible())
-        rebuild();
-}
-
 void GraphPage::setScriptSource(std::function<QString()> source) {
     scriptSource = std::move(source);
     scriptChanged();

@@ -32,18 +32,17 @@ class QSplitter;
 // read. The page is told of every evaluation of the script; it works on the newest one when it
 // is shown, so a hidden page costs nothing while the user types.
 //
-//   script --setScript--> functions --> GraphWidget (sampled, drawn) --> trace, analysis list
+//   script --scriptSource--> functions --> GraphWidget (sampled, drawn) --> trace, analysis list
 //                              \--> names read --> parameter lines --> ParameterSliders
-//   slider moved --numberChanged--> the window rewrites the line --> setScript ...
+//   slider moved --numberChanged--> the window rewrites the line --> scriptChanged ...
 class GraphPage : public QWidget {
     Q_OBJECT
 
 public:
     GraphPage(const QMap<QString, QString>& langTable, QWidget* parent = nullptr);
 
-    void setScript(const QString& script);
-    // Where the page reads the script when it is shown, in place of setScript: copying a long
-    // script after every edit would cost while the page is hidden. scriptChanged tells of an edit.
+    // Where the page reads the script when it is shown: copying a long script after every edit
+    // would cost while the page is hidden. scriptChanged tells of an edit.
     void setScriptSource(std::function<QString()> source);
     void scriptChanged();
     void setOptions(const RunOptions& options);

@@ -73,25 +73,11 @@ const DefinitionRow kDefinitionRows[] = {
 INSTANTIATE_TEST_SUITE_P(Script, ScriptFunctionsTest, testing::ValuesIn(kDefinitionRows),
                          RowName());
 
-struct RefusedRow {
-    const char* name;
-    QString script;
-    int line;
-    int code;
-    int position;
-    QString key;
-    QString token;
-};
-
-void PrintTo(const RefusedRow& a_Row, std::ostream* a_pOs) {
-    *a_pOs << a_Row.name;
-}
-
-class RefusedDefinitionTest : public testing::TestWithParam<RefusedRow> {};
+class RefusedDefinitionTest : public testing::TestWithParam<FailureRow> {};
 
 // The run stops at the line, in the column as in the result box.
 TEST_P(RefusedDefinitionTest, FailsAtItsLineAndPosition) {
-    const RefusedRow& row = GetParam();
+    const FailureRow& row = GetParam();
     const RunResult run = ScriptRunner(testTable()).run(row.script + QStringLiteral("\n1"));
     ASSERT_FALSE(run.ok);
     EXPECT_EQ(run.line, row.line);
@@ -107,7 +93,7 @@ TEST_P(RefusedDefinitionTest, FailsAtItsLineAndPosition) {
     EXPECT_EQ(lines.texts.constLast(), QString());
 }
 
-const RefusedRow kRefusedRows[] = {
+const FailureRow kRefusedRows[] = {
     {"recursion", "f(x)=f(x-1)", 1, 27, 5, "IDS_FUNCTION_E01", "f"},
     {"forward_call", "f(x)=g(x)\ng(x)=x", 1, 27, 5, "IDS_FUNCTION_E01", "g"},
     {"recursion_through_redefinition", "f(x)=x\nf(x)=2*f(x)", 2, 27, 7, "IDS_FUNCTION_E01", "f"},

@@ -80,20 +80,6 @@ TEST(ScriptRunner, EveryRunStartsVariablesAtZero) {
     EXPECT_EQ(QStringLiteral("0"), second.text);
 }
 
-struct FailureRow {
-    const char* name;
-    QString script;
-    int line;
-    int code;
-    int position;
-    QString key;
-    QString token;
-};
-
-void PrintTo(const FailureRow& a_Row, std::ostream* a_pOs) {
-    *a_pOs << a_Row.name;
-}
-
 class RunFailsTest : public testing::TestWithParam<FailureRow> {};
 
 TEST_P(RunFailsTest, ReportsTheFirstError) {

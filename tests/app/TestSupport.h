@@ -36,6 +36,21 @@ inline LangMap testTable(const LangMap& extra = {}) {
     return table;
 }
 
+// A run that fails: where, with which code, message key and token.
+struct FailureRow {
+    const char* name;
+    QString script;
+    int line;
+    int code;
+    int position;
+    QString key;
+    QString token;
+};
+
+inline void PrintTo(const FailureRow& row, std::ostream* os) {
+    *os << row.name;
+}
+
 // Names each row of a parameterised table after its "name" field.
 struct RowName {
     template <typename Row> std::string operator()(const testing::TestParamInfo<Row>& row) const {
